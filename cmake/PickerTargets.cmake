@@ -1,0 +1,71 @@
+# The plug-in's own code.
+#   picker_model    model/ and the widget-free painting, transform and
+#                   namespace code: Qt Core and Gui only, no host API. Shared by
+#                   the plug-in, the qbx tool and the fuzz targets.
+#   picker_objects  everything else of the plug-in (host API, widgets).
+#   QuillbrookPicker  the loadable module.
+set(QB_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
+
+# Files outside model/ that hold no widget or host code.
+set(QB_MODEL_EXTRA
+    canvas/view_transform.cpp
+    canvas/button_painter.cpp
+    namespaces/namespace_scan.cpp
+    namespaces/namespace_rewrite.cpp)
+
+file(GLOB QB_MODEL_SOURCES CONFIGURE_DEPENDS ${QB_ROOT}/model/*.cpp ${QB_ROOT}/model/*.h)
+foreach(f ${QB_MODEL_EXTRA})
+    if(EXISTS ${QB_ROOT}/${f})
+        list(APPEND QB_MODEL_SOURCES ${QB_ROOT}/${f})
+        string(REPLACE ".cpp" ".h" h ${f})
+        if(EXISTS ${QB_ROOT}/${h})
+            list(APPEND QB_MODEL_SOURCES ${QB_ROOT}/${h})
+        endif()
+    endif()
+endforeach()
+
+add_library(picker_model STATIC ${QB_MODEL_SOURCES})
+set_target_properties(picker_model PROPERTIES POSITION_INDEPENDENT_CODE ON AUTOMOC ON
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+target_include_directories(picker_model PUBLIC ${QB_ROOT})
+target_compile_definitions(picker_model PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+target_link_libraries(picker_model PUBLIC Qt5::Core Qt5::Gui)
+
+file(GLOB QB_PLUGIN_SOURCES CONFIGURE_DEPENDS
+    ${QB_ROOT}/plugin/*.cpp ${QB_ROOT}/plugin/*.h
+    ${QB_ROOT}/canvas/*.cpp ${QB_ROOT}/canvas/*.h
+    ${QB_ROOT}/edit/*.cpp ${QB_ROOT}/edit/*.h
+    ${QB_ROOT}/window/*.cpp ${QB_ROOT}/window/*.h
+    ${QB_ROOT}/namespaces/*.cpp ${QB_ROOT}/namespaces/*.h)
+foreach(f ${QB_MODEL_EXTRA})
+    string(REPLACE ".cpp" ".h" h ${f})
+    list(REMOVE_ITEM QB_PLUGIN_SOURCES ${QB_ROOT}/${f} ${QB_ROOT}/${h})
+endforeach()
+# The entry points go into the module alone, so that tests can link the rest.
+list(REMOVE_ITEM QB_PLUGIN_SOURCES ${QB_ROOT}/plugin/plugin_entry.cpp)
+
+add_library(picker_objects OBJECT ${QB_PLUGIN_SOURCES} ${QB_ROOT}/resources/picker_resources.qrc)
+set_target_properties(picker_objects PROPERTIES POSITION_INDEPENDENT_CODE ON AUTOMOC ON AUTORCC ON
+    AUTORCC_OPTIONS "-no-compress" CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+target_link_libraries(picker_objects PUBLIC picker_model Qt5::Widgets ${QB_HOST_API})
+target_compile_definitions(picker_objects PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+if(NOT QB_WITH_MAYA_DEVKIT)
+    target_compile_definitions(picker_objects PUBLIC QB_STANDIN_HOST)
+endif()
+
+add_library(QuillbrookPicker MODULE ${QB_ROOT}/plugin/plugin_entry.cpp)
+target_link_libraries(QuillbrookPicker PRIVATE picker_objects)
+set_target_properties(QuillbrookPicker PROPERTIES
+    PREFIX ""
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/plug-ins)
+if(APPLE)
+    set_target_properties(QuillbrookPicker PROPERTIES SUFFIX ".bundle")
+elseif(WIN32)
+    set_target_properties(QuillbrookPicker PROPERTIES SUFFIX ".mll")
+    target_link_options(QuillbrookPicker PRIVATE /export:initializePlugin /export:uninitializePlugin)
+else()
+    set_target_properties(QuillbrookPicker PROPERTIES SUFFIX ".so")
+endif()
+set(QB_PLUGIN_PATH $<TARGET_FILE:QuillbrookPicker>)

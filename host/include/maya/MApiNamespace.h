@@ -1,0 +1,19 @@
+#ifndef QB_STANDIN_MAPINAMESPACE_H
+#define QB_STANDIN_MAPINAMESPACE_H
+// Forward declarations of the API classes. The real devkit opens a versioned
+// namespace here; the stand-in keeps the classes in the global namespace.
+class MArgList;
+class MFnPlugin;
+class MGlobal;
+class MItSelectionList;
+class MMessage;
+class MEventMessage;
+class MObject;
+class MPxCommand;
+class MQtUtil;
+class MSelectionList;
+class MStatus;
+class MString;
+class MStringArray;
+class MSyntax;
+#endif

@@ -1,0 +1,15 @@
+#ifndef QB_STANDIN_MMESSAGE_H
+#define QB_STANDIN_MMESSAGE_H
+#include <maya/MTypes.h>
+#include <maya/MStatus.h>
+
+typedef uintptr_t MCallbackId;
+
+class OPENMAYA_EXPORT MMessage
+{
+public:
+    typedef void (*MBasicFunction)(void* clientData);
+
+    static MStatus removeCallback(MCallbackId id);
+};
+#endif

@@ -1,0 +1,23 @@
+#ifndef QB_STANDIN_MOBJECT_H
+#define QB_STANDIN_MOBJECT_H
+#include <maya/MTypes.h>
+
+// Opaque handle. The stand-in host uses it to pass its plug-in record.
+class OPENMAYA_EXPORT MObject
+{
+public:
+    MObject();
+    MObject(const MObject& other);
+    MObject& operator=(const MObject& other);
+    ~MObject();
+
+    bool isNull() const;
+
+    static const MObject kNullObj;
+
+private:
+    friend class MFnPlugin;
+    friend struct QbHostAccess;
+    void* ptr_;
+};
+#endif

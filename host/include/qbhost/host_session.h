@@ -1,0 +1,229 @@
+#ifndef QBHOST_HOST_SESSION_H
+#define QBHOST_HOST_SESSION_H
+// The simulated host: one process-wide session holding the scene, the
+// selection, the idle queue, event callbacks, registered commands, loaded
+// plug-ins and the logs. The stand-in API (maya/*.h) is implemented on top of
+// it; tests and the sandbox drive it directly.
+
+#include <qbhost/qbhost_export.h>
+#include <qbhost/host_argument.h>
+#include <maya/MStatus.h>
+#include <maya/MGlobal.h>
+#include <maya/MMessage.h>
+
+#include <QtCore/QList>
+#include <QtCore/QObject>
+#include <QtCore/QPair>
+#include <QtCore/QPointer>
+#include <QtCore/QRect>
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+
+#include <memory>
+
+class QWidget;
+
+namespace qbhost {
+
+class MelInterpreter;
+struct SessionData;
+
+enum class Language { Mel, Python };
+
+enum class HistoryKind {
+    Mel,     // MEL text that ran
+    Python,  // Python text, kept but not run
+    Output,  // print output and informational lines
+    Warning,
+    Error
+};
+
+struct HistoryEntry {
+    HistoryKind kind;
+    QString text;
+};
+
+struct IdleItem {
+    Language language;
+    QString text;
+};
+
+struct PluginInfo {
+    QString name;     // file base name without suffix, e.g. "QuillbrookPicker"
+    QString path;     // as loaded
+    QString vendor;   // as passed to the last MFnPlugin constructed for it
+    QString version;
+    QString requiredApiVersion;
+    QStringList commands;
+};
+
+class QBHOST_EXPORT HostSession : public QObject
+{
+    Q_OBJECT
+public:
+    static HostSession& instance();
+
+    // Back to a fresh host: unloads plug-ins, empties the scene, queue, logs,
+    // callbacks, failure seams and screens. For tests.
+    void resetForTest();
+
+    // ---- plug-ins -------------------------------------------------------
+    // Opens the module, calls initializePlugin with a plug-in object. A
+    // failing entry point's status is returned and the module is closed.
+    MStatus loadPlugin(const QString& path);
+    // By plug-in name or path: calls uninitializePlugin, closes the module.
+    MStatus unloadPlugin(const QString& nameOrPath);
+    QList<PluginInfo> plugins() const;
+    bool isPluginLoaded(const QString& nameOrPath) const;
+
+    // ---- commands -------------------------------------------------------
+    using CommandCreator = void* (*)();
+    MStatus registerCommand(void* plugin, const QString& name, CommandCreator creator);
+    MStatus deregisterCommand(void* plugin, const QString& name);
+    bool hasCommand(const QString& name) const;
+    int commandCount() const;
+    QStringList commandNames() const;
+    // Builds an instance with the creator, calls doIt, deletes it.
+    MStatus runCommand(const QString& name, const QList<Argument>& args);
+
+    // ---- idle queue -----------------------------------------------------
+    MStatus queueIdle(Language language, const QString& text);
+    QList<IdleItem> pendingIdle() const;
+    int pendingIdleCount() const;
+    // Runs the first queued text; false when the queue was empty.
+    bool runNextIdle();
+    // Runs queued texts, including those queued meanwhile, until none is
+    // left (or limit texts ran). Returns how many ran.
+    int drainIdle(int limit = 1000000);
+    // When on, a non-empty queue is drained as soon as the event loop is idle
+    // (the sandbox); tests leave it off and drain explicitly.
+    void setAutoDrain(bool on);
+    bool autoDrain() const;
+
+    // ---- MEL ------------------------------------------------------------
+    // Runs MEL text now. Errors are written to the error log; the result of
+    // the last statement, if any, is returned as text.
+    MStatus executeMel(const QString& text, QString* result = nullptr);
+    MelInterpreter& mel();
+
+    // ---- logs -----------------------------------------------------------
+    QList<HistoryEntry> history() const;
+    QStringList historyTexts(HistoryKind kind) const;
+    void clearHistory();
+    QStringList errors() const;
+    void clearErrors();
+    void addHistory(HistoryKind kind, const QString& text);
+    void logError(const QString& text);
+    void logWarning(const QString& text);
+    void logOutput(const QString& text);
+
+    // ---- events ---------------------------------------------------------
+    static QStringList knownEvents();
+    MCallbackId addEventCallback(const QString& event, MMessage::MBasicFunction function,
+                                 void* clientData, MStatus* status);
+    MStatus removeCallback(MCallbackId id);
+    int callbackCount(const QString& event = QString()) const;
+    void raiseEvent(const QString& event);
+
+    // ---- scene: nodes and namespaces -------------------------------------
+    // Node names are full names (namespace prefix included), compared exactly.
+    QStringList nodes() const;
+    bool nodeExists(const QString& name) const;
+    QString nodeType(const QString& name) const;
+    MStatus createNode(const QString& type, const QString& name);
+    MStatus deleteNode(const QString& name);
+    // Names of nodes matching a pattern where '*' stands for any run of
+    // characters; a pattern without '*' matches the one node of that name.
+    QStringList matchNodes(const QString& pattern) const;
+
+    // Full namespace names without leading or trailing colon ("hero",
+    // "crowd:hero"), those added on their own and those implied by node
+    // names, plus "UI" and "shared", which always exist. Sorted.
+    QStringList namespaces() const;
+    // Namespaces directly below parent (empty or ":" for the root), as full names.
+    QStringList childNamespaces(const QString& parent) const;
+    bool namespaceExists(const QString& name) const;
+    MStatus addNamespace(const QString& fullName);
+    MStatus removeNamespace(const QString& fullName);
+    QString currentNamespace() const; // ":" for the root
+    MStatus setCurrentNamespace(const QString& name);
+
+    // ---- scene: selection -----------------------------------------------
+    QStringList selection() const;
+    MStatus selectByName(const QString& pattern, MGlobal::ListAdjustment adjustment);
+    MStatus clearSelection();
+    // Replaces the selection; raises "SelectionChanged" when it changed.
+    void setSelection(const QStringList& names);
+
+    // ---- scene: file information and file state ---------------------------
+    QList<QPair<QString, QString>> fileInfo() const;
+    bool hasFileInfo(const QString& key) const;
+    QString fileInfoValue(const QString& key) const;
+    void setFileInfo(const QString& key, const QString& value);
+    bool removeFileInfo(const QString& key);
+    bool isModified() const;
+    void setModified(bool modified);
+    QString sceneName() const;
+    void setSceneName(const QString& path);
+    // Clears the scene: "deleteAll" then "NewSceneOpened".
+    MStatus newScene();
+    // "deleteAll", the scene file runs as MEL, modified cleared, "SceneOpened".
+    MStatus openScene(const QString& path);
+    // Writes the scene as MEL to path (the scene name when empty).
+    MStatus saveScene(const QString& path = QString());
+    // The scene file text that saveScene writes.
+    QString sceneFileText() const;
+
+    // ---- application ----------------------------------------------------
+    double applicationVersion() const;
+    void setApplicationVersion(double version);
+    QWidget* mainWindow() const;
+    void setMainWindow(QWidget* window);
+    // Raises "quitApplication", then unloads every plug-in.
+    void quit();
+
+    // ---- screens --------------------------------------------------------
+    // Available areas of the screens in index order; by default the
+    // toolkit's own screens. Tests set several to try multi-screen rules.
+    QList<QRect> screenAreas() const;
+    int primaryScreen() const;
+    void setScreens(const QList<QRect>& availableAreas, int primary);
+    void resetScreens();
+
+    // ---- failure seams ----------------------------------------------------
+    // The next count calls of the operation fail with code. Operations:
+    // "MFnPlugin", "registerCommand", "deregisterCommand", "addEventCallback",
+    // "removeCallback", "selectByName", "clearSelectionList",
+    // "getActiveSelectionList", "executeCommandOnIdle",
+    // "executePythonCommandOnIdle", "MArgList::length", "MArgList::get".
+    // "op:detail" limits it to one event or command name, e.g.
+    // "addEventCallback:SceneOpened".
+    void failNext(const QString& operation, MStatus::MStatusCode code = MStatus::kFailure, int count = 1);
+    // Consumes an armed failure of operation (or operation:detail).
+    MStatus takeFailure(const QString& operation, const QString& detail = QString());
+    void clearFailures();
+
+    // ---- call trace ---------------------------------------------------------
+    // The selection calls the API received, in order, one line each:
+    // "selectByName <name> <adjustment>", "clearSelectionList",
+    // "getActiveSelectionList".
+    QStringList traceLog() const;
+    void clearTrace();
+    void trace(const QString& line);
+
+signals:
+    void selectionChanged();
+    void sceneChanged();
+    void historyAdded(int kind, const QString& text);
+    void pluginsChanged();
+
+private:
+    HostSession();
+    ~HostSession() override;
+    void scheduleDrain();
+    friend class MelInterpreter;
+    std::unique_ptr<SessionData> d;
+};
+
+} // namespace qbhost
+#endif

@@ -1,0 +1,80 @@
+#include <maya/MGlobal.h>
+#include <maya/MSelectionList.h>
+#include <qbhost/host_session.h>
+#include "host_access.h"
+
+using qbhost::HostSession;
+
+MStatus MGlobal::executeCommandOnIdle(const MString& command, bool)
+{
+    HostSession& s = HostSession::instance();
+    MStatus st = s.takeFailure(QStringLiteral("executeCommandOnIdle"));
+    if (!st)
+        return st;
+    return s.queueIdle(qbhost::Language::Mel, qbhost::toQString(command));
+}
+
+MStatus MGlobal::executePythonCommandOnIdle(const MString& command, bool)
+{
+    HostSession& s = HostSession::instance();
+    MStatus st = s.takeFailure(QStringLiteral("executePythonCommandOnIdle"));
+    if (!st)
+        return st;
+    return s.queueIdle(qbhost::Language::Python, qbhost::toQString(command));
+}
+
+MStatus MGlobal::executeCommand(const MString& command, bool, bool)
+{
+    return HostSession::instance().executeMel(qbhost::toQString(command));
+}
+
+MStatus MGlobal::selectByName(const MString& name, ListAdjustment listAdjustment)
+{
+    HostSession& s = HostSession::instance();
+    s.trace(QStringLiteral("selectByName %1 %2").arg(qbhost::toQString(name)).arg(int(listAdjustment)));
+    MStatus st = s.takeFailure(QStringLiteral("selectByName"), qbhost::toQString(name));
+    if (!st)
+        return st;
+    return s.selectByName(qbhost::toQString(name), listAdjustment);
+}
+
+MStatus MGlobal::clearSelectionList()
+{
+    HostSession& s = HostSession::instance();
+    s.trace(QStringLiteral("clearSelectionList"));
+    MStatus st = s.takeFailure(QStringLiteral("clearSelectionList"));
+    if (!st)
+        return st;
+    return s.clearSelection();
+}
+
+MStatus MGlobal::getActiveSelectionList(MSelectionList& dest, bool)
+{
+    HostSession& s = HostSession::instance();
+    s.trace(QStringLiteral("getActiveSelectionList"));
+    MStatus st = s.takeFailure(QStringLiteral("getActiveSelectionList"));
+    if (!st)
+        return st;
+    dest.clear();
+    std::vector<MString>& items = QbHostAccess::items(dest);
+    const QStringList sel = s.selection();
+    items.reserve(static_cast<size_t>(sel.size()));
+    for (const QString& name : sel)
+        items.push_back(qbhost::toMString(name));
+    return MS::kSuccess;
+}
+
+void MGlobal::displayError(const MString& theError)
+{
+    HostSession::instance().logError(qbhost::toQString(theError));
+}
+
+void MGlobal::displayWarning(const MString& theWarning)
+{
+    HostSession::instance().logWarning(qbhost::toQString(theWarning));
+}
+
+void MGlobal::displayInfo(const MString& theInfo)
+{
+    HostSession::instance().logOutput(qbhost::toQString(theInfo));
+}

@@ -1,0 +1,34 @@
+#ifndef QB_MODEL_BUTTONATTRIBUTES_H
+#define QB_MODEL_BUTTONATTRIBUTES_H
+#include <QtCore/QPoint>
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+#include <QtGui/QRgb>
+
+// Button kinds and script languages as stored.
+enum button_kind : qint32 { kSelectionButton = 0, kCommandButton = 1 };
+enum script_language : qint32 { kMelScript = 0, kPythonScript = 1 };
+
+// The persistent attributes of one button: what is saved, copied to the
+// clipboard and carried by undo commands.
+struct buttonAttributes {
+    QPoint position;          // centre, picker units
+    qint32 size = 10;         // side of the square; minimum box of a label
+    qint32 kind = kSelectionButton;
+    qint32 language = kMelScript;
+    QRgb color = 0x00B22222u; // top byte ignored when painting
+    QRgb labelColor = 0x00000000u;
+    QString label;
+    QStringList nodes;        // node names; for a command button [0] is the script
+
+    ~buttonAttributes();
+};
+
+inline bool operator==(const buttonAttributes& a, const buttonAttributes& b)
+{
+    return a.position == b.position && a.size == b.size && a.kind == b.kind
+           && a.language == b.language && a.color == b.color && a.labelColor == b.labelColor
+           && a.label == b.label && a.nodes == b.nodes;
+}
+inline bool operator!=(const buttonAttributes& a, const buttonAttributes& b) { return !(a == b); }
+#endif

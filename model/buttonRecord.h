@@ -1,0 +1,35 @@
+#ifndef QB_MODEL_BUTTONRECORD_H
+#define QB_MODEL_BUTTONRECORD_H
+#include "model/buttonAttributes.h"
+#include <QtCore/QRect>
+#include <QtCore/QVector>
+#include <QtGui/QPixmap>
+
+// The canvas's run-time record of one button.
+struct buttonRecord : buttonAttributes {
+    QRect rect;              // picker units, derived
+    QPixmap labelPicture;    // null without a label
+    qint16 state = 0;        // 0 not selected, 1 selected, 2 partly selected
+    QVector<char> flags;     // one per node: 1 when selected in the host
+
+    buttonRecord() = default;
+    // State 0, flags clear, no label picture, the square rectangle.
+    explicit buttonRecord(const buttonAttributes& attributes);
+    buttonRecord(const buttonRecord& other);
+    buttonRecord& operator=(const buttonRecord& other) = default;
+
+    // The square of side size centred on centre, the extra pixel of an even
+    // size right and below.
+    static QRect squareRect(const QPoint& centre, int size);
+
+    // Sets the position and recentres the rectangle, keeping its size.
+    void moveTo(const QPoint& point);
+
+    // Mark this button selected (or not), keeping the window selection list
+    // in step unless flagsOnly. True when a node flag changed.
+    bool select(bool flagsOnly);
+    bool unselect(bool flagsOnly);
+
+    const buttonAttributes& attributes() const { return *this; }
+};
+#endif

@@ -1,0 +1,48 @@
+#include "model/button_set.h"
+#include "model/buttonRecord.h"
+
+button_set button_set::fromStringList(const QStringList& list)
+{
+    button_set set;
+    set.names_.reserve(list.size());
+    set.index_.reserve(list.size());
+    for (const QString& s : list)
+        set.add(s);
+    return set;
+}
+
+bool button_set::add(const QString& name)
+{
+    if (index_.contains(name))
+        return false;
+    index_.insert(name);
+    names_.append(name);
+    return true;
+}
+
+void button_set::add_button(const buttonRecord& button)
+{
+    for (const QString& n : button.nodes)
+        add(n);
+}
+
+void button_set::remove_button(const buttonRecord& button)
+{
+    for (const QString& n : button.nodes)
+        removeOne(n);
+}
+
+void button_set::removeOne(const QString& name)
+{
+    if (!index_.remove(name))
+        return;
+    names_.removeOne(name);
+}
+
+void button_set::appendAllToString(QString* out) const
+{
+    for (const QString& n : names_) {
+        out->append(QLatin1Char(' '));
+        out->append(n);
+    }
+}

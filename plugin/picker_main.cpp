@@ -1,0 +1,242 @@
+#include "plugin/picker_main.h"
+#include "plugin/host_services.h"
+#include "plugin/panel_geometry.h"
+#include "plugin/picker_version.h"
+#include "plugin/report_error.h"
+#include "window/picker_window.h"
+
+#include <maya/MGlobal.h>
+#include <maya/MItSelectionList.h>
+#include <maya/MQtUtil.h>
+#include <maya/MSelectionList.h>
+
+#include <QtCore/QSettings>
+#include <QtGui/QIcon>
+#include <QtWidgets/QMainWindow>
+
+QPointer<QDockWidget> picker_main::window_;
+QMutex picker_main::mutex_;
+MString picker_main::name_(QB_PICKER_COMMAND);
+MCallbackId picker_main::selectionChangedId_ = 0;
+MCallbackId picker_main::quitApplicationId_ = 0;
+MCallbackId picker_main::deleteAllId_ = 0;
+MCallbackId picker_main::newSceneOpenedId_ = 0;
+MCallbackId picker_main::sceneOpenedId_ = 0;
+
+static const char kRestoreCommand[] = "QuillbrookPicker restore `fileInfo -q \"QuillbrookPickerData\"`;";
+
+picker_main::picker_main() = default;
+picker_main::~picker_main() = default;
+
+void* picker_main::creator()
+{
+    return new picker_main;
+}
+
+picker_window* picker_main::window()
+{
+    if (!window_)
+        return nullptr;
+    return qobject_cast<picker_window*>(window_->widget());
+}
+
+MStatus picker_main::open_panel()
+{
+    QMainWindow* host = qobject_cast<QMainWindow*>(MQtUtil::mainWindow());
+    if (!host) {
+        // Batch mode has no user interface to dock into.
+        MGlobal::displayError(MString(QB_PICKER_COMMAND)
+                              + " - the picker panel needs the host's main window, and there is none "
+                                "(is the host running in batch mode?)");
+        return MS::kFailure;
+    }
+    window_ = new QDockWidget(nullptr, Qt::WindowFlags());
+    // A heap copy, not a literal: the host's main window keeps the dock's name
+    // (to place it again) after the plug-in's module is unloaded.
+    window_->setObjectName(QString::fromLatin1(QB_PICKER_COMMAND));
+    picker_window* picker = new picker_window(window_);
+    window_->setWidget(picker);
+    host->addDockWidget(Qt::DockWidgetArea(2), window_);
+    window_->setFloating(true);
+    window_->setAllowedAreas(Qt::DockWidgetAreas(0));
+    window_->setFeatures(QDockWidget::DockWidgetFeatures(7));
+    window_->setWindowTitle(QString::fromLatin1(QB_PICKER_COMMAND));
+    window_->setWindowIcon(QIcon(QStringLiteral(":/resources/QuillbrookLogo.png")));
+    read_settings();
+    window_->show();
+    MGlobal::executeCommandOnIdle(MString(kRestoreCommand), false);
+    return MS::kSuccess;
+}
+
+MStatus picker_main::doIt(const MArgList& args)
+{
+    MStatus status;
+    const unsigned int count = args.length(&status);
+    if (!status) {
+        report_error(status, "could not determine the number of parameters");
+        return status;
+    }
+
+    if (!window_) {
+        status = open_panel();
+        if (!status)
+            return status;
+    }
+
+    if (count == 0) {
+        if (!window_->isVisible())
+            window_->showNormal();
+        else if (window_->isActiveWindow())
+            window_->raise();
+        selectionChangedFn(nullptr);
+        return MS::kSuccess;
+    }
+
+    MString directive;
+    status = args.get(0, directive);
+    if (!status) {
+        report_error(status, "could not parse the command");
+        return status;
+    }
+
+    MStringArray params;
+    bool haveArray = false;
+    if (count == 2) {
+        unsigned int index = 1;
+        haveArray = args.get(index, params) == MS::kSuccess;
+    }
+    if (!haveArray) {
+        params.clear();
+        for (unsigned int i = 1; i < count; ++i) {
+            MString value;
+            status = args.get(i, value);
+            if (!status)
+                break;
+            params.append(value);
+        }
+        if (!status) {
+            report_error(status, "could not parse the command");
+            return status;
+        }
+    }
+    return process_command(directive, params);
+}
+
+MStatus picker_main::process_command(MString const& directive, MStringArray const& params)
+{
+    if (directive == "clear" || directive == "select") {
+        MStatus status;
+        mutex_.lock();
+        if (directive == "clear" || params.length() == 0) {
+            status = MGlobal::clearSelectionList();
+        } else {
+            unsigned int i = 0;
+            // Replace with the first name that exists; add the rest.
+            for (; i < params.length(); ++i) {
+                status = MGlobal::selectByName(params[i], MGlobal::kReplaceList);
+                if (status)
+                    break;
+            }
+            for (++i; i < params.length(); ++i)
+                status = MGlobal::selectByName(params[i], MGlobal::kAddToList);
+        }
+        mutex_.unlock();
+        selectionChangedFn(nullptr);
+        return status;
+    }
+
+    MGlobal::displayError(MString(QB_PICKER_COMMAND) + " - unknown directive: " + directive);
+    return MS::kFailure;
+}
+
+MStatus picker_main::fetch_pickerdata(MStringArray const&)
+{
+    return MS::kNotImplemented;
+}
+
+MStatus picker_main::fetch_image(MStringArray const&)
+{
+    return MS::kNotImplemented;
+}
+
+MStatus picker_main::rebind_picker(MStringArray const&, bool)
+{
+    return MS::kNotImplemented;
+}
+
+void picker_main::selectionChangedFn(void*)
+{
+    if (!window_)
+        return;
+    if (!mutex_.tryLock(0))
+        return; // a select or clear directive is changing the selection
+    MSelectionList list;
+    MStatus status = MGlobal::getActiveSelectionList(list, false);
+    if (!status) {
+        MGlobal::displayError(MString(QB_PICKER_COMMAND) + "- could not get the current selection: "
+                              + status.errorString());
+        mutex_.unlock();
+        return;
+    }
+    QStringList names;
+    if (!list.isEmpty()) {
+        MStringArray strings;
+        for (MItSelectionList it(list, MFn::kInvalid); !it.isDone(); it.next()) {
+            it.getStrings(strings);
+            for (unsigned int i = 0; i < strings.length(); ++i)
+                names.append(MQtUtil::toQString(strings[i]));
+        }
+    }
+    if (picker_window* w = window())
+        w->setSelection(names);
+    mutex_.unlock();
+}
+
+void picker_main::quitApplicationFn(void*)
+{
+    if (!window_)
+        return;
+    write_settings();
+    delete window_.data();
+}
+
+void picker_main::deleteAllFn(void*)
+{
+    if (picker_window* w = window())
+        w->reset();
+}
+
+void picker_main::sceneOpenedFn(void*)
+{
+    if (!window_)
+        return;
+    MGlobal::executeCommandOnIdle(MString(kRestoreCommand), false);
+}
+
+// Settings keys are built on the heap: the toolkit caches the store for the
+// whole process, and a literal's text would vanish with the unloaded module.
+static QString settings_text(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+void picker_main::read_settings()
+{
+    if (!window_)
+        return;
+    QSettings settings(settings_text("Quillbrook"), settings_text("picker"));
+    const QSize size = settings.value(settings_text("pickerSize"), QSize(400, 400)).toSize();
+    const QPoint pos = settings.value(settings_text("pickerPosition"), QPoint(120, 100)).toPoint();
+    const QRect r = panel_geometry(pos, size, screen_areas(), primary_screen_index());
+    window_->resize(r.size());
+    window_->move(r.topLeft());
+}
+
+void picker_main::write_settings()
+{
+    if (!window_)
+        return;
+    QSettings settings(settings_text("Quillbrook"), settings_text("picker"));
+    settings.setValue(settings_text("pickerSize"), window_->size());
+    settings.setValue(settings_text("pickerPosition"), window_->pos());
+}

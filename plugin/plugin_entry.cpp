@@ -1,0 +1,92 @@
+// The plug-in's entry points. The only file that includes MFnPlugin.h, which
+// defines the API version marker.
+#include <maya/MFnPlugin.h>
+#include <maya/MEventMessage.h>
+#include <maya/MMessage.h>
+
+#include "plugin/host_services.h"
+#include "plugin/picker_main.h"
+#include "plugin/picker_version.h"
+#include "plugin/report_error.h"
+
+PLUGIN_EXPORT MStatus initializePlugin(MObject obj)
+{
+    MStatus status;
+    MFnPlugin plugin(obj, QB_PICKER_VENDOR, QB_PICKER_VERSION, "Any", &status);
+    if (!status) {
+        report_error(status, "could not initialize the plugin");
+        return status;
+    }
+    status = plugin.registerCommand(picker_main::name_, picker_main::creator);
+    if (!status) {
+        report_error(status, "could not initialize the plugin");
+        return status;
+    }
+
+    struct Install {
+        const char* event;
+        MMessage::MBasicFunction function;
+        MCallbackId* id;
+        const char* message;
+    };
+    const Install installs[] = {
+        {"SelectionChanged", picker_main::selectionChangedFn, &picker_main::selectionChangedId_,
+         "could not install SelectionChanged callback"},
+        {"quitApplication", picker_main::quitApplicationFn, &picker_main::quitApplicationId_,
+         "could not install quitApplication callback"},
+        {"deleteAll", picker_main::deleteAllFn, &picker_main::deleteAllId_,
+         "could not install the deleteAll callback"},
+        {"NewSceneOpened", picker_main::deleteAllFn, &picker_main::newSceneOpenedId_,
+         "could not install the NewSceneOpened callback"},
+        {"SceneOpened", picker_main::sceneOpenedFn, &picker_main::sceneOpenedId_,
+         "could not install the SceneOpened callback"},
+    };
+    for (const Install& i : installs) {
+        *i.id = MEventMessage::addEventCallback(i.event, i.function, NULL, &status);
+        if (!status) {
+            report_error(status, i.message);
+            return status;
+        }
+    }
+
+    load_script(QStringLiteral("picker_ListNamespaces.mel"));
+    return status;
+}
+
+PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj)
+{
+    MStatus status;
+    MFnPlugin plugin(obj, QB_PICKER_VENDOR, "1.0", "Any", &status);
+    if (!status) {
+        report_error(status, "could not deregister the plugin");
+        return status;
+    }
+
+    if (picker_main::window_) {
+        picker_main::write_settings();
+        delete picker_main::window_.data();
+    }
+
+    status = plugin.deregisterCommand(picker_main::name_);
+    if (!status) {
+        report_error(status, "could not deregister the plugin");
+        return status;
+    }
+
+    struct Removal {
+        MCallbackId id;
+        const char* message;
+    };
+    const Removal removals[] = {
+        {picker_main::selectionChangedId_, "could not remove selectionChanged callback"},
+        {picker_main::quitApplicationId_, "could not remove the quitApplicaiton callback"},
+        {picker_main::deleteAllId_, "could not remove the deleteAll callback"},
+        {picker_main::newSceneOpenedId_, "could not remove the newSceneOpened callback"},
+        {picker_main::sceneOpenedId_, "could not remove the sceneOpened callback"},
+    };
+    for (const Removal& r : removals) {
+        status = MMessage::removeCallback(r.id);
+        report_error(status, r.message);
+    }
+    return status;
+}

@@ -1,0 +1,135 @@
+#include "model/buttonRecord.h"
+#include "model/button_set.h"
+#include "model/window_selection.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+buttonRecord record(QPoint centre, int size, QStringList nodes = {})
+{
+    buttonAttributes a;
+    a.position = centre;
+    a.size = size;
+    a.nodes = nodes;
+    return buttonRecord(a);
+}
+
+QStringList names(const button_set& set)
+{
+    QStringList out;
+    for (const QString& n : set.names())
+        out << n;
+    return out;
+}
+
+} // namespace
+
+TEST(ButtonRecord, SquareRectangleTruncatesTowardZero)
+{
+    struct Row { int size; QPoint centre; int l, t, r, b; };
+    const Row rows[] = {
+        {1, {10, 10}, 10, 10, 10, 10},
+        {4, {10, 10}, 9, 9, 12, 12},   // even size: extra pixel right and below
+        {5, {10, 10}, 8, 8, 12, 12},
+        {10, {-3, -3}, -7, -7, 2, 2},
+        {0, {0, 0}, 0, 0, -1, -1},     // size 0 has no area; half of -1 is 0
+    };
+    for (const Row& r : rows) {
+        const buttonRecord b = record(r.centre, r.size);
+        EXPECT_EQ(b.rect.left(), r.l) << r.size;
+        EXPECT_EQ(b.rect.top(), r.t) << r.size;
+        EXPECT_EQ(b.rect.right(), r.r) << r.size;
+        EXPECT_EQ(b.rect.bottom(), r.b) << r.size;
+    }
+}
+
+TEST(ButtonRecord, NewRecordStartsClear)
+{
+    const buttonRecord b = record({0, 0}, 10, {"a", "b", "c"});
+    EXPECT_EQ(b.state, 0);
+    ASSERT_EQ(b.flags.size(), 3);
+    EXPECT_EQ(b.flags, QVector<char>(3, 0));
+    EXPECT_TRUE(b.labelPicture.isNull());
+}
+
+TEST(ButtonRecord, MoveToKeepsWidthAndRecentres)
+{
+    buttonRecord b = record({10, 10}, 5);
+    b.rect = QRect(QPoint(0, 0), QPoint(4, 4)); // right - left = 4
+    b.moveTo(QPoint(0, 0));
+    EXPECT_EQ(b.rect.left(), -2);
+    EXPECT_EQ(b.rect.right(), 2);
+    EXPECT_EQ(b.position, QPoint(0, 0));
+
+    b.rect = QRect(QPoint(0, 0), QPoint(5, 3)); // right - left = 5, bottom - top = 3
+    b.moveTo(QPoint(0, 0));
+    EXPECT_EQ(b.rect.left(), -2);
+    EXPECT_EQ(b.rect.right(), 3);
+    EXPECT_EQ(b.rect.top(), -1);
+    EXPECT_EQ(b.rect.bottom(), 2);
+
+    b.moveTo(QPoint(-7, 3));
+    EXPECT_EQ(b.rect.left(), -9);
+    EXPECT_EQ(b.rect.right(), -4);
+}
+
+TEST(ButtonRecord, SelectKeepsWindowListInStep)
+{
+    window_selection::names().clear();
+    buttonRecord b = record({0, 0}, 10, {"a", "b"});
+    EXPECT_TRUE(b.select(false));
+    EXPECT_EQ(b.state, 1);
+    EXPECT_EQ(window_selection::names(), QStringList({"a", "b"}));
+    EXPECT_FALSE(b.select(false)); // flags already set: nothing added twice
+    EXPECT_EQ(window_selection::names(), QStringList({"a", "b"}));
+
+    window_selection::names() = QStringList({"a", "x", "a", "b"});
+    EXPECT_TRUE(b.unselect(false));
+    EXPECT_EQ(b.state, 0);
+    EXPECT_EQ(window_selection::names(), QStringList({"x", "a"})); // first equal entry only
+
+    EXPECT_FALSE(b.select(true)); // flags only: the list is left alone
+    EXPECT_EQ(b.flags, QVector<char>(2, 1));
+    EXPECT_EQ(window_selection::names(), QStringList({"x", "a"}));
+    EXPECT_FALSE(b.unselect(true));
+    EXPECT_EQ(b.flags, QVector<char>(2, 0));
+
+    buttonRecord empty = record({0, 0}, 10);
+    EXPECT_FALSE(empty.select(false));
+    EXPECT_EQ(empty.state, 1);
+    window_selection::names().clear();
+}
+
+TEST(ButtonSet, KeepsFirstOccurrenceExactCase)
+{
+    const button_set set = button_set::fromStringList({"arm", "leg", "arm", "Arm"});
+    EXPECT_EQ(names(set), QStringList({"arm", "leg", "Arm"}));
+    EXPECT_TRUE(set.contains("Arm"));
+    EXPECT_FALSE(set.contains("ARM"));
+    EXPECT_FALSE(set.contains("hero:arm"));
+}
+
+TEST(ButtonSet, AddAndRemoveButtons)
+{
+    button_set set = button_set::fromStringList({"arm", "leg"});
+    const buttonRecord b = record({0, 0}, 10, {"leg", "hip"});
+    set.add_button(b);
+    EXPECT_EQ(names(set), QStringList({"arm", "leg", "hip"}));
+    set.remove_button(b);
+    EXPECT_EQ(names(set), QStringList({"arm"}));
+    EXPECT_FALSE(set.contains("leg"));
+    set.removeOne("absent");
+    EXPECT_EQ(names(set), QStringList({"arm"}));
+    set.add_button(b);
+    EXPECT_TRUE(set.contains("hip")); // the index follows removals and re-adds
+}
+
+TEST(ButtonSet, AppendAllToStringPutsABlankBeforeEach)
+{
+    QString text = QStringLiteral("select");
+    button_set::fromStringList({"arm", "leg"}).appendAllToString(&text);
+    EXPECT_EQ(text, QStringLiteral("select arm leg"));
+    QString unchanged = QStringLiteral("clear");
+    button_set().appendAllToString(&unchanged);
+    EXPECT_EQ(unchanged, QStringLiteral("clear"));
+}
