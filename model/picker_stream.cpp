@@ -1,0 +1,246 @@
+#include "model/picker_stream.h"
+#include "model/picker_image.h"
+
+namespace {
+
+bool ok(const QDataStream& stream)
+{
+    return stream.status() == QDataStream::Ok;
+}
+
+void writeButton(QDataStream& s, int index, const buttonAttributes& b, int version)
+{
+    s << qint32(index) << qint32(b.position.x()) << qint32(b.position.y()) << qint32(b.size);
+    if (version >= 2)
+        s << qint32(b.kind) << qint32(b.language);
+    s << quint32(b.color);
+    if (version >= 4)
+        s << quint32(b.labelColor);
+    s << b.label << qint32(b.nodes.size());
+    for (const QString& n : b.nodes)
+        s << n;
+}
+
+// Reads one record; false when the data ended inside it.
+bool readButton(QDataStream& s, int version, qint32* index, buttonAttributes* b)
+{
+    qint32 x = 0, y = 0, size = 0, kind = 0, language = 0, count = 0;
+    quint32 color = 0, labelColor = kDefaultLabelColor;
+    s >> *index >> x >> y >> size;
+    if (version >= 2)
+        s >> kind >> language;
+    s >> color;
+    if (version >= 4)
+        s >> labelColor;
+    QString label;
+    s >> label >> count;
+    if (!ok(s))
+        return false;
+    b->position = QPoint(x, y);
+    b->size = size;
+    b->kind = kind;
+    b->language = language;
+    b->color = color;
+    b->labelColor = labelColor;
+    b->label = label;
+    b->nodes.clear(); // nothing carries over from the previous record
+    for (qint32 i = 0; i < count; ++i) {
+        QString n;
+        s >> n;
+        if (!ok(s))
+            return false;
+        b->nodes.append(n);
+    }
+    return true;
+}
+
+bool validKindAndLanguage(qint32 kind, qint32 language)
+{
+    return (quint32(kind) | quint32(language)) < 2u;
+}
+
+// Reads count records with the validity rules; shared by the button block
+// and the button-list block.
+QList<buttonAttributes> readRecords(QDataStream& s, int version, qint32 count, bool checkKind,
+                                    stream_report* report, int tab)
+{
+    QList<buttonAttributes> out;
+    for (qint32 i = 0; i < count; ++i) {
+        qint32 index = 0;
+        buttonAttributes b;
+        if (!readButton(s, version, &index, &b)) {
+            if (report) {
+                stream_problem p{stream_problem::Truncated};
+                p.tab = tab;
+                p.position = i;
+                report->append(p);
+            }
+            break;
+        }
+        if (index != i) {
+            if (report) {
+                stream_problem p{stream_problem::WrongIndex};
+                p.tab = tab;
+                p.position = i;
+                p.index = index;
+                report->append(p);
+            }
+            continue;
+        }
+        if (checkKind && !validKindAndLanguage(b.kind, b.language)) {
+            if (report) {
+                stream_problem p{stream_problem::InvalidKind};
+                p.tab = tab;
+                p.position = i;
+                p.index = index;
+                p.buttonKind = b.kind;
+                p.language = b.language;
+                report->append(p);
+            }
+            continue;
+        }
+        out.append(b);
+    }
+    return out;
+}
+
+void noteTruncated(QDataStream& s, stream_report* report, int tab)
+{
+    if (report && !ok(s) && (report->isEmpty() || report->last().kind != stream_problem::Truncated)) {
+        stream_problem p{stream_problem::Truncated};
+        p.tab = tab;
+        report->append(p);
+    }
+}
+
+} // namespace
+
+void writeButtonBlock(QDataStream& stream, const QList<buttonAttributes>& buttons)
+{
+    stream << qint32(buttons.size());
+    for (int i = 0; i < buttons.size(); ++i)
+        writeButton(stream, i, buttons[i], kPickerDataVersion);
+}
+
+QList<buttonAttributes> readButtonBlock(QDataStream& stream, int version, stream_report* report, int tab)
+{
+    qint32 count = 0;
+    stream >> count;
+    if (!ok(stream)) {
+        noteTruncated(stream, report, tab);
+        return {};
+    }
+    if (count <= 0)
+        return {};
+    return readRecords(stream, version, count, version >= 2, report, tab);
+}
+
+void writeBackgroundBlock(QDataStream& stream, const QString& name, const QImage& image)
+{
+    stream << name;
+    if (!name.isEmpty())
+        writeImage(stream, image);
+}
+
+void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image)
+{
+    *image = QImage();
+    stream >> *name;
+    if (ok(stream) && !name->isEmpty())
+        readImage(stream, image);
+}
+
+void writeWindowStream(QDataStream& stream, const picker_window_data& window)
+{
+    stream << qint32(kPickerDataVersion) << qint32(window.tabs.size()) << qint32(window.current);
+    for (int t = 0; t < window.tabs.size(); ++t) {
+        const picker_tab_data& tab = window.tabs[t];
+        stream << qint32(t) << tab.name;
+        writeBackgroundBlock(stream, tab.backgroundName, tab.background);
+        writeButtonBlock(stream, tab.buttons);
+    }
+}
+
+bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_report* report)
+{
+    *window = picker_window_data();
+    qint32 version = 0, count = 0, current = -1;
+    stream >> version;
+    window->version = version;
+    if (version > kPickerDataVersion) {
+        if (report) {
+            stream_problem p{stream_problem::NewerVersion};
+            p.version = version;
+            report->append(p);
+        }
+        return false;
+    }
+    stream >> count >> current;
+    window->current = current;
+    if (!ok(stream)) {
+        noteTruncated(stream, report, -1);
+        return true;
+    }
+    for (qint32 t = 0; t < count && ok(stream); ++t) {
+        picker_tab_data tab;
+        qint32 number = 0;
+        stream >> number >> tab.name;
+        if (!ok(stream))
+            break;
+        if (version >= 2)
+            readBackgroundBlock(stream, &tab.backgroundName, &tab.background);
+        if (ok(stream))
+            tab.buttons = readButtonBlock(stream, version, report, t);
+        window->tabs.append(tab);
+    }
+    noteTruncated(stream, report, window->tabs.size() - 1);
+    return true;
+}
+
+void writePickerFile(QDataStream& stream, const picker_tab_data& tab)
+{
+    stream << qint32(kPickerDataVersion) << tab.name;
+    writeBackgroundBlock(stream, tab.backgroundName, tab.background);
+    writeButtonBlock(stream, tab.buttons);
+}
+
+void readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, stream_report* report)
+{
+    *tab = picker_tab_data();
+    qint32 v = 0;
+    stream >> v >> tab->name;
+    *version = v;
+    if (!ok(stream)) {
+        noteTruncated(stream, report, -1);
+        return;
+    }
+    if (v > kPickerDataVersion && report) {
+        stream_problem p{stream_problem::NewerVersion};
+        p.version = v;
+        report->append(p);
+    }
+    if (v >= 2)
+        readBackgroundBlock(stream, &tab->backgroundName, &tab->background);
+    if (ok(stream))
+        tab->buttons = readButtonBlock(stream, v, report, -1);
+    noteTruncated(stream, report, -1);
+}
+
+void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons)
+{
+    stream << kButtonListVersion << qint32(buttons.size());
+    for (int i = 0; i < buttons.size(); ++i)
+        writeButton(stream, i, buttons[i], kPickerDataVersion);
+}
+
+QList<buttonAttributes> readButtonAttributes(QDataStream& stream)
+{
+    qint32 version = 0, count = 0;
+    stream >> version;
+    if (!ok(stream) || version != kButtonListVersion)
+        return {};
+    stream >> count;
+    if (!ok(stream) || count <= 0)
+        return {};
+    return readRecords(stream, kPickerDataVersion, count, true, nullptr, -1);
+}

@@ -1,0 +1,82 @@
+#ifndef QB_MODEL_PICKER_STREAM_H
+#define QB_MODEL_PICKER_STREAM_H
+// The three byte layouts of pickers: the window stream (all tabs, kept in
+// the scene), the picker file (one tab, a .qbx file) and the button-list
+// block (the clipboard). Written and read only here, so that the plug-in,
+// the qbx tool and the fuzz targets share one reader and one writer.
+#include "model/buttonAttributes.h"
+#include <QtCore/QDataStream>
+#include <QtCore/QList>
+#include <QtCore/QString>
+#include <QtGui/QImage>
+
+// The data version written by this system.
+constexpr qint32 kPickerDataVersion = 4;
+// The data-stream version of picker files.
+constexpr int kPickerFileStreamVersion = 7;
+// The version of the button-list block.
+constexpr qint32 kButtonListVersion = 1;
+// White: the label colour of data older than version 4.
+constexpr QRgb kDefaultLabelColor = 16777215u;
+
+// What a reader dropped or could not read, for reports (qbx check).
+struct stream_problem {
+    enum Kind {
+        WrongIndex,      // a button's stored index differs from its position
+        InvalidKind,     // kind or language outside 0 and 1
+        NewerVersion,    // a data version this reader does not know
+        Truncated        // the data ended inside a record
+    };
+    Kind kind;
+    int tab = -1;        // tab number in a window stream, -1 otherwise
+    int position = -1;   // position of the record in its block
+    qint32 index = 0;    // stored index
+    qint32 buttonKind = 0;
+    qint32 language = 0;
+    qint32 version = 0;
+};
+using stream_report = QList<stream_problem>;
+
+// One picker: what one tab holds.
+struct picker_tab_data {
+    QString name;
+    QString backgroundName;
+    QImage background;
+    QList<buttonAttributes> buttons;
+};
+
+// The window: every tab in tab-bar order and the current index.
+struct picker_window_data {
+    qint32 version = kPickerDataVersion;
+    qint32 current = -1;
+    QList<picker_tab_data> tabs;
+};
+
+// Button block: count, then each button with its index.
+void writeButtonBlock(QDataStream& stream, const QList<buttonAttributes>& buttons);
+// Reads a button block of a data version; invalid records are read in full
+// and dropped. Reading stops at the end of the data, whatever the count says.
+QList<buttonAttributes> readButtonBlock(QDataStream& stream, int version, stream_report* report = nullptr,
+                                        int tab = -1);
+
+// Background block (versions 2 and later): name, then the image when the
+// name is not empty.
+void writeBackgroundBlock(QDataStream& stream, const QString& name, const QImage& image);
+void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image);
+
+// Window stream.
+void writeWindowStream(QDataStream& stream, const picker_window_data& window);
+// False when the version is newer than this reader knows (window->version
+// holds it and nothing else was read). Tabs read before the data ended are
+// kept, the last one with what it held.
+bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_report* report = nullptr);
+
+// Picker file (the caller sets the data-stream version to 7).
+void writePickerFile(QDataStream& stream, const picker_tab_data& tab);
+// Reads one tab; a version above 4 is read with the version-4 layout.
+void readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, stream_report* report = nullptr);
+
+// Button-list block (clipboard payload).
+void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons);
+QList<buttonAttributes> readButtonAttributes(QDataStream& stream);
+#endif

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds the project and starts the
+# sandbox host with its demo shot. Arguments go to the sandbox.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+"$here/tools/setup-debian.sh"
+"$here/tools/build.sh"
+build="${QB_BUILD_DIR:-$here/build}"
+exec "$build/sandbox/quillbrook-sandbox" "$@"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks to build and test the
+# project (asks for root through sudo when not root).
+set -euo pipefail
+
+packages=(build-essential cmake git pkg-config qtbase5-dev qtbase5-dev-tools
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+if [ "${QB_WITH_FUZZERS:-0}" = 1 ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}" >&2; exit 1; }
+    as_root=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
