@@ -69,3 +69,12 @@ else()
     set_target_properties(QuillbrookPicker PROPERTIES SUFFIX ".so")
 endif()
 set(QB_PLUGIN_PATH $<TARGET_FILE:QuillbrookPicker>)
+
+# Installed as a Maya module: <prefix>/QuillbrookPicker.mod next to
+# <prefix>/QuillbrookPicker/{plug-ins,scripts}; put <prefix> on MAYA_MODULE_PATH.
+install(TARGETS QuillbrookPicker LIBRARY DESTINATION QuillbrookPicker/plug-ins
+                                 RUNTIME DESTINATION QuillbrookPicker/plug-ins)
+install(DIRECTORY DESTINATION QuillbrookPicker/scripts)
+file(WRITE ${CMAKE_BINARY_DIR}/QuillbrookPicker.mod
+    "+ QuillbrookPicker ${PROJECT_VERSION} ./QuillbrookPicker\n")
+install(FILES ${CMAKE_BINARY_DIR}/QuillbrookPicker.mod DESTINATION .)
