@@ -133,3 +133,57 @@ TEST(ButtonSet, AppendAllToStringPutsABlankBeforeEach)
     button_set().appendAllToString(&unchanged);
     EXPECT_EQ(unchanged, QStringLiteral("clear"));
 }
+
+#include "model/button_selection.h"
+
+namespace {
+
+buttonRecord nodeButton(QStringList nodes, int kind = 0)
+{
+    buttonAttributes a;
+    a.kind = kind;
+    a.nodes = nodes;
+    return buttonRecord(a);
+}
+
+} // namespace
+
+TEST(ButtonSelection, ConformCases)
+{
+    QList<buttonRecord> buttons{nodeButton({"a", "b"}), nodeButton({"a", "x"}), nodeButton({"x"}),
+                                nodeButton({}), nodeButton({"hero:a"}), nodeButton({"A"}),
+                                nodeButton({"b", "a"}, 1)};
+    EXPECT_TRUE(conform_buttons(buttons, button_set::fromStringList({"a", "b"})));
+    const qint16 states[] = {1, 2, 0, 1, 0, 0, 1};
+    for (int i = 0; i < buttons.size(); ++i)
+        EXPECT_EQ(buttons[i].state, states[i]) << i;
+    EXPECT_EQ(buttons[1].flags, QVector<char>({1, 0}));
+    // The same set again changes no state.
+    EXPECT_FALSE(conform_buttons(buttons, button_set::fromStringList({"b", "a", "a"})));
+    // Flags alone changing does not count as a change.
+    buttons[1].flags = QVector<char>({0, 0});
+    EXPECT_FALSE(conform_buttons(buttons, button_set::fromStringList({"a", "b"})));
+    EXPECT_EQ(buttons[1].flags, QVector<char>({1, 0}));
+}
+
+TEST(ButtonSelection, CommandButtonsNeverContributeNames)
+{
+    QList<buttonRecord> buttons{nodeButton({"a", "x"}), nodeButton({"b"}, 1)};
+    conform_buttons(buttons, button_set::fromStringList({"a", "b"}));
+    button_set set;
+    append_selected(buttons, set);
+    EXPECT_EQ(set.names(), QVector<QString>({"a"}));
+}
+
+TEST(ButtonSelection, ClearAndAny)
+{
+    window_selection::names() = QStringList({"a", "b", "c"});
+    QList<buttonRecord> buttons{nodeButton({"a"}), nodeButton({"c"}), nodeButton({"z"})};
+    conform_buttons(buttons, button_set::fromStringList(window_selection::names()));
+    EXPECT_TRUE(any_selected(buttons));
+    EXPECT_TRUE(clear_selected(buttons));
+    EXPECT_FALSE(any_selected(buttons));
+    EXPECT_EQ(window_selection::names(), QStringList({"b"}));
+    EXPECT_FALSE(clear_selected(buttons));
+    window_selection::names().clear();
+}

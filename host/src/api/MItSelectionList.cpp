@@ -34,8 +34,6 @@ MStatus MItSelectionList::getStrings(MStringArray& array)
     array.clear();
     if (index_ >= list_.length())
         return MS::kFailure;
-    MStringArray all;
-    list_.getSelectionStrings(all);
-    array.append(all[index_]);
+    array.append(list_.items_[index_]);
     return MS::kSuccess;
 }

@@ -1,0 +1,55 @@
+#include "model/button_selection.h"
+
+bool conform_buttons(QList<buttonRecord>& buttons, const button_set& set)
+{
+    bool changed = false;
+    for (buttonRecord& b : buttons) {
+        const int n = b.nodes.size();
+        if (b.flags.size() != n)
+            b.flags.resize(n);
+        int count = 0;
+        for (int i = 0; i < n; ++i) {
+            const bool on = set.contains(b.nodes.at(i));
+            b.flags[i] = on ? 1 : 0;
+            count += on ? 1 : 0;
+        }
+        const qint16 state = count == n ? 1 : (count > 0 ? 2 : 0);
+        if (state != b.state) {
+            b.state = state;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+void append_selected(const QList<buttonRecord>& buttons, button_set& set)
+{
+    for (const buttonRecord& b : buttons) {
+        if (b.kind != kSelectionButton)
+            continue;
+        const int n = qMin(b.nodes.size(), b.flags.size());
+        for (int i = 0; i < n; ++i)
+            if (b.flags.at(i) == 1)
+                set.add(b.nodes.at(i));
+    }
+}
+
+bool any_selected(const QList<buttonRecord>& buttons)
+{
+    for (const buttonRecord& b : buttons)
+        if (b.state != 0)
+            return true;
+    return false;
+}
+
+bool clear_selected(QList<buttonRecord>& buttons)
+{
+    bool any = false;
+    for (buttonRecord& b : buttons) {
+        if (b.state != 0) {
+            b.unselect(false);
+            any = true;
+        }
+    }
+    return any;
+}
