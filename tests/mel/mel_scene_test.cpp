@@ -176,6 +176,20 @@ TEST_F(MelScene, BrokenFileStillEndsWithSceneOpened)
     EXPECT_EQ(host().nodes(), QStringList({"first"}));
 }
 
+TEST_F(MelScene, SceneThatOpensItselfStopsWithOneError)
+{
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(("createNode transform -n \"n\";\nfile -f -open \"" + path + "\";\n").toUtf8());
+    }
+    EXPECT_FALSE(host().openScene(path));
+    EXPECT_EQ(host().errors(), QStringList({"line 1: Too many nested texts (more than 64)."}));
+    // The innermost open had cleared the scene before it was refused.
+    EXPECT_TRUE(host().nodes().isEmpty());
+    EXPECT_EQ(host().sceneName(), path);
+}
+
 TEST_F(MelScene, SaveWithoutNameFailsAndCopiesLeaveStateAlone)
 {
     EXPECT_FALSE(host().saveScene());

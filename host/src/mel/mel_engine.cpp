@@ -28,11 +28,22 @@ struct Engine::ScopeGuard {
     Frame* frame;
 };
 
+namespace {
+
+size_t stackUsed(const char* base)
+{
+    const char* here = static_cast<const char*>(__builtin_frame_address(0));
+    return base > here ? static_cast<size_t>(base - here) : static_cast<size_t>(here - base);
+}
+
+} // namespace
+
 struct Engine::DepthGuard {
     DepthGuard(Engine* e, int line) : engine(e)
     {
-        if (engine->depth_ >= kMaxCallDepth)
-            fail(line, QStringLiteral("Too many nested procedure calls (more than %1).").arg(kMaxCallDepth));
+        if (engine->depth_ >= kMaxCallDepth
+            || (engine->stackBase_ && stackUsed(engine->stackBase_) > kStackBudget))
+            fail(line, QStringLiteral("Too many nested procedure calls (more than %1).").arg(engine->depth_));
         ++engine->depth_;
     }
     ~DepthGuard() { --engine->depth_; }
@@ -102,6 +113,23 @@ MStatus Engine::run(const QString& text, QString* result, TextKind kind)
 {
     if (result)
         result->clear();
+    if (texts_ >= kMaxTextNesting || (stackBase_ && stackUsed(stackBase_) > kStackBudget)) {
+        host_.logError(QStringLiteral("line 1: Too many nested texts (more than %1).").arg(texts_));
+        return MS::kFailure;
+    }
+    struct TextCount {
+        Engine* e;
+        explicit TextCount(Engine* engine) : e(engine)
+        {
+            if (e->texts_++ == 0)
+                e->stackBase_ = static_cast<const char*>(__builtin_frame_address(0));
+        }
+        ~TextCount()
+        {
+            if (--e->texts_ == 0)
+                e->stackBase_ = nullptr;
+        }
+    } count(this);
     auto unit = std::make_shared<Unit>();
     int errorLine = 0;
     if (!Parser(text).parse(&unit->program, &errorLine)) {

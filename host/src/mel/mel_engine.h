@@ -23,6 +23,11 @@ namespace mel {
 // Procedure calls (and nested texts) deeper than this are refused as an
 // error rather than overflowing the stack.
 constexpr int kMaxCallDepth = 1000;
+// Texts run from inside texts (a scene file opening another, a plug-in
+// command running MEL) nest at most this deep.
+constexpr int kMaxTextNesting = 64;
+// Whatever the nesting, MEL stops before it has used this much stack.
+constexpr size_t kStackBudget = 4u * 1024u * 1024u;
 
 // An error that stops the running text. reported: already in the error log
 // (a host operation or a nested text logged it), so nothing more is written.
@@ -150,6 +155,8 @@ private:
     std::vector<Frame*> frames_;
     std::vector<TextKind> kinds_;
     int depth_ = 0;
+    int texts_ = 0;
+    const char* stackBase_ = nullptr; // where the outermost text began
 };
 
 } // namespace mel
