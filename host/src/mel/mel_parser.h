@@ -79,6 +79,8 @@ private:
 };
 
 bool isLvalue(const Expr* e);
+// true/on/yes and false/off/no, MEL's boolean words.
+bool isBooleanWord(const QString& word, int* value);
 
 } // namespace mel
 } // namespace qbhost
