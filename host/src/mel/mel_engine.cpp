@@ -4,6 +4,7 @@
 #include <qbhost/host_session.h>
 
 #include <exception>
+#include <new>
 
 namespace qbhost {
 namespace mel {
@@ -150,6 +151,12 @@ MStatus Engine::run(const QString& text, QString* result, TextKind kind)
         if (!e.reported)
             host_.logError(QStringLiteral("line %1: %2").arg(e.line).arg(e.message));
         return MS::kFailure;
+    } catch (const std::bad_alloc&) {
+        host_.logError(QStringLiteral("line %1: Out of memory.").arg(line_));
+        return MS::kFailure;
+    } catch (const std::exception& e) {
+        host_.logError(QStringLiteral("line %1: Internal error: %2").arg(line_).arg(QString::fromLocal8Bit(e.what())));
+        return MS::kFailure;
     }
     return MS::kSuccess;
 }
@@ -174,6 +181,7 @@ Value Engine::runUnit(const UnitPtr& unit, bool* hasValue)
     Value last;
     *hasValue = false;
     for (const StmtPtr& s : unit->program.statements) {
+        line_ = s->line;
         // The value of the text is that of its last top-level statement;
         // it is kept here only, so loops never hold an extra reference to
         // an array they are growing.
@@ -207,6 +215,7 @@ Engine::Flow Engine::execLoopBody(const Stmt* body, bool* stop)
 
 Engine::Flow Engine::exec(const Stmt* s)
 {
+    line_ = s->line;
     switch (s->kind) {
     case Stmt::Empty:
         return Flow::Normal;

@@ -28,6 +28,9 @@ constexpr int kMaxCallDepth = 1000;
 constexpr int kMaxTextNesting = 64;
 // Whatever the nesting, MEL stops before it has used this much stack.
 constexpr size_t kStackBudget = 4u * 1024u * 1024u;
+// Strings longer than this (in characters) are refused rather than left to
+// exhaust memory.
+constexpr int kMaxStringSize = 1 << 28;
 
 // An error that stops the running text. reported: already in the error log
 // (a host operation or a nested text logged it), so nothing more is written.
@@ -156,6 +159,7 @@ private:
     std::vector<TextKind> kinds_;
     int depth_ = 0;
     int texts_ = 0;
+    int line_ = 0; // of the statement running, for errors not raised by MEL
     const char* stackBase_ = nullptr; // where the outermost text began
 };
 

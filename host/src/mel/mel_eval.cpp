@@ -145,8 +145,12 @@ Value Engine::binary(const QString& op, const Value& a, const Value& b, int line
         }
         return Value::fromInt(r ? 1 : 0);
     }
-    if (c0 == QLatin1Char('+') && (a.isString() || b.isString()))
-        return Value::fromString(a.toString() + b.toString());
+    if (c0 == QLatin1Char('+') && (a.isString() || b.isString())) {
+        const QString x = a.toString(), y = b.toString();
+        if (qint64(x.size()) + y.size() > kMaxStringSize)
+            fail(line, QStringLiteral("String too long (more than %1 characters).").arg(kMaxStringSize));
+        return Value::fromString(x + y);
+    }
     const Value x = numeric(a), y = numeric(b);
     if (x.type() == Type::Int && y.type() == Type::Int) {
         const qint64 p = x.toInt(), q = y.toInt();
@@ -198,7 +202,10 @@ Value Engine::evalAssign(const AssignExpr* e)
             v->value = converted(rhs, v->type, line);
         } else if (e->op == QLatin1Char('+') && v->type == Type::String && !rhs.isArray()) {
             // In place: `$s += ...` in a loop stays linear.
-            v->value.stringRef().append(rhs.toString());
+            const QString tail = rhs.toString();
+            if (qint64(v->value.stringRef().size()) + tail.size() > kMaxStringSize)
+                fail(line, QStringLiteral("String too long (more than %1 characters).").arg(kMaxStringSize));
+            v->value.stringRef().append(tail);
         } else {
             v->value = converted(binary(opText, v->value, rhs, line), v->type, line);
         }
