@@ -264,6 +264,8 @@ TEST_F(MelTest, IdleTextsRunOnTheirOwn)
 
 TEST_F(MelTest, CommentsAndLineNumbers)
 {
+    host().createNode("transform", "a");
+    EXPECT_EQ(eval("ls a// a comment right after a word\n"), QStringLiteral("a"));
     EXPECT_FALSE(run("// a comment\n/* a block\ncomment */ print \"x\"; // trailing\n\nerror \"here\";"));
     EXPECT_EQ(host().errors(), QStringList({"line 5: here"}));
     host().clearErrors();

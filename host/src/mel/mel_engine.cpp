@@ -105,11 +105,6 @@ void Engine::reset()
     globalProcs_.clear();
 }
 
-bool Engine::isBuiltin(const QString& name) const
-{
-    return builtins_.contains(name);
-}
-
 MStatus Engine::run(const QString& text, QString* result, TextKind kind)
 {
     if (result)
@@ -284,7 +279,7 @@ Engine::Flow Engine::exec(const Stmt* s)
             fail(f->line, QStringLiteral("The expression after \"in\" must be an array."));
         VarRef var = lookup(f->var);
         if (!var)
-            var = declareLocal(f->var, elementType(items.type()), f->line);
+            var = declareLocal(f->var, elementType(items.type()));
         if (var->value.isArray())
             fail(f->line, QStringLiteral("Cannot convert data of type %1 to type %2.")
                               .arg(typeName(elementType(items.type())), typeName(var->type)));
@@ -389,7 +384,7 @@ VarRef Engine::requireVar(const QString& name, int line) const
     return v;
 }
 
-VarRef Engine::declareLocal(const QString& name, Type type, int /*line*/)
+VarRef Engine::declareLocal(const QString& name, Type type)
 {
     VarRef v = std::make_shared<Variable>(Variable{type, Value::defaultOf(type)});
     frames_.back()->scopes.back().insert(name, v);

@@ -105,7 +105,6 @@ public:
     HostSession& host() { return host_; }
     // A scene file is being read (createNode leaves the selection alone).
     bool readingScene() const { return !kinds_.empty() && kinds_.back() == TextKind::Scene; }
-    bool isBuiltin(const QString& name) const;
 
 private:
     enum class Flow { Normal, Break, Continue, Return };
@@ -145,7 +144,7 @@ private:
 
     VarRef lookup(const QString& name) const;
     VarRef requireVar(const QString& name, int line) const;
-    VarRef declareLocal(const QString& name, Type type, int line);
+    VarRef declareLocal(const QString& name, Type type);
     Value converted(const Value& v, Type type, int line) const;
     int arrayIndex(const Expr* index, int line);
 

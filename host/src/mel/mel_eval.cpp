@@ -194,7 +194,7 @@ Value Engine::evalAssign(const AssignExpr* e)
         Value rhs = eval(e->value.get());
         if (!v) {
             // First assignment declares the variable with the value's type.
-            v = declareLocal(name, rhs.type(), line);
+            v = declareLocal(name, rhs.type());
             v->value = rhs;
             return v->value;
         }
@@ -224,7 +224,7 @@ Value Engine::evalAssign(const AssignExpr* e)
         fail(line, QStringLiteral("Cannot convert data of type %1 to type %2.")
                        .arg(typeName(rhs.type()), typeName(elementType(rhs.type()))));
     if (!v)
-        v = declareLocal(target->name, arrayTypeOf(rhs.type()), line);
+        v = declareLocal(target->name, arrayTypeOf(rhs.type()));
     if (!v->value.isArray())
         fail(line, QStringLiteral("\"$%1\" is not an array.").arg(target->name));
     Value element = rhs;

@@ -5,7 +5,7 @@
 
 namespace qbhost {
 
-MelInterpreter::MelInterpreter(HostSession& session) : session_(session), engine_(new mel::Engine(session)) {}
+MelInterpreter::MelInterpreter(HostSession& session) : engine_(new mel::Engine(session)) {}
 MelInterpreter::~MelInterpreter() = default;
 
 MStatus MelInterpreter::execute(const QString& text, QString* result)

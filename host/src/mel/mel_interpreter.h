@@ -33,7 +33,6 @@ public:
     void reset();
 
 private:
-    HostSession& session_;
     std::unique_ptr<mel::Engine> engine_;
 };
 

@@ -299,7 +299,11 @@ Token Lexer::next()
 
 bool Lexer::atWordEnd(int i) const
 {
-    return i >= size_ || isWordDelimiter(data_[i].unicode());
+    if (i >= size_ || isWordDelimiter(data_[i].unicode()))
+        return true;
+    // `select a// note`: a comment may follow a word directly.
+    return data_[i] == QLatin1Char('/') && i + 1 < size_
+           && (data_[i + 1] == QLatin1Char('/') || data_[i + 1] == QLatin1Char('*'));
 }
 
 ArgToken Lexer::nextCommandArg(bool insideBackquote)
