@@ -80,10 +80,14 @@ TEST_F(MelCommands, CommandArgumentsKeepTheirKinds)
     registerRecorder("rec");
     eval("string $names[] = {\"x\", \"y\"}; int $n = 4; string $w = \"two words\";\n"
          "rec -q -flag hero:arm_ctrl \"|grp|node.tx\" *_ctrl a[0] 3 -1.5 $n $w $names ($n * 2) `ls -sl`;");
-    ASSERT_EQ(RecordedCalls::calls().size(), 1u);
+    // Command syntax whose first argument is in parentheses.
+    eval("string $n = \"arm\"; rec ($n + \".tx\") 1; rec($n);");
+    ASSERT_EQ(RecordedCalls::calls().size(), 3u);
     EXPECT_EQ(describe(RecordedCalls::calls()[0]),
               QStringList({"-q", "-flag", "hero:arm_ctrl", "|grp|node.tx", "*_ctrl", "a[0]", "3", "-1.5", "4",
                            "two words", "[x|y]", "8", "[]"}));
+    EXPECT_EQ(describe(RecordedCalls::calls()[1]), QStringList({"arm.tx", "1"}));
+    EXPECT_EQ(describe(RecordedCalls::calls()[2]), QStringList({"arm"}));
 }
 
 TEST_F(MelCommands, FailingPluginCommandStopsItsText)

@@ -202,6 +202,24 @@ TEST_F(MelScene, SaveWithoutNameFailsAndCopiesLeaveStateAlone)
     EXPECT_FALSE(host().saveScene(dir.filePath("no/such/dir/x.ma")));
 }
 
+TEST_F(MelScene, SourcedScriptDefinesProceduresWithoutHistory)
+{
+    const QString script = dir.filePath("tools.mel");
+    {
+        QFile f(script);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("proc string helper() { return \"from file\"; }\n"
+                "global proc string toolsEntry() { return helper(); }\n");
+    }
+    eval("source \"" + script + "\";");
+    EXPECT_EQ(eval("toolsEntry()"), QStringLiteral("from file"));
+    for (const QString& h : host().historyTexts(HistoryKind::Mel))
+        EXPECT_FALSE(h.contains("toolsEntry()") && h.contains("helper")) << h.toStdString();
+    EXPECT_FALSE(run("source \"" + dir.filePath("none.mel") + "\";"));
+    EXPECT_EQ(host().errors(),
+              QStringList({"line 1: Cannot find file \"" + dir.filePath("none.mel") + "\" for source statement."}));
+}
+
 // ---- the embedded namespace script ------------------------------------------------------
 
 QString embeddedScript()
