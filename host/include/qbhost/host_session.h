@@ -75,6 +75,9 @@ public:
     MStatus unloadPlugin(const QString& nameOrPath);
     QList<PluginInfo> plugins() const;
     bool isPluginLoaded(const QString& nameOrPath) const;
+    // Folders where MEL's loadPlugin looks for a plug-in given by name.
+    void setPluginSearchPath(const QStringList& folders);
+    QStringList pluginSearchPath() const;
 
     // ---- commands -------------------------------------------------------
     using CommandCreator = void* (*)();
@@ -143,6 +146,8 @@ public:
     // Namespaces directly below parent (empty or ":" for the root), as full names.
     QStringList childNamespaces(const QString& parent) const;
     bool namespaceExists(const QString& name) const;
+    // The namespaces added on their own (not only implied by node names), sorted.
+    QStringList explicitNamespaces() const;
     MStatus addNamespace(const QString& fullName);
     MStatus removeNamespace(const QString& fullName);
     QString currentNamespace() const; // ":" for the root
@@ -221,6 +226,8 @@ private:
     HostSession();
     ~HostSession() override;
     void scheduleDrain();
+    // Empties nodes, namespaces, fileInfo, selection and the scene name.
+    void clearScene();
     friend class MelInterpreter;
     std::unique_ptr<SessionData> d;
 };

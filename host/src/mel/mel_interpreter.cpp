@@ -1,18 +1,31 @@
 #include "mel_interpreter.h"
+#include "mel_engine.h"
+
 #include <qbhost/host_session.h>
 
 namespace qbhost {
 
-MelInterpreter::MelInterpreter(HostSession& session) : session_(session) {}
+MelInterpreter::MelInterpreter(HostSession& session) : engine_(new mel::Engine(session)) {}
 MelInterpreter::~MelInterpreter() = default;
 
 MStatus MelInterpreter::execute(const QString& text, QString* result)
 {
-    Q_UNUSED(text);
-    if (result)
-        result->clear();
-    session_.logError(QStringLiteral("MEL is not available yet"));
-    return MS::kNotImplemented;
+    return execute(text, Source::Command, result);
+}
+
+MStatus MelInterpreter::execute(const QString& text, Source source, QString* result)
+{
+    mel::TextKind kind = mel::TextKind::Command;
+    if (source == Source::Script)
+        kind = mel::TextKind::Script;
+    else if (source == Source::Scene)
+        kind = mel::TextKind::Scene;
+    return engine_->run(text, result, kind);
+}
+
+void MelInterpreter::reset()
+{
+    engine_->reset();
 }
 
 } // namespace qbhost

@@ -3,15 +3,24 @@
 #include <maya/MStatus.h>
 #include <QtCore/QString>
 
+#include <memory>
+
 namespace qbhost {
 
 class HostSession;
+namespace mel {
+class Engine;
+}
 
 // The host's MEL interpreter: one per session, holding global variables and
 // global procedures between texts.
 class MelInterpreter
 {
 public:
+    // What a text is: a scene file runs like any text, but while it runs new
+    // nodes are not selected, as when the host reads a file.
+    enum class Source { Command, Script, Scene };
+
     explicit MelInterpreter(HostSession& session);
     ~MelInterpreter();
 
@@ -19,9 +28,12 @@ public:
     // scene file). Errors are written to the session's error log and stop
     // the text. The result of the last statement, if any, goes to result.
     MStatus execute(const QString& text, QString* result = nullptr);
+    MStatus execute(const QString& text, Source source, QString* result = nullptr);
+    // Forgets global variables and global procedures.
+    void reset();
 
 private:
-    HostSession& session_;
+    std::unique_ptr<mel::Engine> engine_;
 };
 
 } // namespace qbhost

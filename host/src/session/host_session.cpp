@@ -86,6 +86,7 @@ struct SessionData {
     double applicationVersion = 2024.0;
     QPointer<QWidget> mainWindow;
     QList<QRect> screens;
+    QStringList pluginSearchPath;
     int primaryScreen = 0;
     bool customScreens = false;
     QHash<QString, Failure> failures;
@@ -130,6 +131,7 @@ void HostSession::resetForTest()
     d->failures.clear();
     d->trace.clear();
     d->autoDrain = false;
+    d->pluginSearchPath.clear();
     d->mel.reset(new MelInterpreter(*this));
 }
 
@@ -260,6 +262,16 @@ QList<PluginInfo> HostSession::plugins() const
 bool HostSession::isPluginLoaded(const QString& nameOrPath) const
 {
     return findPlugin(*d, nameOrPath) != nullptr;
+}
+
+void HostSession::setPluginSearchPath(const QStringList& folders)
+{
+    d->pluginSearchPath = folders;
+}
+
+QStringList HostSession::pluginSearchPath() const
+{
+    return d->pluginSearchPath;
 }
 
 // ---- commands ---------------------------------------------------------------
@@ -650,6 +662,13 @@ bool HostSession::namespaceExists(const QString& rawName) const
     return namespaces().contains(name);
 }
 
+QStringList HostSession::explicitNamespaces() const
+{
+    QStringList out = d->explicitNamespaces.values();
+    out.sort();
+    return out;
+}
+
 MStatus HostSession::addNamespace(const QString& rawName)
 {
     QString name = stripRoot(rawName);
@@ -858,9 +877,8 @@ void HostSession::setSceneName(const QString& path)
     emit sceneChanged();
 }
 
-MStatus HostSession::newScene()
+void HostSession::clearScene()
 {
-    raiseEvent(QStringLiteral("deleteAll"));
     d->nodeOrder.clear();
     d->nodeTypes.clear();
     d->explicitNamespaces.clear();
@@ -870,6 +888,12 @@ MStatus HostSession::newScene()
     setSelection(QStringList());
     d->modified = false;
     emit sceneChanged();
+}
+
+MStatus HostSession::newScene()
+{
+    raiseEvent(QStringLiteral("deleteAll"));
+    clearScene();
     raiseEvent(QStringLiteral("NewSceneOpened"));
     return MS::kSuccess;
 }

@@ -1,0 +1,167 @@
+#ifndef QBHOST_MEL_ENGINE_H
+#define QBHOST_MEL_ENGINE_H
+// The evaluator behind MelInterpreter: variables, procedures, statements,
+// expressions and the dispatch of calls to built-in commands, plug-in
+// commands and procedures.
+
+#include "mel_ast.h"
+#include "mel_value.h"
+
+#include <maya/MStatus.h>
+
+#include <QtCore/QHash>
+#include <QtCore/QString>
+
+#include <memory>
+#include <vector>
+
+namespace qbhost {
+class HostSession;
+
+namespace mel {
+
+// Procedure calls (and nested texts) deeper than this are refused as an
+// error rather than overflowing the stack.
+constexpr int kMaxCallDepth = 1000;
+// Texts run from inside texts (a scene file opening another, a plug-in
+// command running MEL) nest at most this deep.
+constexpr int kMaxTextNesting = 64;
+// Whatever the nesting, MEL stops before it has used this much stack.
+constexpr size_t kStackBudget = 4u * 1024u * 1024u;
+// Strings longer than this (in characters) are refused rather than left to
+// exhaust memory.
+constexpr int kMaxStringSize = 1 << 28;
+
+// An error that stops the running text. reported: already in the error log
+// (a host operation or a nested text logged it), so nothing more is written.
+struct MelError {
+    int line;
+    QString message;
+    bool reported = false;
+};
+
+// One parsed text. Its local procedures are visible to code of this text
+// only, including its procedures when they are called later from elsewhere.
+struct Unit {
+    Program program;
+    QHash<QString, const ProcDef*> localProcs;
+};
+using UnitPtr = std::shared_ptr<Unit>;
+
+// An evaluated argument. An argument that was a plain `$var` keeps the
+// variable itself, so array arguments reach procedures by reference and
+// nothing copies the value meanwhile.
+struct CallArg {
+    Value value;
+    VarRef ref;
+    bool flag = false;
+    const Value& val() const { return ref ? ref->value : value; }
+};
+
+enum class TextKind { Command, Script, Scene };
+
+class Engine;
+
+// What a built-in command gets.
+struct CommandCall {
+    Engine& engine;
+    const QString& name;
+    int line;
+    std::vector<CallArg>& args;
+    bool commandSyntax;
+
+    HostSession& host() const;
+    [[noreturn]] void fail(const QString& message) const;
+    // Stops the text for an error the host already logged.
+    [[noreturn]] void failReported() const;
+    // For a failed host operation: stops quietly when the host logged
+    // something since errorsBefore, else with message.
+    [[noreturn]] void failHost(int errorsBefore, const QString& message) const;
+    void requireArgs(int min, int max) const;
+};
+using BuiltinFn = Value (*)(CommandCall&);
+using BuiltinTable = QHash<QString, BuiltinFn>;
+
+// Filled by the built-in command files.
+void addSceneCommands(BuiltinTable& table);
+void addFileCommands(BuiltinTable& table);
+void addStringCommands(BuiltinTable& table);
+void addSystemCommands(BuiltinTable& table);
+
+class Engine
+{
+public:
+    explicit Engine(HostSession& host);
+    ~Engine();
+
+    // Runs one text on its own: an error stops it and is logged once.
+    MStatus run(const QString& text, QString* result, TextKind kind);
+    // Runs a text inside the running one (eval, source): its errors stop
+    // the caller too. Returns the value of its last statement.
+    Value runNested(const QString& text, int line);
+    // Forgets global variables and procedures.
+    void reset();
+
+    HostSession& host() { return host_; }
+    // A scene file is being read (createNode leaves the selection alone).
+    bool readingScene() const { return !kinds_.empty() && kinds_.back() == TextKind::Scene; }
+
+private:
+    enum class Flow { Normal, Break, Continue, Return };
+
+    struct Frame {
+        UnitPtr unit;
+        std::vector<QHash<QString, VarRef>> scopes;
+        Value returnValue;
+        bool returned = false;
+    };
+    struct FrameGuard;
+    struct ScopeGuard;
+    struct DepthGuard;
+    struct GlobalProc {
+        UnitPtr unit;
+        const ProcDef* def = nullptr;
+    };
+
+    Value runUnit(const UnitPtr& unit, bool* hasValue);
+    Flow exec(const Stmt* s);
+    Flow execLoopBody(const Stmt* body, bool* stop);
+    void declare(const DeclStmt* d);
+    void defineProc(const ProcDef* def);
+
+    Value eval(const Expr* e);
+    Value evalIndex(const IndexExpr* e);
+    Value evalUnary(const UnaryExpr* e);
+    Value evalAssign(const AssignExpr* e);
+    Value evalIncDec(const IncDecExpr* e);
+    Value evalArrayLiteral(const ArrayLiteralExpr* e);
+    Value evalCall(const CallExpr* e);
+    Value binary(const QString& op, const Value& a, const Value& b, int line);
+    bool truthy(const Value& v, int line);
+
+    Value callProc(const UnitPtr& unit, const ProcDef* def, std::vector<CallArg>& args, int line);
+    Value callPluginCommand(const QString& name, std::vector<CallArg>& args, int line);
+
+    VarRef lookup(const QString& name) const;
+    VarRef requireVar(const QString& name, int line) const;
+    VarRef declareLocal(const QString& name, Type type);
+    Value converted(const Value& v, Type type, int line) const;
+    int arrayIndex(const Expr* index, int line);
+
+    [[noreturn]] static void fail(int line, const QString& message);
+
+    HostSession& host_;
+    BuiltinTable builtins_;
+    QHash<QString, VarRef> globals_;
+    QHash<QString, GlobalProc> globalProcs_;
+    std::vector<Frame*> frames_;
+    std::vector<TextKind> kinds_;
+    int depth_ = 0;
+    int texts_ = 0;
+    int line_ = 0; // of the statement running, for errors not raised by MEL
+    const char* stackBase_ = nullptr; // where the outermost text began
+};
+
+} // namespace mel
+} // namespace qbhost
+#endif

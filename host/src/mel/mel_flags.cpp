@@ -1,0 +1,87 @@
+#include "mel_flags.h"
+
+#include <cstring>
+
+namespace qbhost {
+namespace mel {
+
+namespace {
+
+bool isQueryFlag(const CallArg& a)
+{
+    if (!a.flag)
+        return false;
+    const QString& s = a.val().stringRef();
+    return s == QLatin1String("-q") || s == QLatin1String("-query");
+}
+
+} // namespace
+
+Flags::Flags(CommandCall& call, std::initializer_list<FlagSpec> specs, bool queryable)
+{
+    if (queryable)
+        for (const CallArg& a : call.args)
+            if (isQueryFlag(a))
+                query_ = true;
+    for (size_t i = 0; i < call.args.size(); ++i) {
+        const CallArg& a = call.args[i];
+        if (!a.flag) {
+            positional_.push_back(&a);
+            continue;
+        }
+        if (queryable && isQueryFlag(a))
+            continue;
+        const QString word = a.val().toString();
+        const QString name = word.mid(1);
+        const FlagSpec* spec = nullptr;
+        for (const FlagSpec& s : specs) {
+            if (name == QLatin1String(s.shortName) || name == QLatin1String(s.longName)) {
+                spec = &s;
+                break;
+            }
+        }
+        if (!spec)
+            call.fail(QStringLiteral("Invalid flag '%1'").arg(word));
+        Seen seen{spec->longName, Value()};
+        if (spec->takesValue && !query_) {
+            if (i + 1 >= call.args.size() || call.args[i + 1].flag)
+                call.fail(QStringLiteral("Flag '%1' needs an argument.").arg(word));
+            seen.value = call.args[++i].val();
+        }
+        seen_.push_back(seen);
+    }
+}
+
+bool Flags::has(const char* longName) const
+{
+    for (const Seen& s : seen_)
+        if (std::strcmp(s.longName, longName) == 0)
+            return true;
+    return false;
+}
+
+Value Flags::value(const char* longName) const
+{
+    for (const Seen& s : seen_)
+        if (std::strcmp(s.longName, longName) == 0)
+            return s.value;
+    return Value();
+}
+
+QStringList Flags::positionalNames() const
+{
+    QStringList out;
+    for (const CallArg* a : positional_) {
+        const Value& v = a->val();
+        if (v.type() == Type::StringArray)
+            out.append(v.stringArrayRef());
+        else if (v.isArray())
+            out.append(v.toStringList());
+        else
+            out.append(v.toString());
+    }
+    return out;
+}
+
+} // namespace mel
+} // namespace qbhost
