@@ -4,6 +4,7 @@
 #include <QtCore/QJsonArray>
 #include <QtGui/QImageReader>
 #include <cmath>
+#include <cstdint>
 
 namespace qbx {
 
