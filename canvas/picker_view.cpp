@@ -411,22 +411,22 @@ void picker_view::paintEvent(QPaintEvent* e)
 
 void picker_view::draw_buttons(QPainter& painter, const QRect& area) const
 {
-    button_painter(painter, view_).draw_buttons(buttons_, area);
+    button_painter(painter, view_, &sprites_).draw_buttons(buttons_, area);
 }
 
 void picker_view::draw_one_button(QPainter& painter, const buttonRecord& button) const
 {
-    button_painter(painter, view_).draw_one_button(button);
+    button_painter(painter, view_, &sprites_).draw_one_button(button);
 }
 
 void picker_view::draw_command_button(QPainter& painter, const buttonRecord& button) const
 {
-    button_painter(painter, view_).draw_command_button(button);
+    button_painter(painter, view_, &sprites_).draw_command_button(button);
 }
 
 void picker_view::draw_label(QPainter& painter, const buttonRecord& button, const QPointF& centre) const
 {
-    button_painter(painter, view_).draw_label(button, centre);
+    button_painter(painter, view_, &sprites_).draw_label(button, centre);
 }
 
 void picker_view::resizeEvent(QResizeEvent* e)

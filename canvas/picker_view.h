@@ -1,5 +1,6 @@
 #ifndef QB_CANVAS_PICKER_VIEW_H
 #define QB_CANVAS_PICKER_VIEW_H
+#include "canvas/button_painter.h"
 #include "canvas/overlay_list.h"
 #include "canvas/view_transform.h"
 #include "model/buttonRecord.h"
@@ -134,5 +135,6 @@ private:
     zoom_animation animation_;
     QPixmap background_;
     QString backgroundName_;
+    mutable button_painter::sprite_cache sprites_; // painting state only
 };
 #endif

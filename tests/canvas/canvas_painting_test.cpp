@@ -223,3 +223,53 @@ TEST(CanvasPainting, LaterButtonsLieOverEarlierOnes)
     EXPECT_EQ(at(img, QPoint(105, 105)), qRgb(0, 0, 255));
     EXPECT_EQ(at(img, QPoint(90, 90)), qRgb(255, 0, 0));
 }
+
+TEST(CanvasPainting, RepaintsFromSpritesMatchDirectDrawing)
+{
+    canvas_harness h;
+    int i = 0;
+    for (int kind : {kSelectionButton, kCommandButton}) {
+        for (int state : {0, 1, 2}) {
+            for (const QString& label : {QString(), QStringLiteral("Ab")}) {
+                for (int size : {9, 24, 40}) {
+                    const QPoint at(30 + (i % 8) * 50, 30 + (i / 8) * 50);
+                    h.canvas->push_button(make_button(at, size, 0x00c04020 + 0x10 * i, {"a", "b"}, label, kind), -1);
+                    h.canvas->button(i)->state = qint16(state);
+                    ++i;
+                }
+            }
+        }
+    }
+    for (double zoom : {1.0, 0.5, 1.5}) {
+        view_transform view(QPoint(3, 5), zoom);
+        button_painter::sprite_cache sprites;
+        auto paint = [&] {
+            QImage img(500, 450, QImage::Format_ARGB32_Premultiplied);
+            img.fill(qRgb(51, 51, 51));
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing, true);
+            button_painter(p, view, &sprites).draw_buttons(h.canvas->buttons(), img.rect());
+            return img;
+        };
+        // The first paint draws most looks directly (only the selected and
+        // partly selected greys repeat); from the second on they are copied.
+        const QImage direct = paint();
+        const int firstPaint = sprites.sprites();
+        paint();
+        const int built = sprites.sprites();
+        EXPECT_GT(built, firstPaint + 20) << zoom;
+        const QImage copied = paint();
+        int worst = 0;
+        for (int y = 0; y < direct.height(); ++y)
+            for (int x = 0; x < direct.width(); ++x) {
+                const QRgb a = direct.pixel(x, y), b = copied.pixel(x, y);
+                worst = qMax(worst, qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)))));
+            }
+        EXPECT_LE(worst, 3) << zoom; // rounding of the two-step blend only
+
+        // Another zoom starts the cache afresh.
+        view.zoom = zoom * 2;
+        paint();
+        EXPECT_LT(sprites.sprites(), built) << zoom;
+    }
+}
