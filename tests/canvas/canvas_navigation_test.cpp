@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QtGui/QBitmap>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QTabWidget>
 #include <QtWidgets/QUndoCommand>
 
 namespace {
@@ -284,6 +285,29 @@ TEST(CanvasNavigation, FrameView)
     // Framing what is already framed starts nothing.
     h.canvas->frame_view();
     EXPECT_FALSE(h.canvas->zoom_animating());
+}
+
+TEST(CanvasNavigation, FrameBoundsOnAFourHundredPixelCanvas)
+{
+    canvas_harness h;
+    // The canvas alone, at exactly 400 by 400.
+    h.window->tabs()->removeTab(0);
+    std::unique_ptr<picker_view> canvas(h.canvas);
+    canvas->setParent(nullptr);
+    canvas->resize(400, 400);
+    const struct {
+        QRect bounds;
+        double zoom;
+        QPoint shift;
+    } rows[] = {{QRect(0, 0, 100, 50), 3.0, QPoint(53, 128)}, {QRect(10, 10, 1, 1), 16.0, QPoint(40, 40)}};
+    for (const auto& r : rows) {
+        canvas->frameBounds(r.bounds, false);
+        EXPECT_TRUE(canvas->zoom_animating());
+        for (int i = 0; i < 8; ++i)
+            canvas->animate_zoom();
+        EXPECT_EQ(canvas->zoom(), r.zoom);
+        EXPECT_EQ(canvas->shift(), r.shift);
+    }
 }
 
 TEST(CanvasNavigation, FrameBoundsWithoutZoomingIn)
