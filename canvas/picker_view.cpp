@@ -10,6 +10,7 @@
 #include "window/picker_window.h"
 #include "window/shortcut_dispatch.h"
 
+#include <QtCore/QPointer>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
@@ -316,8 +317,11 @@ void picker_view::show_context_menu(QMouseEvent* e, const QPoint& point)
 {
     pressed_ = find_button(point);
     const QList<QAction*> entries = menu_->actions();
+    QPointer<picker_view> self(this);
     menu_->exec(e->globalPos(), entries.isEmpty() ? nullptr : entries.first());
     e->accept();
+    if (!self)
+        return; // a scene reset closed the tab while the menu was open
     setFocus(Qt::MouseFocusReason);
     adjustCursor(false);
 }

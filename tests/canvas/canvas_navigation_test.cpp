@@ -457,3 +457,23 @@ TEST(CanvasCursors, CtrlShowsTheEditCursor)
     QTest::keyRelease(h.canvas, Qt::Key_Control, Qt::NoModifier);
     EXPECT_EQ(h.canvas->cursor().shape(), Qt::ArrowCursor);
 }
+
+TEST(CanvasNavigation, SceneResetWhileTheContextMenuIsOpen)
+{
+    // The menu runs its own event loop, in which the host may reset the
+    // window and so destroy the canvas that opened it.
+    canvas_harness h;
+    QPointer<picker_view> canvas = h.canvas;
+    bool reset = false;
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activePopupWidget()) {
+            h.window->reset();
+            reset = true;
+        }
+    });
+    h.press(QPoint(100, 100), Qt::RightButton);
+    EXPECT_TRUE(reset);
+    EXPECT_TRUE(canvas.isNull());
+    ASSERT_NE(h.window->frontPicker(), nullptr);
+    EXPECT_EQ(h.window->tabs()->count(), 1);
+}
