@@ -5,6 +5,7 @@
 // count repaints.
 #include "canvas/picker_view.h"
 #include "window/picker_window.h"
+#include <gtest/gtest.h>
 #include <QtCore/QCoreApplication>
 #include <QtGui/QImage>
 #include <QtGui/QMouseEvent>
@@ -21,7 +22,8 @@ struct canvas_harness {
         window = std::make_unique<picker_window>(nullptr);
         window->resize(size);
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            ADD_FAILURE() << "the picker window was never exposed";
         canvas = window->frontPicker();
         QCoreApplication::processEvents();
     }
