@@ -7,7 +7,6 @@
 #include "namespaces/picker_editNamespaceDialog.h"
 #include <gtest/gtest.h>
 #include <QtTest/QSignalSpy>
-#include <QtWidgets/QCompleter>
 #include <QtWidgets/QScrollArea>
 
 namespace {
@@ -70,39 +69,28 @@ TEST(NamespaceDialog, RowsOfferTheSceneAndProposeAMatch)
     }
 }
 
-TEST(NamespaceDialog, Layout)
+TEST(NamespaceDialog, TitleRowsAndScrolling)
 {
     canvas_harness h;
     bool checked = false;
     chooser::probe probe([&](QDialog* d, int) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Choose Namespace"));
         EXPECT_TRUE(d->isModal());
-        EXPECT_EQ(d->parentWidget(), h.canvas);
         QStringList texts;
         for (QLabel* l : d->findChildren<QLabel*>())
             texts << l->text();
+        // A name read from a file is shown as text, not as markup.
         EXPECT_EQ(texts, (QStringList{"Change Current Namespace to:", "<b>hero</b>", "<b>&lt;i&gt;x</b>"}));
-        for (QLabel* l : d->findChildren<QLabel*>())
-            if (l->text().startsWith(QLatin1String("<b>")))
-                EXPECT_EQ(l->textFormat(), Qt::RichText);
-        for (QComboBox* c : chooser::combos(d)) {
-            EXPECT_TRUE(c->isEditable());
-            EXPECT_EQ(c->minimumWidth(), 260);
-            ASSERT_NE(c->completer(), nullptr);
-            EXPECT_EQ(c->completer()->completionMode(), QCompleter::InlineCompletion);
-        }
+        // Many rows scroll vertically; the rows never widen the dialog.
         QScrollArea* scroll = d->findChild<QScrollArea*>();
         ASSERT_NE(scroll, nullptr);
         EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         EXPECT_EQ(chooser::combos(d).size(), 2);
         for (QComboBox* c : chooser::combos(d))
             EXPECT_TRUE(scroll->widget()->isAncestorOf(c));
-        EXPECT_NE(chooser::button(d, "OK"), nullptr);
-        EXPECT_NE(chooser::button(d, "Cancel"), nullptr);
         checked = true;
         chooser::click(d, "Cancel");
     });
-    // A name read from a file is shown as text, not as markup.
     picker_editNamespaceDialog::do_dialog(h.canvas, {"hero", "<i>x"}, {"hero", ":"});
     EXPECT_TRUE(checked);
 }
