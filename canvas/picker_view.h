@@ -122,6 +122,12 @@ public:
     bool execute_shortcut(QKeyEvent* e);
     void setWidgetShortcut(QAction* action, const QKeySequence& sequence) const;
 
+    // Namespaces (picker_view_namespaces.cpp): the ones the buttons use,
+    // sorted, appended to out; and binding them to the scene's, asking the
+    // user when one is missing or when forced.
+    void collectCurrentNamespace(QStringList& out) const;
+    void rebind(QStringList const& scene, bool force);
+
     void draw_buttons(QPainter& painter, const QRect& area) const;
     void draw_one_button(QPainter& painter, const buttonRecord& button) const;
     void draw_command_button(QPainter& painter, const buttonRecord& button) const;

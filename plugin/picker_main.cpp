@@ -166,6 +166,8 @@ MStatus picker_main::process_command(MString const& directive, MStringArray cons
             w->saveas_current();
         return MS::kSuccess;
     }
+    if (directive == "bind" || directive == "rebind")
+        return rebind_picker(params, directive == "rebind");
     if (directive == "open") {
         if (w)
             w->load_pickers(MStringArrayToQStringList(params));
@@ -213,9 +215,11 @@ MStatus picker_main::fetch_image(MStringArray const& params)
     return MS::kSuccess;
 }
 
-MStatus picker_main::rebind_picker(MStringArray const&, bool)
+MStatus picker_main::rebind_picker(MStringArray const& params, bool force)
 {
-    return MS::kNotImplemented;
+    if (picker_window* w = window())
+        w->rebind_picker(MStringArrayToQStringList(params), force);
+    return MS::kSuccess;
 }
 
 void picker_main::selectionChangedFn(void*)

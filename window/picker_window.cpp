@@ -85,6 +85,7 @@ void picker_window::make_menus(QDockWidget* dock)
 
     backgroundAction_ = pickerMenu_->addAction(tr("Change Background..."));
     connect(backgroundAction_, &QAction::triggered, this, &picker_window::change_background);
+    make_namespace_menu();
 
     QAction* about = helpMenu_->addAction(tr("About QuillbrookPicker..."));
     connect(about, &QAction::triggered, this, &picker_window::about_dialog);

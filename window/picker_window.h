@@ -1,6 +1,8 @@
 #ifndef QB_WINDOW_PICKER_WINDOW_H
 #define QB_WINDOW_PICKER_WINDOW_H
 #include <QtCore/QDataStream>
+#include <QtCore/QList>
+#include <QtCore/QPointer>
 #include <QtCore/QStringList>
 #include <QtCore/QVariantMap>
 #include <QtWidgets/QWidget>
@@ -60,12 +62,19 @@ public:
     // toolkit's meta-object system.
     Q_INVOKABLE QVariantMap state_snapshot() const;
 
+    // Namespace binding (picker_window_namespaces.cpp). request_rebind
+    // queues the bind (force false) or rebind request, which reaches
+    // rebind_picker with the scene's namespaces.
+    void request_rebind(bool force);
+    void rebind_picker(QStringList const& scene, bool force);
+
     // The window selection list, shared by every window and canvas.
     static QStringList& selection_;
 
 public slots:
     void about_dialog();
     void change_background();
+    void change_namespace();
     void updateFileMenu();
     void updatePickerMenu();
     void new_tab();
@@ -87,6 +96,17 @@ protected:
 
 private:
     void make_menus(QDockWidget* dock);
+    void make_namespace_menu();
+
+    // One bind or rebind request; view is the loaded canvas it was made
+    // for (it may be gone since), or null for the front picker.
+    struct rebind_request {
+        QPointer<picker_view> view;
+        bool forLoad;
+        QStringList scene;
+        bool force;
+    };
+    void run_rebind(const rebind_request& request);
 
     QMenuBar* menuBar_ = nullptr;
     QTabWidget* tabs_ = nullptr;
@@ -102,7 +122,13 @@ private:
     QAction* closeAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* backgroundAction_ = nullptr;
+    QAction* namespaceAction_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     bool closing_ = false;
+    // Loaded canvases whose bind request is queued, in load order.
+    QList<QPointer<picker_view>> awaitingBind_;
+    // Requests that came while a chooser was open, run after it closes.
+    QList<rebind_request> deferredRebinds_;
+    bool rebinding_ = false;
 };
 #endif

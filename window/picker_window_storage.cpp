@@ -85,6 +85,10 @@ void picker_window::load_pickers(QStringList const& paths)
         connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
         tabs_->setCurrentIndex(tabs_->addTab(view, tab.name));
         updateSceneData();
+        // The request may run after later files made other tabs current:
+        // remember which canvas it is for.
+        awaitingBind_.append(view);
+        request_rebind(false);
     }
 }
 

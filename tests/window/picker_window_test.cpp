@@ -313,7 +313,8 @@ TEST(PickerWindowMenus, BarAndFileMenu)
     EXPECT_EQ(menu_texts(file), (QStringList{"New...", "Open...", "-", "Save", "Save As...", "-", "Rename Tab...",
                                              "Close Tab...", "-", "Exit Picker"}));
     EXPECT_TRUE(menu_named(*w, QStringLiteral("&Edit"))->actions().isEmpty());
-    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))), QStringList{"Change Background..."});
+    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))),
+              (QStringList{"Change Background...", "-", "Change Namespace..."}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
 
     const struct {
