@@ -1,10 +1,28 @@
 #ifndef QB_CANVAS_PICKER_VIEW_H
 #define QB_CANVAS_PICKER_VIEW_H
+#include "canvas/button_painter.h"
+#include "canvas/overlay_list.h"
+#include "canvas/view_transform.h"
+#include "model/buttonRecord.h"
+
+#include <QtCore/QList>
+#include <QtCore/QTimer>
+#include <QtGui/QPixmap>
+#include <QtWidgets/QUndoStack>
 #include <QtWidgets/QWidget>
 
+class QAction;
+class QCursor;
+class QMenu;
+class banner_overlay;
+class marquee_overlay;
+class picker_mouse_cmd;
 class picker_window;
 
-// One picker canvas: the widget of one tab.
+// One picker canvas: the widget of one tab. It owns the picker's buttons,
+// background, overlays, undo stack and the mouse tracker in progress, and
+// shows them through a pan and zoom. Painting, trackers, overlays and
+// cursors live in their own files; this class routes events to them.
 class picker_view : public QWidget
 {
     Q_OBJECT
@@ -14,10 +32,109 @@ public:
 
     picker_window* window() const { return window_; }
 
+    // View transform (picker units <-> canvas pixels).
+    const view_transform& view() const { return view_; }
+    double zoom() const { return view_.zoom; }
+    QPoint shift() const { return view_.shift; }
+    QPoint mapToPicker(const QPoint& p) const { return view_.mapToPicker(p); }
+    QPoint mapToScreen(const QPoint& p) const { return view_.mapToScreen(p); }
+    QRect mapToPicker(const QRect& r) const { return view_.mapToPicker(r); }
+    QRect mapToScreen(const QRect& r) const { return view_.mapToScreen(r); }
+    QRectF mapToScreenF(const QRect& r) const { return view_.mapToScreenF(r); }
+
+    // Clamped zoom keeping the picker point under anchor in place.
+    void setZoom(float zoom, const QPoint& anchor);
+    void setShift(const QPoint& shift);
+    // Animates to the view given, unclamped.
+    void zoomWindow(float zoom, const QPoint& shift);
+    QRect button_bounds(bool selectedOnly) const;
+    void frameBounds(const QRect& bounds, bool noZoomIn);
+    bool zoom_animating() const { return zoomTimer_.isActive(); }
+
+    // Buttons. push_button appends (index < 0) or inserts and returns the
+    // button's index; the caller keeps pop_button's index valid.
+    const QList<buttonRecord>& buttons() const { return buttons_; }
+    int push_button(const buttonAttributes& attributes, int index);
+    void pop_button(int index);
+    void make_button_label(const buttonAttributes& attributes, buttonRecord* record);
+    void set_button_label(buttonRecord* record, const QString& text);
+    void set_button_size(buttonRecord* record, int size);
+    buttonRecord* button(int index) { return &buttons_[index]; }
+    void reset_buttons();
+    // The first button, in list order, whose canvas box holds point.
+    buttonRecord* find_button(const QPoint& point);
+    buttonRecord* pressed_button() const { return pressed_; }
+
+    void setBackground(const QString& name, const QPixmap& image);
+    const QPixmap& background() const { return background_; }
+    const QString& backgroundName() const { return backgroundName_; }
+
+    QUndoStack* undoStack() { return &undo_; }
+    const QUndoStack* undoStack() const { return &undo_; }
+
+    // The tracker in progress (owned). set_tracker finishes and deletes one
+    // still installed; take_tracker hands it over.
+    picker_mouse_cmd* tracker() const { return tracker_; }
+    void set_tracker(picker_mouse_cmd* tracker);
+    picker_mouse_cmd* take_tracker();
+
+    marquee_overlay* marquee() const;
+    banner_overlay* banner() const;
+    QMenu* context_menu() const { return menu_; }
+    QCursor* edit_cursor() const { return editCursor_; }
+    QCursor* add_many_cursor() const { return addManyCursor_; }
+
+    void adjustCursor(bool force);
+    bool execute_shortcut(QKeyEvent* e);
+    void setWidgetShortcut(QAction* action, const QKeySequence& sequence) const;
+
+    void draw_buttons(QPainter& painter, const QRect& area) const;
+    void draw_one_button(QPainter& painter, const buttonRecord& button) const;
+    void draw_command_button(QPainter& painter, const buttonRecord& button) const;
+    void draw_label(QPainter& painter, const buttonRecord& button, const QPointF& centre) const;
+
 signals:
     void changed();
 
+public slots:
+    void reset_view();
+    void frame_view();
+    void animate_zoom();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
+    void start_animation(float zoom, const QPoint& shift);
+    void show_context_menu(QMouseEvent* e, const QPoint& point);
+    void left_press(QMouseEvent* e, const QPoint& point);
+    void finish_tracker();
+
     picker_window* window_;
+    picker_mouse_cmd* tracker_ = nullptr;
+    view_transform view_; // shift, then zoom
+    QPoint pressPoint_;
+    QMenu* menu_ = nullptr;
+    QAction* resetViewAction_ = nullptr;
+    QAction* frameViewAction_ = nullptr;
+    QCursor* editCursor_ = nullptr;
+    QCursor* addManyCursor_ = nullptr;
+    int cursorState_ = 0;
+    QList<buttonRecord> buttons_;
+    buttonRecord* pressed_ = nullptr;
+    overlay_list overlays_;
+    QUndoStack undo_;
+    QTimer zoomTimer_;
+    zoom_animation animation_;
+    QPixmap background_;
+    QString backgroundName_;
+    mutable button_painter::sprite_cache sprites_; // painting state only
 };
 #endif

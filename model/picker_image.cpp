@@ -45,11 +45,17 @@ void writeImage(QDataStream& stream, const QImage& image)
         stream << qint32(0);
         return;
     }
-    stream << qint32(1);
+    // Encoded before the marker is written: a marker 1 without a PNG behind
+    // it would misalign everything that follows in the stream.
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!image.save(&buffer, "PNG") || png.isEmpty()) {
+        stream << qint32(0);
+        stream.setStatus(QDataStream::WriteFailed);
+        return;
+    }
+    stream << qint32(1);
     stream.writeRawData(png.constData(), png.size());
 }
 

@@ -6,7 +6,8 @@
 
 // The stream encoding of a background image: int32 marker (0 no image, 1 an
 // image follows), then one complete PNG file. Byte for byte what the
-// toolkit's own pixmap stream operator writes.
+// toolkit's own pixmap stream operator writes. An image that cannot be
+// encoded is written as no image and the stream's status set to WriteFailed.
 void writeImage(QDataStream& stream, const QImage& image);
 
 // Reads the encoding. The PNG is collected chunk by chunk, so a corrupt

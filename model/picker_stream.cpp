@@ -204,15 +204,16 @@ void writePickerFile(QDataStream& stream, const picker_tab_data& tab)
     writeButtonBlock(stream, tab.buttons);
 }
 
-void readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, stream_report* report)
+bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, stream_report* report)
 {
     *tab = picker_tab_data();
     qint32 v = 0;
     stream >> v >> tab->name;
     *version = v;
     if (!ok(stream)) {
+        tab->name = QString();
         noteTruncated(stream, report, -1);
-        return;
+        return false;
     }
     if (v > kPickerDataVersion && report) {
         stream_problem p{stream_problem::NewerVersion};
@@ -224,6 +225,7 @@ void readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, 
     if (ok(stream))
         tab->buttons = readButtonBlock(stream, v, report, -1);
     noteTruncated(stream, report, -1);
+    return true;
 }
 
 void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons)

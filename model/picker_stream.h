@@ -74,7 +74,9 @@ bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_re
 // Picker file (the caller sets the data-stream version to 7).
 void writePickerFile(QDataStream& stream, const picker_tab_data& tab);
 // Reads one tab; a version above 4 is read with the version-4 layout.
-void readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, stream_report* report = nullptr);
+// False when the data ended or was corrupt before the version and the name
+// were read, i.e. there is no picker at all; the tab is then left empty.
+bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, stream_report* report = nullptr);
 
 // Button-list block (clipboard payload).
 void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons);

@@ -1,46 +1,113 @@
 #include "window/picker_window.h"
 #include "canvas/picker_view.h"
 #include "model/window_selection.h"
+#include "plugin/picker_version.h"
+#include "window/picker_dialogs.h"
+#include "window/shortcut_dispatch.h"
 
+#include <QtCore/QPointer>
 #include <QtGui/QIcon>
+#include <QtGui/QKeyEvent>
+#include <QtWidgets/QAction>
 #include <QtWidgets/QDockWidget>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QMenuBar>
 #include <QtWidgets/QTabWidget>
+#include <QtWidgets/QUndoStack>
 #include <QtWidgets/QVBoxLayout>
 
 QStringList& picker_window::selection_ = window_selection::names();
 
+namespace {
+QKeySequence native_keys(const char* text)
+{
+    return QKeySequence(QString::fromLatin1(text), QKeySequence::NativeText);
+}
+} // namespace
+
 picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags())
 {
-    setWindowTitle(QStringLiteral("QuillbrookPicker"));
-    setObjectName(QStringLiteral("QuillbrookPicker"));
-    setWindowIcon(QIcon(QStringLiteral(":/resources/QuillbrookLogo.png")));
+    setWindowTitle(QString::fromLatin1(QB_PICKER_COMMAND));
+    setObjectName(QString::fromLatin1(QB_PICKER_COMMAND));
+    setWindowIcon(QIcon(QString::fromLatin1(":/resources/QuillbrookLogo.png")));
     setAttribute(Qt::WA_DeleteOnClose);
 
+    menuBar_ = new QMenuBar(nullptr);
     tabs_ = new QTabWidget(nullptr);
     tabs_->setMovable(true);
     tabs_->setTabsClosable(true);
 
+    make_menus(dock);
     new_tab();
 
     layout_ = new QVBoxLayout;
     layout_->setSpacing(0);
     layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setMenuBar(menuBar_);
     layout_->addWidget(tabs_);
     setLayout(layout_);
+
+    connect(fileMenu_, &QMenu::aboutToShow, this, &picker_window::updateFileMenu);
+    connect(tabs_, &QTabWidget::tabCloseRequested, this, &picker_window::close_one);
+}
+
+void picker_window::make_menus(QDockWidget* dock)
+{
+    fileMenu_ = menuBar_->addMenu(tr("&File"));
+    editMenu_ = menuBar_->addMenu(tr("&Edit"));
+    pickerMenu_ = menuBar_->addMenu(tr("&Picker"));
+    helpMenu_ = menuBar_->addMenu(tr("&Help"));
+
+    newAction_ = fileMenu_->addAction(tr("New..."));
+    setWidgetShortcut(newAction_, native_keys("Ctrl+N"));
+    connect(newAction_, &QAction::triggered, this, &picker_window::new_tab);
+    fileMenu_->addSeparator();
+    renameAction_ = fileMenu_->addAction(tr("Rename Tab..."));
+    connect(renameAction_, &QAction::triggered, this, &picker_window::rename_tab);
+    closeAction_ = fileMenu_->addAction(tr("Close Tab..."));
+    setWidgetShortcut(closeAction_, native_keys("Ctrl+W"));
+    connect(closeAction_, &QAction::triggered, this, &picker_window::close_current);
+    fileMenu_->addSeparator();
+    exitAction_ = fileMenu_->addAction(tr("Exit Picker"));
+    setWidgetShortcut(exitAction_, native_keys("Ctrl+Shift+W"));
+    if (dock) // closing the dock only hides it; the tabs stay
+        connect(exitAction_, &QAction::triggered, dock, &QWidget::close);
+
+    QAction* about = helpMenu_->addAction(tr("About QuillbrookPicker..."));
+    connect(about, &QAction::triggered, this, &picker_window::about_dialog);
+
+    for (QAction* a : {newAction_, renameAction_, closeAction_, exitAction_, about})
+        addAction(a);
 }
 
 picker_window::~picker_window()
 {
-    closing_ = true;
+    closing_ = true; // the scene keeps its images: this is no user's close
     for (int i = tabs_->count() - 1; i >= 0; --i)
         close_tab(i);
 }
+
+// ---- tabs
 
 void picker_window::new_tab()
 {
     picker_view* view = new picker_view(this);
     const int index = tabs_->addTab(view, tr("Untitled"));
     tabs_->setCurrentIndex(index);
+    // scene copy: added with the picker storage
+}
+
+bool picker_window::releases_background(int index) const
+{
+    const picker_view* view = qobject_cast<picker_view*>(tabs_->widget(index));
+    if (!view || view->backgroundName().isEmpty())
+        return false;
+    for (int i = 0; i < tabs_->count(); ++i) {
+        const picker_view* other = qobject_cast<picker_view*>(tabs_->widget(i));
+        if (i != index && other && other->backgroundName() == view->backgroundName())
+            return false; // that tab still shows the image
+    }
+    return true;
 }
 
 void picker_window::close_tab(int index)
@@ -48,8 +115,38 @@ void picker_window::close_tab(int index)
     picker_view* view = qobject_cast<picker_view*>(tabs_->widget(index));
     if (!view)
         return;
+    const bool release = !closing_ && releases_background(index);
     tabs_->removeTab(index);
+    if (release) {
+        // scene copy: added with the picker storage
+    }
     delete view;
+}
+
+void picker_window::close_one(int index)
+{
+    QPointer<QWidget> page = tabs_->widget(index);
+    if (!page)
+        return;
+    const QString text = tr("Are you sure you want to close the tab \"%1\"?\n\nAll changes will be lost.")
+                             .arg(tabs_->tabText(index));
+    const QMessageBox::StandardButton answer = picker_dialogs::current().warning(
+        this, tr("Close Tab"), text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton);
+    if (answer == QMessageBox::Cancel)
+        return;
+    // The box ran its own event loop: a scene reset may have closed or moved
+    // the tab meanwhile. Close the one that was asked about, if it is left.
+    const int now = page ? tabs_->indexOf(page) : -1;
+    if (now < 0)
+        return;
+    close_tab(now);
+    // scene copy: added with the picker storage
+}
+
+void picker_window::close_current()
+{
+    if (tabs_->count() > 0 && tabs_->currentIndex() >= 0)
+        close_one(tabs_->currentIndex());
 }
 
 void picker_window::reset()
@@ -57,6 +154,22 @@ void picker_window::reset()
     for (int i = tabs_->count() - 1; i >= 0; --i)
         close_tab(i);
     new_tab();
+}
+
+void picker_window::rename_tab()
+{
+    if (tabs_->count() == 0 || tabs_->currentIndex() < 0)
+        return;
+    QPointer<QWidget> page = tabs_->currentWidget();
+    bool ok = false;
+    const QString text = picker_dialogs::current().getText(this, tr("Tab Name"), tr("Name"),
+                                                           tabs_->tabText(tabs_->currentIndex()), &ok);
+    if (!ok || text.isEmpty())
+        return;
+    // As in close_one: rename the tab that was asked about, wherever it is now.
+    const int now = page ? tabs_->indexOf(page) : -1;
+    if (now >= 0)
+        tabs_->setTabText(now, text);
 }
 
 picker_view* picker_window::frontPicker() const
@@ -71,18 +184,135 @@ void picker_window::setSelection(QStringList const& names)
     selection_ = names;
 }
 
+// ---- menus
+
+void picker_window::updateFileMenu()
+{
+    const bool anyTab = tabs_->count() > 0;
+    renameAction_->setEnabled(anyTab);
+    closeAction_->setEnabled(anyTab);
+}
+
+void picker_window::about_dialog()
+{
+    const QString build = QString::fromLatin1(__TIME__).left(2);
+    const QString text = QString::fromLatin1("QuillbrookPicker\nVersion %1 (build %2)")
+                             .arg(QString::fromLatin1(QB_PICKER_VERSION), build);
+    picker_dialogs::current().about(this, QString::fromLatin1("About"), text);
+}
+
+// ---- keyboard and focus
+
+void picker_window::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == 0 || e->key() == Qt::Key_unknown) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    if (execute_shortcut(e)) {
+        e->accept();
+        return;
+    }
+    if (tabs_->count() == 0) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    picker_view* view = qobject_cast<picker_view*>(tabs_->currentWidget());
+    if (!view)
+        return;
+    if (view->execute_shortcut(e))
+        e->accept();
+    else
+        QWidget::keyPressEvent(e); // on to the dock and the host
+}
+
+bool picker_window::execute_shortcut(QKeyEvent* e)
+{
+    if (actions().isEmpty() || !hasFocus())
+        return false;
+    return shortcut_dispatch::trigger_matching(actions(), e);
+}
+
+void picker_window::setWidgetShortcut(QAction* action, const QKeySequence& sequence) const
+{
+    shortcut_dispatch::set_widget_shortcut(action, sequence);
+}
+
+void picker_window::enterEvent(QEvent* e)
+{
+    QWidget::enterEvent(e);
+    setFocus(Qt::MouseFocusReason);
+}
+
+void picker_window::leaveEvent(QEvent* e)
+{
+    QWidget::leaveEvent(e);
+    clearFocus();
+}
+
+// ---- state for the sandbox and the end-to-end tests
+
+namespace {
+// Heap strings: a caller may keep the snapshot after the module is unloaded.
+QString key(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+QVariantList point_list(const QPoint& p)
+{
+    return QVariantList{p.x(), p.y()};
+}
+
+QVariantMap button_state(const buttonRecord& b)
+{
+    QVariantMap m;
+    m.insert(key("position"), point_list(b.position));
+    m.insert(key("size"), b.size);
+    m.insert(key("kind"), b.kind);
+    m.insert(key("language"), b.language);
+    m.insert(key("color"), uint(b.color));
+    m.insert(key("labelColor"), uint(b.labelColor));
+    m.insert(key("label"), b.label);
+    m.insert(key("nodes"), b.nodes);
+    m.insert(key("state"), int(b.state));
+    m.insert(key("rect"), QVariantList{b.rect.left(), b.rect.top(), b.rect.width(), b.rect.height()});
+    return m;
+}
+
+void add_view_state(QVariantMap* tab, const picker_view& view)
+{
+    tab->insert(key("background"), view.backgroundName());
+    tab->insert(key("hasImage"), !view.background().isNull());
+    tab->insert(key("zoom"), view.zoom());
+    tab->insert(key("shift"), point_list(view.shift()));
+    const QUndoStack* undo = view.undoStack();
+    QStringList texts;
+    for (int i = 0; i < undo->count(); ++i)
+        texts << undo->text(i);
+    tab->insert(key("undo"), texts);
+    tab->insert(key("undoIndex"), undo->index());
+    QVariantList buttons;
+    for (const buttonRecord& b : view.buttons())
+        buttons.append(button_state(b));
+    tab->insert(key("buttons"), buttons);
+}
+} // namespace
+
 QVariantMap picker_window::state_snapshot() const
 {
     QVariantMap state;
-    state.insert(QStringLiteral("visible"), isVisible());
-    state.insert(QStringLiteral("current"), tabs_->currentIndex());
-    state.insert(QStringLiteral("selection"), selection_);
+    state.insert(key("visible"), isVisible());
+    state.insert(key("current"), tabs_->currentIndex());
+    state.insert(key("selection"), selection_);
     QVariantList tabs;
     for (int i = 0; i < tabs_->count(); ++i) {
         QVariantMap tab;
-        tab.insert(QStringLiteral("name"), tabs_->tabText(i));
+        tab.insert(key("name"), tabs_->tabText(i));
+        if (const picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
+            add_view_state(&tab, *view);
         tabs.append(tab);
     }
-    state.insert(QStringLiteral("tabs"), tabs);
+    state.insert(key("tabs"), tabs);
     return state;
 }

@@ -4,12 +4,18 @@
 #include <QtCore/QVariantMap>
 #include <QtWidgets/QWidget>
 
+class QAction;
 class QDockWidget;
+class QKeySequence;
+class QMenu;
+class QMenuBar;
 class QTabWidget;
 class QVBoxLayout;
 class picker_view;
 
-// The picker panel's content: tabs of picker canvases.
+// The picker panel's content: a menu bar over tabs of picker canvases.
+// Focus follows the mouse into and out of it, so that its own keyboard
+// dispatch serves the keys the host would otherwise take.
 class picker_window : public QWidget
 {
     Q_OBJECT
@@ -18,25 +24,55 @@ public:
     ~picker_window() override;
 
     void reset();
+    // The canvas of the current tab, or null.
     picker_view* frontPicker() const;
     QTabWidget* tabs() const { return tabs_; }
 
     void setSelection(QStringList const& names);
 
-    // The window's state as plain values (tabs, current tab, selection list),
-    // for the sandbox's state dump and for tests that reach the panel only
-    // through the toolkit's meta-object system.
+    // True when closing the tab at index leaves its background name to no
+    // other tab, so that the scene's copy of the image may go.
+    bool releases_background(int index) const;
+
+    bool execute_shortcut(QKeyEvent* e);
+    void setWidgetShortcut(QAction* action, const QKeySequence& sequence) const;
+
+    // The window's state as plain values (tabs with their views, buttons
+    // and undo history, current tab, selection list), for the sandbox's
+    // state dump and for tests that reach the panel only through the
+    // toolkit's meta-object system.
     Q_INVOKABLE QVariantMap state_snapshot() const;
 
     // The window selection list, shared by every window and canvas.
     static QStringList& selection_;
 
 public slots:
+    void about_dialog();
+    void updateFileMenu();
     void new_tab();
+    void rename_tab();
     void close_tab(int index);
+    void close_one(int index);
+    void close_current();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void enterEvent(QEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
+    void make_menus(QDockWidget* dock);
+
+    QMenuBar* menuBar_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* pickerMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* newAction_ = nullptr;
+    QAction* renameAction_ = nullptr;
+    QAction* closeAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     bool closing_ = false;
 };

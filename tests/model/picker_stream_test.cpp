@@ -439,3 +439,34 @@ TEST(MelText, NamesCannotEscapeTheirString)
     for (const Row& r : rows)
         EXPECT_EQ(mel_node_argument(QString::fromUtf8(r.name)), QString::fromUtf8(r.argument)) << r.name;
 }
+
+TEST(PickerStream, PickerFileWithoutVersionAndNameIsNoPicker)
+{
+    byte_builder header;
+    header.i32(4).str("Name");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool picker;
+    } rows[] = {
+        {"empty", QByteArray(), false},
+        {"version only", byte_builder().i32(4).bytes(), false},
+        {"name cut short", header.bytes().left(9), false},
+        {"odd name length", byte_builder().i32(4).i32(3).raw("abc").bytes(), false},
+        {"header only, no buttons", header.bytes(), true},
+        {"null name, version 1", byte_builder().i32(1).i32(0xFFFFFFFFu).i32(0).bytes(), true},
+    };
+    for (const auto& r : rows) {
+        QDataStream s(r.bytes);
+        s.setVersion(kPickerFileStreamVersion);
+        picker_tab_data tab;
+        qint32 version = 0;
+        stream_report report;
+        EXPECT_EQ(readPickerFile(s, &tab, &version, &report), r.picker) << r.what;
+        if (!r.picker) {
+            EXPECT_TRUE(tab.name.isNull()) << r.what;
+            ASSERT_EQ(report.size(), 1) << r.what;
+            EXPECT_EQ(report[0].kind, stream_problem::Truncated) << r.what;
+        }
+    }
+}

@@ -1,0 +1,54 @@
+#include "model/button_label.h"
+#include <QtGui/QFontMetrics>
+#include <QtGui/QPainter>
+#include <QtGui/QPixmap>
+
+QFont button_label::font()
+{
+    // A heap string: the toolkit's font cache outlives the plug-in module.
+    QFont f(QString::fromLatin1("Tahoma"), 12, 50, false);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+QSize button_label::pictureSize(const QString& text)
+{
+    const QRect r = QFontMetrics(font()).boundingRect(text);
+    int w = r.width();
+    int h = r.height();
+    if (w % 2 != 0)
+        ++w;
+    if (h % 2 != 0)
+        ++h;
+    return QSize(w, h);
+}
+
+QRect button_label::labelRect(const QPoint& position, int size, const QSize& picture)
+{
+    const int W = qMax(picture.width() + 2, size);
+    const int H = qMax(picture.height(), size);
+    return QRect(position.x() - (W - 1) / 2, position.y() - (H - 1) / 2, W, H);
+}
+
+QImage button_label::render(const QString& text, QRgb color)
+{
+    const QSize size = pictureSize(text);
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    if (image.isNull())
+        return image; // an empty text measures nothing
+    QPainter painter(&image);
+    painter.setFont(font());
+    painter.setBrush(QBrush(Qt::black, Qt::SolidPattern));
+    painter.setPen(QColor(color)); // the top byte is never painted
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignHCenter | Qt::AlignVCenter, text);
+    return image;
+}
+
+void button_label::apply(const buttonAttributes& attributes, buttonRecord* record)
+{
+    const QImage image = render(attributes.label, attributes.labelColor);
+    record->labelPicture = QPixmap::fromImage(image);
+    record->rect = labelRect(attributes.position, attributes.size, image.size());
+}
+

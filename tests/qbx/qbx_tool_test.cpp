@@ -1,0 +1,388 @@
+#include "byte_builder.h"
+#include "namespace_cases.h"
+#include <gtest/gtest.h>
+#include <QtCore/QFile>
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
+#include <QtCore/QProcess>
+#include <QtCore/QRandomGenerator>
+#include <QtCore/QTemporaryDir>
+
+namespace {
+
+struct run_result {
+    int status = -1; // -1: crashed or hung
+    QByteArray out, err;
+};
+
+// Runs qbx without any display: it must never need one.
+run_result qbx(const QStringList& args, const QString& stdoutFile = QString())
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(v));
+    p.setProcessEnvironment(env);
+    if (!stdoutFile.isEmpty())
+        p.setStandardOutputFile(stdoutFile);
+    p.start(QStringLiteral(QBX_PATH), args);
+    run_result r;
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
+    r.status = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+::testing::AssertionResult oneErrorLine(const run_result& r)
+{
+    if (r.status == -1)
+        return ::testing::AssertionFailure() << "crashed or hung";
+    if (!r.err.startsWith("qbx: ") || r.err.count('\n') != 1 || !r.err.endsWith('\n'))
+        return ::testing::AssertionFailure() << "standard error: [" << r.err.constData() << "]";
+    return ::testing::AssertionSuccess();
+}
+
+QImage sampleImage()
+{
+    QImage img(5, 4, QImage::Format_ARGB32);
+    img.fill(0x80336699);
+    img.setPixel(1, 2, 0xffff0000);
+    return img;
+}
+
+QString base64Png(const QImage& img)
+{
+    byte_builder b;
+    return QString::fromLatin1(b.image(img).bytes().mid(4).toBase64());
+}
+
+// One button, as JSON and as the bytes a version-4 file holds for it.
+struct sample_button {
+    QPoint pos;
+    int size, kind, language;
+    quint32 color, labelColor;
+    QString label;
+    QStringList nodes;
+
+    QJsonObject json() const
+    {
+        QJsonArray n;
+        for (const QString& s : nodes)
+            n.append(s.isNull() ? QJsonValue() : QJsonValue(s));
+        return {{"position", QJsonArray{pos.x(), pos.y()}}, {"size", size}, {"kind", kind}, {"language", language},
+                {"color", qint64(color)}, {"labelColor", qint64(labelColor)},
+                {"label", label.isNull() ? QJsonValue() : QJsonValue(label)}, {"nodes", n}};
+    }
+};
+
+QJsonObject parse(const QByteArray& text)
+{
+    return QJsonDocument::fromJson(text).object();
+}
+
+class QbxTool : public ::testing::Test
+{
+protected:
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path(name);
+    }
+    QString writeJson(const QString& name, const QJsonObject& o) { return write(name, QJsonDocument(o).toJson()); }
+    QByteArray read(const QString& name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QJsonObject dump(const QString& file, int expectedStatus = 0)
+    {
+        const run_result r = qbx({"dump", file});
+        EXPECT_EQ(r.status, expectedStatus) << r.err.constData();
+        return parse(r.out);
+    }
+    QTemporaryDir dir_;
+};
+
+} // namespace
+
+TEST_F(QbxTool, BuildWritesWhatSaveWritesAndDumpGivesTheJsonBack)
+{
+    const QString name = QString::fromUtf8("K\xc3\xb6rper \xe2\x98\x85 \xf0\x9f\x98\x80");
+    const QList<sample_button> buttons = {
+        {{-10, 20}, 12, 0, 0, 0xffffffffu, 16777215u, QString::fromUtf8("L arm \xe2\x9c\x93"),
+         {"hero:arm_ctrl", QString::fromUtf8("h\xc3\xa9ros:bras"), "", QString()}},
+        {{0, 0}, 1, 1, 0, 0, 0, "Run", {"select -r hero:arm;\n// second line\r\nprint \"done\";"}},
+        {{2147483647, -2147483647 - 1}, -3, 1, 1, 11674146u, 1u, "", {""}},
+        {{5, 5}, 10, 0, 0, 1u, 2u, QString(), {}},
+        {{1, 1}, 10, 1, 1, 3u, 4u, "empty", {}},
+    };
+    QJsonArray list;
+    byte_builder expected;
+    expected.i32(4).str(name).str("12884901889").image(sampleImage()).i32(buttons.size());
+    for (int i = 0; i < buttons.size(); ++i) {
+        const sample_button& b = buttons[i];
+        list.append(b.json());
+        expected.button(4, i, b.pos, b.size, b.kind, b.language, b.color, b.labelColor, b.label, b.nodes);
+    }
+    const QJsonObject picker{{"version", 4}, {"name", name},
+                             {"background", QJsonObject{{"name", "12884901889"}, {"png", base64Png(sampleImage())}}},
+                             {"buttons", list}};
+    run_result r = qbx({"build", writeJson("in.json", picker), "-o", path("out.qbx")});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(r.err.isEmpty());
+    EXPECT_EQ(read("out.qbx"), expected.bytes());
+
+    r = qbx({"dump", path("out.qbx")});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(parse(r.out), picker);
+    // A dump builds the same file again, byte for byte.
+    ASSERT_EQ(qbx({"build", write("again.json", r.out), "-o", path("again.qbx")}).status, 0);
+    EXPECT_EQ(read("again.qbx"), read("out.qbx"));
+}
+
+TEST_F(QbxTool, BuildDefaults)
+{
+    const struct {
+        const char* json;
+        const char* expected;
+    } rows[] = {
+        {R"({"buttons": [{"position": [1, 2], "size": 3, "nodes": ["a"]},
+                         {"position": [0, 0], "size": 1, "nodes": [], "color": "#00ff7F", "labelColor": "#FFFFFF"}]})",
+         R"({"version": 4, "name": "", "background": {"name": ""}, "buttons": [
+             {"position": [1, 2], "size": 3, "kind": 0, "language": 0, "color": 11674146, "labelColor": 0,
+              "label": "", "nodes": ["a"]},
+             {"position": [0, 0], "size": 1, "kind": 0, "language": 0, "color": 65407, "labelColor": 16777215,
+              "label": "", "nodes": []}]})"},
+        {R"({"name": null, "background": {"name": "0"}})",
+         R"({"version": 4, "name": null, "background": {"name": "0"}, "buttons": []})"},
+    };
+    for (const auto& row : rows) {
+        const run_result r = qbx({"build", write("d.json", row.json), "-o", path("d.qbx")});
+        ASSERT_EQ(r.status, 0) << r.err.constData();
+        EXPECT_EQ(dump(path("d.qbx")), parse(row.expected)) << row.json;
+    }
+}
+
+TEST_F(QbxTool, DumpFollowsTheVersionRules)
+{
+    const struct {
+        int version;
+        bool background;
+        int kind, language;
+        qint64 labelColor;
+        int status;
+    } rows[] = {{0, false, 0, 0, 16777215, 0}, {1, false, 0, 0, 16777215, 0}, {2, true, 1, 1, 16777215, 0},
+                {3, true, 1, 1, 16777215, 0},  {4, true, 1, 1, 0xABCDEF, 0},   {5, true, 1, 1, 0xABCDEF, 1}};
+    for (const auto& row : rows) {
+        byte_builder b;
+        b.i32(row.version).str("V");
+        if (row.version >= 2)
+            b.str("42").image(sampleImage());
+        b.i32(1).button(row.version, 0, {3, -4}, 9, 1, 1, 0x123456, 0xABCDEF, "lbl", {"select a;\nselect b;"});
+        const run_result r = qbx({"dump", write("v.qbx", b.bytes())});
+        ASSERT_EQ(r.status, row.status) << "version " << row.version;
+        if (row.status != 0) {
+            EXPECT_TRUE(oneErrorLine(r));
+            EXPECT_TRUE(r.err.contains("data version 5 is newer")) << r.err.constData();
+        }
+        const QJsonObject o = parse(r.out);
+        const QJsonObject bg = o["background"].toObject();
+        const QJsonObject button = o["buttons"].toArray().at(0).toObject();
+        EXPECT_EQ(o["version"].toInt(), row.version);
+        EXPECT_EQ(bg["name"], row.background ? QJsonValue("42") : QJsonValue()) << row.version;
+        EXPECT_EQ(bg["png"].toString(), row.background ? base64Png(sampleImage()) : QString()) << row.version;
+        EXPECT_EQ(button["kind"].toInt(), row.kind) << row.version;
+        EXPECT_EQ(button["language"].toInt(), row.language) << row.version;
+        EXPECT_EQ(qint64(button["labelColor"].toDouble()), row.labelColor) << row.version;
+        EXPECT_EQ(button["color"].toInt(), 0x123456) << row.version;
+        EXPECT_EQ(button["nodes"], QJsonArray{"select a;\nselect b;"}) << row.version;
+    }
+}
+
+TEST_F(QbxTool, CheckListsWhatThePluginDrops)
+{
+    byte_builder mixed;
+    mixed.i32(4).str("M").str("").i32(4)
+        .button(4, 0, {0, 0}, 10, 0, 0, 0, 0, "", {"keep0"})
+        .button(4, 7, {0, 0}, 10, 0, 0, 0, 0, "", {"wrong index"})
+        .button(4, 2, {0, 0}, 10, 2, 0, 0, 0, "", {"kind 2"})
+        .button(4, 3, {0, 0}, 10, 1, 1, 0, 0, "", {"keep3"});
+    byte_builder two;
+    two.i32(4).str("T").str("").i32(2).button(4, 0, {1, 1}, 5, 0, 0, 1, 1, "a", {"x"})
+        .button(4, 1, {2, 2}, 5, 0, 0, 1, 1, "b", {"y", "z"});
+    byte_builder cutImage;
+    cutImage.i32(4).str("T").str("9").image(sampleImage());
+    byte_builder newer;
+    newer.i32(7).str("N").str("").i32(0);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        int status;
+        QStringList lines; // each expected line contains this text
+    } rows[] = {
+        {"clean", two.bytes(), 0, {"clean (data version 4, 2 buttons)"}},
+        {"dropped records", mixed.bytes(), 1,
+         {"button 1: stored index 7", "button 2: kind 2, language 0"}},
+        {"cut in a button", two.bytes().left(two.bytes().size() - 3), 1, {"ends (truncated) in button 1"}},
+        {"cut in the image", cutImage.bytes().left(cutImage.bytes().size() - 10), 1, {"(truncated) before the buttons"}},
+        {"not a PNG", byte_builder().i32(4).str("T").str("9").i32(1).raw("notapng!").bytes(), 1,
+         {"is corrupt before the buttons"}},
+        {"newer version", newer.bytes(), 1, {"data version 7 is newer than 4"}},
+        {"bytes after the picker", two.bytes() + "zz", 1, {"2 bytes after the last button"}},
+    };
+    for (const auto& row : rows) {
+        const QString file = write("c.qbx", row.bytes);
+        const run_result r = qbx({"check", file});
+        EXPECT_EQ(r.status, row.status) << row.what;
+        const QList<QByteArray> lines = r.out.trimmed().split('\n');
+        ASSERT_EQ(lines.size(), row.lines.size()) << row.what << ": " << r.out.constData();
+        for (int i = 0; i < lines.size(); ++i)
+            EXPECT_TRUE(lines[i].startsWith(file.toUtf8() + ": ") && lines[i].contains(row.lines[i].toUtf8()))
+                << row.what << ": " << lines[i].constData();
+    }
+    // dump shows what the plug-in loads, and says that it is not everything.
+    const run_result r = qbx({"dump", write("m.qbx", mixed.bytes())});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(oneErrorLine(r));
+    const QJsonArray loaded = parse(r.out)["buttons"].toArray();
+    ASSERT_EQ(loaded.size(), 2);
+    EXPECT_EQ(loaded[1].toObject()["nodes"], QJsonArray{"keep3"});
+}
+
+TEST_F(QbxTool, RebindGivesWhatTheChooserGives)
+{
+    for (const namespace_case& c : namespace_cases()) {
+        QJsonArray buttons;
+        for (const namespace_case_button& cb : c.buttons)
+            buttons.append(sample_button{{0, 0}, 10, cb.kind, cb.language, 0, 0, "", cb.nodes}.json());
+        ASSERT_EQ(qbx({"build", writeJson("ns.json", {{"buttons", buttons}}), "-o", path("ns.qbx")}).status, 0);
+        QStringList args{"rebind", path("ns.qbx"), "-o", path("out.qbx")};
+        for (int i = 0; i < c.current.size(); ++i)
+            args << "--map" << c.current[i] + "=" + c.choices[i];
+        const run_result r = qbx(args);
+        ASSERT_EQ(r.status, 0) << c.what << ": " << r.err.constData();
+        const QJsonArray out = dump(path("out.qbx"))["buttons"].toArray();
+        ASSERT_EQ(out.size(), c.buttons.size()) << c.what;
+        for (int i = 0; i < out.size(); ++i)
+            EXPECT_EQ(out[i].toObject()["nodes"].toVariant().toStringList(), c.buttons[i].expected) << c.what;
+    }
+}
+
+TEST_F(QbxTool, RebindOfADamagedFileWarnsAndNeverOverwritesIt)
+{
+    byte_builder b;
+    b.i32(4).str("T").str("").i32(2).button(4, 0, {1, 1}, 5, 0, 0, 1, 1, "a", {"hero:x"})
+        .button(4, 1, {2, 2}, 5, 0, 0, 1, 1, "b", {"hero:y"});
+    const QByteArray cut = b.bytes().left(b.bytes().size() - 2);
+    const QString in = write("cut.qbx", cut);
+    run_result r = qbx({"rebind", in, "--map", "hero=villain", "-o", path("out.qbx")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(oneErrorLine(r));
+    EXPECT_EQ(dump(path("out.qbx"))["buttons"].toArray().at(0).toObject()["nodes"], QJsonArray{"villain:x"});
+    r = qbx({"rebind", in, "--map", "hero=villain", "-o", in});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(oneErrorLine(r));
+    EXPECT_EQ(read("cut.qbx"), cut);
+}
+
+TEST_F(QbxTool, BadInputGivesOneLineAndNoCrash)
+{
+    QStringList inputs{path("missing.qbx"), dir_.path(), write("empty", ""), write("bad.json", "{\"name\": [1,")};
+    QRandomGenerator random(8);
+    for (int size : {1, 7, 64, 5000}) {
+        QByteArray bytes(size, 0);
+        for (char& c : bytes)
+            c = char(random.bounded(256));
+        inputs << write(QStringLiteral("random%1").arg(size), bytes);
+    }
+    const QString out = path("never.qbx");
+    for (const QString& in : inputs) {
+        const QList<QStringList> calls = {{"dump", in}, {"check", in}, {"build", in, "-o", out},
+                                          {"rebind", in, "--map", "a=b", "-o", out}};
+        for (const QStringList& args : calls) {
+            const run_result r = qbx(args);
+            EXPECT_NE(r.status, 0) << args.join(' ').toStdString();
+            EXPECT_TRUE(oneErrorLine(r)) << args.join(' ').toStdString();
+            EXPECT_FALSE(QFile::exists(out)) << args.join(' ').toStdString();
+        }
+        EXPECT_EQ(qbx({"check", in}).status, 2) << in.toStdString();
+    }
+}
+
+TEST_F(QbxTool, UsageAndOutputErrors)
+{
+    const QString json = write("ok.json", R"({"buttons": []})");
+    ASSERT_EQ(qbx({"build", json, "-o", path("ok.qbx")}).status, 0);
+    const QString qbxFile = path("ok.qbx");
+    const QList<QStringList> calls = {
+        {}, {"frob"}, {"render", qbxFile, "-o", path("x.png")}, {"dump"}, {"dump", qbxFile, "-x"},
+        {"dump", qbxFile, qbxFile}, {"dump", qbxFile, "-o", path("x")}, {"build", json}, {"build", json, "-o"},
+        {"rebind", qbxFile, "-o", path("x")}, {"rebind", qbxFile, "--map", "hero", "-o", path("x")},
+        {"rebind", qbxFile, "--map", "=villain", "-o", path("x")},
+        {"build", json, "-o", path("no/such/dir/x.qbx")}, {"build", json, "-o", dir_.path()},
+    };
+    for (const QStringList& args : calls) {
+        const run_result r = qbx(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(oneErrorLine(r)) << args.join(' ').toStdString();
+    }
+    EXPECT_TRUE(qbx({"frob"}).err.contains("usage: qbx dump FILE.qbx"));
+    EXPECT_FALSE(QFile::exists(path("x")));
+    const run_result full = qbx({"dump", qbxFile}, QStringLiteral("/dev/full"));
+    EXPECT_EQ(full.status, 2);
+    EXPECT_TRUE(oneErrorLine(full));
+
+    const run_result help = qbx({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* c : {"qbx dump", "qbx build", "qbx check", "qbx rebind"})
+        EXPECT_TRUE(help.out.contains(c)) << c;
+    EXPECT_FALSE(help.out.contains("render"));
+}
+
+TEST_F(QbxTool, RejectedJsonNamesTheButtonAndKeyAndWritesNothing)
+{
+    const QString png = base64Png(sampleImage());
+    const struct {
+        QString json;
+        const char* message;
+    } rows[] = {
+        {R"({"buttons": [{"size": 1, "nodes": []}]})", R"(button 0: "position" is missing)"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": []}, {"position": [0, 0], "nodes": []}]})",
+         R"(button 1: "size" is missing)"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1}]})", R"(button 0: "nodes" is missing)"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [], "kind": 2}]})", R"(button 0: "kind" must be 0 or 1)"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [], "language": 2}]})", R"(button 0: "language")"},
+        {R"({"buttons": [{"position": [0], "size": 1, "nodes": []}]})", R"(button 0: "position")"},
+        {R"({"buttons": [{"position": [0, 0], "size": "ten", "nodes": []}]})", R"(button 0: "size")"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1.5, "nodes": []}]})", R"(button 0: "size")"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [7]}]})", R"(button 0: "nodes")"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [], "color": "#12345"}]})", R"(button 0: "color")"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [], "labelColor": -1}]})", R"(button 0: "labelColor")"},
+        {R"({"buttons": [{"position": [3000000000, 0], "size": 1, "nodes": []}]})", R"(button 0: "position")"},
+        {R"({"buttons": [7]})", "button 0 must be an object"},
+        {QStringLiteral(R"({"background": {"png": "%1"}})").arg(png), R"(background: "png" needs a non-empty "name")"},
+        {R"({"background": {"name": "1", "png": "aGVsbG8="}})", R"(background: "png" is not a PNG file)"},
+        {R"({"name": 3})", R"("name" must be a string)"},
+        {R"([1])", "must be a JSON object"},
+        {R"({"name": "x")", "malformed JSON"},
+    };
+    for (const auto& row : rows) {
+        const QString json = write("bad.json", row.json.toUtf8());
+        const QString fresh = path("fresh.qbx");
+        run_result r = qbx({"build", json, "-o", fresh});
+        EXPECT_EQ(r.status, 2) << row.message;
+        EXPECT_TRUE(oneErrorLine(r)) << row.message;
+        EXPECT_TRUE(r.err.contains(row.message)) << r.err.constData();
+        EXPECT_FALSE(QFile::exists(fresh)) << row.message;
+        const QString kept = write("kept.qbx", "keep me");
+        r = qbx({"build", json, "-o", kept});
+        EXPECT_EQ(r.status, 2) << row.message;
+        EXPECT_EQ(read("kept.qbx"), QByteArray("keep me")) << row.message;
+    }
+}

@@ -1,0 +1,74 @@
+#ifndef QB_TESTS_SCRIPTED_DIALOGS_H
+#define QB_TESTS_SCRIPTED_DIALOGS_H
+// Dialogs answered by the test: every question is recorded, and answered
+// from a queue (a message box with its default when the queue is empty).
+#include "window/picker_dialogs.h"
+#include <QtCore/QQueue>
+#include <QtCore/QString>
+#include <functional>
+
+struct scripted_dialogs : picker_dialogs {
+    struct Asked {
+        QString kind;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    };
+    struct TextAnswer {
+        bool ok;
+        QString text;
+    };
+
+    QList<Asked> asked;
+    QQueue<QMessageBox::StandardButton> boxAnswers;
+    QQueue<TextAnswer> textAnswers;
+    std::function<void()> duringQuestion; // runs while a question is "open"
+
+    scripted_dialogs() { picker_dialogs::install(this); }
+    ~scripted_dialogs() override { picker_dialogs::install(nullptr); }
+
+    QMessageBox::StandardButton box(const char* kind, const QString& title, const QString& text,
+                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton def)
+    {
+        asked.append({QString::fromLatin1(kind), title, text, buttons, def});
+        if (duringQuestion)
+            duringQuestion();
+        return boxAnswers.isEmpty() ? def : boxAnswers.dequeue();
+    }
+    QMessageBox::StandardButton warning(QWidget*, const QString& t, const QString& x, QMessageBox::StandardButtons b,
+                                        QMessageBox::StandardButton d) override
+    {
+        return box("warning", t, x, b, d);
+    }
+    QMessageBox::StandardButton critical(QWidget*, const QString& t, const QString& x,
+                                         QMessageBox::StandardButtons b, QMessageBox::StandardButton d) override
+    {
+        return box("critical", t, x, b, d);
+    }
+    QMessageBox::StandardButton question(QWidget*, const QString& t, const QString& x,
+                                         QMessageBox::StandardButtons b, QMessageBox::StandardButton d) override
+    {
+        return box("question", t, x, b, d);
+    }
+    QMessageBox::StandardButton information(QWidget*, const QString& t, const QString& x,
+                                            QMessageBox::StandardButtons b, QMessageBox::StandardButton d) override
+    {
+        return box("information", t, x, b, d);
+    }
+    QString getText(QWidget*, const QString& title, const QString& label, const QString& text, bool* ok) override
+    {
+        asked.append({QStringLiteral("getText"), title, label + QLatin1Char('|') + text, {}, QMessageBox::NoButton});
+        if (duringQuestion)
+            duringQuestion();
+        const TextAnswer a = textAnswers.isEmpty() ? TextAnswer{false, QString()} : textAnswers.dequeue();
+        if (ok)
+            *ok = a.ok;
+        return a.ok ? a.text : QString();
+    }
+    void about(QWidget*, const QString& title, const QString& text) override
+    {
+        asked.append({QStringLiteral("about"), title, text, {}, QMessageBox::NoButton});
+    }
+};
+#endif

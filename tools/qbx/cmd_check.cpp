@@ -1,0 +1,31 @@
+// qbx check FILE.qbx: what the plug-in would drop or cannot read, one line
+// each on standard output.
+#include "qbx_commands.h"
+#include "qbx_files.h"
+#include "qbx_output.h"
+
+namespace qbx {
+
+int run_check(const command_line& line)
+{
+    picker_read read;
+    QString error;
+    if (!read_picker_file(line.file, &read, &error))
+        return fail(error);
+    QByteArray out;
+    const QStringList problems = describe_problems(read);
+    for (const QString& p : problems)
+        out += one_line(line.file + QStringLiteral(": ") + p).toUtf8() + '\n';
+    if (problems.isEmpty())
+        out += one_line(QStringLiteral("%1: clean (data version %2, %3 buttons)")
+                            .arg(line.file)
+                            .arg(read.version)
+                            .arg(read.tab.buttons.size()))
+                   .toUtf8()
+               + '\n';
+    if (!write_stdout(out))
+        return kExitError;
+    return problems.isEmpty() ? kExitOk : kExitProblems;
+}
+
+} // namespace qbx

@@ -1,0 +1,77 @@
+// qbx: picker files from the command line, with the plug-in's own readers,
+// writers and namespace rules.
+#include "qbx_commands.h"
+#include "qbx_output.h"
+#include <QtCore/QCoreApplication>
+
+namespace {
+
+using namespace qbx;
+
+const command_info kCommands[] = {
+    {"dump", "FILE.qbx", "print the picker as JSON", 0, run_dump},
+    {"build", "FILE.json -o FILE.qbx", "write the picker file the JSON describes", kTakesOutput, run_build},
+    {"check", "FILE.qbx", "list what the plug-in would drop or cannot read", 0, run_check},
+    {"rebind", "FILE.qbx --map OLD=NEW [--map OLD=NEW ...] -o OUT.qbx",
+     "rewrite namespaces as the namespace chooser does", kTakesOutput | kTakesMap, run_rebind},
+};
+
+QString synopsis(const command_info& c)
+{
+    return QStringLiteral("qbx %1 %2").arg(QLatin1String(c.name), QLatin1String(c.synopsis));
+}
+
+QString short_usage()
+{
+    QStringList forms;
+    for (const command_info& c : kCommands)
+        forms.append(synopsis(c));
+    return QStringLiteral("usage: ") + forms.join(QStringLiteral(" | ")) + QStringLiteral("; qbx --help for more");
+}
+
+QString usage()
+{
+    QString text = QStringLiteral("usage: qbx COMMAND ARGUMENTS\n\n");
+    for (const command_info& c : kCommands)
+        text += QStringLiteral("  %1\n      %2\n").arg(synopsis(c), QLatin1String(c.summary));
+    text += QStringLiteral(
+        "\nrebind: an empty NEW removes the namespace; \":\" stands for the root (as OLD: names without a\n"
+        "namespace; as NEW: absolute names). Later --map rows win for nested namespaces.\n"
+        "Buttons are counted from 0. JSON colours are 32-bit integers; build also takes \"#RRGGBB\".\n"
+        "\nExit status: 0 done; 1 done, but the file holds what the plug-in drops or may misread (a line on\n"
+        "standard error says what; check lists it); 2 failed, nothing written.\n");
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("qbx"));
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return fail(QStringLiteral("no command given; ") + short_usage());
+    const QString& name = args.first();
+    if (name == QLatin1String("help") || name == QLatin1String("-h") || name == QLatin1String("--help"))
+        return write_stdout(usage().toUtf8()) ? kExitOk : kExitError;
+    if (name == QLatin1String("--version"))
+        return write_stdout(QByteArrayLiteral("qbx " QBX_VERSION "\n")) ? kExitOk : kExitError;
+    for (const command_info& c : kCommands) {
+        if (name != QLatin1String(c.name))
+            continue;
+        const QStringList rest = args.mid(1);
+        if (asks_for_help(rest))
+            return write_stdout((QStringLiteral("usage: ") + synopsis(c) + QStringLiteral("\n  ")
+                                 + QLatin1String(c.summary) + QLatin1Char('\n'))
+                                    .toUtf8())
+                       ? kExitOk
+                       : kExitError;
+        command_line line;
+        QString error;
+        if (!parse_command_line(rest, c.options, &line, &error))
+            return fail(QStringLiteral("%1: %2; usage: %3").arg(name, error, synopsis(c)));
+        return c.run(line);
+    }
+    return fail(QStringLiteral("unknown command \"%1\"; ").arg(name) + short_usage());
+}

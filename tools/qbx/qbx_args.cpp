@@ -1,0 +1,94 @@
+#include "qbx_args.h"
+
+namespace qbx {
+
+bool asks_for_help(const QStringList& args)
+{
+    for (const QString& a : args) {
+        if (a == QLatin1String("--"))
+            return false;
+        if (a == QLatin1String("-h") || a == QLatin1String("--help"))
+            return true;
+    }
+    return false;
+}
+
+bool parse_command_line(const QStringList& args, int options, command_line* out, QString* error)
+{
+    *out = command_line();
+    bool haveFile = false, haveOutput = false, onlyFiles = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        QString value;
+        bool isOutput = false, isMap = false;
+        if (!onlyFiles && a == QLatin1String("--")) {
+            onlyFiles = true;
+            continue;
+        }
+        if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
+                isOutput = true;
+            } else if (a.startsWith(QLatin1String("--output="))) {
+                isOutput = true;
+                value = a.mid(9);
+            } else if (a == QLatin1String("--map")) {
+                isMap = true;
+            } else if (a.startsWith(QLatin1String("--map="))) {
+                isMap = true;
+                value = a.mid(6);
+            }
+            if ((isOutput && !(options & kTakesOutput)) || (isMap && !(options & kTakesMap))
+                || (!isOutput && !isMap)) {
+                *error = QStringLiteral("unknown option \"%1\"").arg(a);
+                return false;
+            }
+            if (!a.contains(QLatin1Char('='))) {
+                if (i + 1 >= args.size()) {
+                    *error = QStringLiteral("%1 needs a value").arg(a);
+                    return false;
+                }
+                value = args[++i];
+            }
+            if (isOutput) {
+                if (haveOutput) {
+                    *error = QStringLiteral("the output file is given twice");
+                    return false;
+                }
+                if (value.isEmpty()) {
+                    *error = QStringLiteral("the output file name is empty");
+                    return false;
+                }
+                haveOutput = true;
+                out->output = value;
+            } else {
+                out->maps.append(value);
+            }
+            continue;
+        }
+        if (haveFile) {
+            *error = QStringLiteral("unexpected argument \"%1\" (one input file only)").arg(a);
+            return false;
+        }
+        if (a.isEmpty()) {
+            *error = QStringLiteral("the input file name is empty");
+            return false;
+        }
+        haveFile = true;
+        out->file = a;
+    }
+    if (!haveFile) {
+        *error = QStringLiteral("no input file given");
+        return false;
+    }
+    if ((options & kTakesMap) && out->maps.isEmpty()) {
+        *error = QStringLiteral("no --map OLD=NEW given");
+        return false;
+    }
+    if ((options & kTakesOutput) && !haveOutput) {
+        *error = QStringLiteral("no output file given (-o FILE)");
+        return false;
+    }
+    return true;
+}
+
+} // namespace qbx

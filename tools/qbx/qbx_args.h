@@ -1,0 +1,28 @@
+#ifndef QB_TOOLS_QBX_ARGS_H
+#define QB_TOOLS_QBX_ARGS_H
+// The arguments after the command name.
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+
+namespace qbx {
+
+// Options a command takes; a command that takes one also requires it.
+enum option_flag { kTakesOutput = 1, kTakesMap = 2 };
+
+struct command_line {
+    QString file;      // the one input file
+    QString output;    // -o, --output
+    QStringList maps;  // --map, in the order given
+};
+
+// Accepts exactly one input file, "-o FILE" / "--output FILE" /
+// "--output=FILE" once, "--map X" / "--map=X" any number of times, and "--"
+// before a file name that starts with a dash. False with a message on any
+// other argument, a missing value, or a missing required option.
+bool parse_command_line(const QStringList& args, int options, command_line* out, QString* error);
+
+// True when the arguments ask for help (-h, --help).
+bool asks_for_help(const QStringList& args);
+
+} // namespace qbx
+#endif

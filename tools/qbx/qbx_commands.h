@@ -1,0 +1,23 @@
+#ifndef QB_TOOLS_QBX_COMMANDS_H
+#define QB_TOOLS_QBX_COMMANDS_H
+// The subcommands. Each gets arguments already checked against its options
+// and returns the exit status.
+#include "qbx_args.h"
+
+namespace qbx {
+
+int run_dump(const command_line& line);
+int run_build(const command_line& line);
+int run_check(const command_line& line);
+int run_rebind(const command_line& line);
+
+struct command_info {
+    const char* name;
+    const char* synopsis; // the arguments, after "qbx NAME "
+    const char* summary;
+    int options;          // option_flag values
+    int (*run)(const command_line&);
+};
+
+} // namespace qbx
+#endif
