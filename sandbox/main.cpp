@@ -111,7 +111,6 @@ int main(int argc, char** argv)
     QStringList steps;
     if (!plugin.isEmpty())
         steps << QStringLiteral("loadPlugin %1;").arg(mel_string(plugin));
-    QString missingDemoPicker;
     if (options.opensDemo()) {
         const QString scene = demo_scene_path(appDir);
         if (scene.isEmpty())
@@ -121,15 +120,10 @@ int main(int argc, char** argv)
         if (!plugin.isEmpty()) {
             steps << QStringLiteral("QuillbrookPicker;");
             const QString picker = demo_picker_path(appDir);
-            if (!picker.isEmpty())
-                steps << QStringLiteral("QuillbrookPicker \"open\" %1;").arg(mel_string(picker));
-            else
-#ifdef QB_SANDBOX_HAS_DEMO_PICKER
+            if (picker.isEmpty())
                 return usage_error(QStringLiteral("the demo picker body_picker.qbx was not found in %1")
                                        .arg(QDir(appDir).absoluteFilePath(QStringLiteral("../examples"))));
-#else
-                missingDemoPicker = QStringLiteral("The demo picker was not built (this build has no qbx tool).");
-#endif
+            steps << QStringLiteral("QuillbrookPicker \"open\" %1;").arg(mel_string(picker));
         }
     } else {
         if (!options.scene.isEmpty())
@@ -144,8 +138,6 @@ int main(int argc, char** argv)
         QObject::connect(&host, &qbhost::HostSession::historyAdded, &echo_history);
     if (!plugin.isEmpty())
         host.setPluginSearchPath(QStringList{QFileInfo(plugin).absolutePath()});
-    if (!missingDemoPicker.isEmpty())
-        host.logWarning(missingDemoPicker);
 
     int status = 0;
     {
