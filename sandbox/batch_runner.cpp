@@ -66,9 +66,11 @@ bool batch_runner::writeOutputs()
     bool ok = true;
     QString error;
     if (!screenshot_.isEmpty()) {
-        if (save_screenshot(screenshot_, mainWindow_, &error))
-            host_.logOutput(QStringLiteral("Wrote the screenshot to %1").arg(screenshot_));
-        else {
+        if (save_screenshot(screenshot_, mainWindow_, &error)) {
+            // Batch output is the commands' alone: pipelines may read it.
+            if (!batch_)
+                host_.logOutput(QStringLiteral("Wrote the screenshot to %1").arg(screenshot_));
+        } else {
             host_.logError(QStringLiteral("Screenshot: ") + error);
             ok = false;
         }
@@ -79,6 +81,8 @@ bool batch_runner::writeOutputs()
         if (!write_json_file(dumpState_, dump, &error)) {
             host_.logError(QStringLiteral("State dump: ") + error);
             ok = false;
+        } else if (!batch_) {
+            host_.logOutput(QStringLiteral("Wrote the state to %1").arg(dumpState_));
         }
     }
     return ok;
