@@ -5,6 +5,7 @@
 #include "canvas/view_transform.h"
 #include "model/buttonRecord.h"
 
+#include <QtCore/QDataStream>
 #include <QtCore/QList>
 #include <QtCore/QTimer>
 #include <QtGui/QPixmap>
@@ -66,6 +67,18 @@ public:
     buttonRecord* pressed_button() const { return pressed_; }
 
     void setBackground(const QString& name, const QPixmap& image);
+    // The picker file this canvas was last loaded from or saved to; empty
+    // when never saved.
+    const QString& filePath() const { return filePath_; }
+    void setFilePath(const QString& path) { filePath_ = path; }
+
+    // The button block of the picker data, as every stream layout holds it.
+    void streamTo(QDataStream& stream) const;
+    void streamFrom(QDataStream& stream, int version);
+    // Replaces every button (the undo stack is cleared first).
+    void set_buttons(QList<buttonAttributes> const& buttons);
+    // The attributes of the fully selected buttons, in canvas order.
+    QList<buttonAttributes> getButtons() const;
     const QPixmap& background() const { return background_; }
     const QString& backgroundName() const { return backgroundName_; }
 
@@ -97,6 +110,7 @@ signals:
     void changed();
 
 public slots:
+    void change_background();
     void reset_view();
     void frame_view();
     void animate_zoom();
@@ -112,6 +126,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    bool releases_own_background() const;
     void start_animation(float zoom, const QPoint& shift);
     void show_context_menu(QMouseEvent* e, const QPoint& point);
     void left_press(QMouseEvent* e, const QPoint& point);
@@ -120,6 +135,7 @@ private:
     picker_window* window_;
     picker_mouse_cmd* tracker_ = nullptr;
     view_transform view_; // shift, then zoom
+    QString filePath_;
     QPoint pressPoint_;
     QMenu* menu_ = nullptr;
     QAction* resetViewAction_ = nullptr;

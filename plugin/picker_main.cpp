@@ -3,6 +3,9 @@
 #include "plugin/panel_geometry.h"
 #include "plugin/picker_version.h"
 #include "plugin/report_error.h"
+#include "canvas/picker_view.h"
+#include "model/picker_image.h"
+#include "model/scene_data.h"
 #include "window/picker_window.h"
 
 #include <maya/MGlobal.h>
@@ -11,7 +14,9 @@
 #include <maya/MSelectionList.h>
 
 #include <QtCore/QSettings>
+#include <QtCore/QDataStream>
 #include <QtGui/QIcon>
+#include <QtGui/QPixmap>
 #include <QtWidgets/QMainWindow>
 
 QPointer<QDockWidget> picker_main::window_;
@@ -145,18 +150,67 @@ MStatus picker_main::process_command(MString const& directive, MStringArray cons
         return status;
     }
 
+    if (directive == "restore")
+        return fetch_pickerdata(params);
+    if (directive == "fetch_image")
+        return fetch_image(params);
+
+    picker_window* w = window();
+    if (directive == "save") {
+        if (w)
+            w->save_current();
+        return MS::kSuccess;
+    }
+    if (directive == "saveas") {
+        if (w)
+            w->saveas_current();
+        return MS::kSuccess;
+    }
+    if (directive == "open") {
+        if (w)
+            w->load_pickers(MStringArrayToQStringList(params));
+        return MS::kSuccess;
+    }
+
     MGlobal::displayError(MString(QB_PICKER_COMMAND) + " - unknown directive: " + directive);
     return MS::kFailure;
 }
 
-MStatus picker_main::fetch_pickerdata(MStringArray const&)
+MStatus picker_main::fetch_pickerdata(MStringArray const& params)
 {
-    return MS::kNotImplemented;
+    picker_window* w = window();
+    if (!w)
+        return MS::kSuccess;
+    if (params.length() != 1 || params[0].length() == 0) {
+        w->reset(); // a scene without picker data
+        return MS::kSuccess;
+    }
+    const QByteArray stream = decodeSceneData(QByteArray(params[0].asChar(), int(params[0].length())));
+    if (stream.isEmpty()) {
+        w->reset();
+        return MS::kFailure;
+    }
+    QDataStream in(stream);
+    w->streamFrom(in);
+    selectionChangedFn(nullptr);
+    // The window stream may have closed or replaced the dock's content.
+    if (picker_window* now = window())
+        if (picker_view* front = now->frontPicker())
+            now->fetchImageData(front);
+    return MS::kSuccess;
 }
 
-MStatus picker_main::fetch_image(MStringArray const&)
+MStatus picker_main::fetch_image(MStringArray const& params)
 {
-    return MS::kNotImplemented;
+    if (params.length() != 2 || params[0].length() == 0)
+        return MS::kSuccess;
+    QImage image;
+    if (!decodeImageValue(QByteArray(params[1].asChar(), int(params[1].length())), &image))
+        return MS::kFailure;
+    QPixmap pixmap = QPixmap::fromImage(image);
+    if (picker_window* w = window())
+        w->setBackgroundImage(MQtUtil::toQString(params[0]), pixmap);
+    return MS::kSuccess;
 }
 
 MStatus picker_main::rebind_picker(MStringArray const&, bool)

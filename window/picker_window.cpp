@@ -48,6 +48,7 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
     setLayout(layout_);
 
     connect(fileMenu_, &QMenu::aboutToShow, this, &picker_window::updateFileMenu);
+    connect(pickerMenu_, &QMenu::aboutToShow, this, &picker_window::updatePickerMenu);
     connect(tabs_, &QTabWidget::tabCloseRequested, this, &picker_window::close_one);
 }
 
@@ -61,6 +62,15 @@ void picker_window::make_menus(QDockWidget* dock)
     newAction_ = fileMenu_->addAction(tr("New..."));
     setWidgetShortcut(newAction_, native_keys("Ctrl+N"));
     connect(newAction_, &QAction::triggered, this, &picker_window::new_tab);
+    openAction_ = fileMenu_->addAction(tr("Open..."));
+    setWidgetShortcut(openAction_, native_keys("Ctrl+O"));
+    connect(openAction_, &QAction::triggered, this, &picker_window::open_tab);
+    fileMenu_->addSeparator();
+    saveAction_ = fileMenu_->addAction(tr("Save"));
+    setWidgetShortcut(saveAction_, native_keys("Ctrl+S"));
+    connect(saveAction_, &QAction::triggered, this, &picker_window::request_save);
+    saveAsAction_ = fileMenu_->addAction(tr("Save As..."));
+    connect(saveAsAction_, &QAction::triggered, this, &picker_window::request_saveas);
     fileMenu_->addSeparator();
     renameAction_ = fileMenu_->addAction(tr("Rename Tab..."));
     connect(renameAction_, &QAction::triggered, this, &picker_window::rename_tab);
@@ -73,10 +83,14 @@ void picker_window::make_menus(QDockWidget* dock)
     if (dock) // closing the dock only hides it; the tabs stay
         connect(exitAction_, &QAction::triggered, dock, &QWidget::close);
 
+    backgroundAction_ = pickerMenu_->addAction(tr("Change Background..."));
+    connect(backgroundAction_, &QAction::triggered, this, &picker_window::change_background);
+
     QAction* about = helpMenu_->addAction(tr("About QuillbrookPicker..."));
     connect(about, &QAction::triggered, this, &picker_window::about_dialog);
 
-    for (QAction* a : {newAction_, renameAction_, closeAction_, exitAction_, about})
+    for (QAction* a : {newAction_, openAction_, saveAction_, saveAsAction_, renameAction_, closeAction_,
+                       exitAction_, backgroundAction_, about})
         addAction(a);
 }
 
@@ -94,7 +108,7 @@ void picker_window::new_tab()
     picker_view* view = new picker_view(this);
     const int index = tabs_->addTab(view, tr("Untitled"));
     tabs_->setCurrentIndex(index);
-    // scene copy: added with the picker storage
+    connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
 }
 
 bool picker_window::releases_background(int index) const
@@ -117,9 +131,8 @@ void picker_window::close_tab(int index)
         return;
     const bool release = !closing_ && releases_background(index);
     tabs_->removeTab(index);
-    if (release) {
-        // scene copy: added with the picker storage
-    }
+    if (release)
+        removeImageData(view);
     delete view;
 }
 
@@ -140,7 +153,7 @@ void picker_window::close_one(int index)
     if (now < 0)
         return;
     close_tab(now);
-    // scene copy: added with the picker storage
+    updateSceneData();
 }
 
 void picker_window::close_current()
@@ -189,8 +202,19 @@ void picker_window::setSelection(QStringList const& names)
 void picker_window::updateFileMenu()
 {
     const bool anyTab = tabs_->count() > 0;
-    renameAction_->setEnabled(anyTab);
-    closeAction_->setEnabled(anyTab);
+    for (QAction* a : {saveAction_, saveAsAction_, renameAction_, closeAction_})
+        a->setEnabled(anyTab);
+}
+
+void picker_window::updatePickerMenu()
+{
+    backgroundAction_->setEnabled(tabs_->count() > 0);
+}
+
+void picker_window::change_background()
+{
+    if (picker_view* view = frontPicker())
+        view->change_background();
 }
 
 void picker_window::about_dialog()
@@ -309,8 +333,10 @@ QVariantMap picker_window::state_snapshot() const
     for (int i = 0; i < tabs_->count(); ++i) {
         QVariantMap tab;
         tab.insert(key("name"), tabs_->tabText(i));
-        if (const picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
+        if (const picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i))) {
+            tab.insert(key("file"), view->filePath());
             add_view_state(&tab, *view);
+        }
         tabs.append(tab);
     }
     state.insert(key("tabs"), tabs);

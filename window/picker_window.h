@@ -1,5 +1,6 @@
 #ifndef QB_WINDOW_PICKER_WINDOW_H
 #define QB_WINDOW_PICKER_WINDOW_H
+#include <QtCore/QDataStream>
 #include <QtCore/QStringList>
 #include <QtCore/QVariantMap>
 #include <QtWidgets/QWidget>
@@ -10,6 +11,7 @@ class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QTabWidget;
+class QPixmap;
 class QVBoxLayout;
 class picker_view;
 
@@ -37,6 +39,16 @@ public:
     bool execute_shortcut(QKeyEvent* e);
     void setWidgetShortcut(QAction* action, const QKeySequence& sequence) const;
 
+    // Picker files and the scene's copy of the pickers.
+    void load_pickers(QStringList const& paths);
+    bool do_save(picker_view* view, QString const& path);
+    void setImageData(picker_view* view);
+    void removeImageData(picker_view* view);
+    void setBackgroundImage(QString const& name, QPixmap& image);
+    void fetchImageData(picker_view* view);
+    void streamTo(QDataStream& stream) const;
+    void streamFrom(QDataStream& stream);
+
     // The window's state as plain values (tabs with their views, buttons
     // and undo history, current tab, selection list), for the sandbox's
     // state dump and for tests that reach the panel only through the
@@ -48,12 +60,20 @@ public:
 
 public slots:
     void about_dialog();
+    void change_background();
     void updateFileMenu();
+    void updatePickerMenu();
     void new_tab();
+    void open_tab();
     void rename_tab();
     void close_tab(int index);
     void close_one(int index);
     void close_current();
+    void updateSceneData();
+    void request_save();
+    void request_saveas();
+    void save_current();
+    void saveas_current();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -70,9 +90,13 @@ private:
     QMenu* pickerMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
     QAction* renameAction_ = nullptr;
     QAction* closeAction_ = nullptr;
     QAction* exitAction_ = nullptr;
+    QAction* backgroundAction_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     bool closing_ = false;
 };

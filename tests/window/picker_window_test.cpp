@@ -310,18 +310,23 @@ TEST(PickerWindowMenus, BarAndFileMenu)
 
     QMenu* file = menu_named(*w, QStringLiteral("&File"));
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(menu_texts(file), (QStringList{"New...", "-", "Rename Tab...", "Close Tab...", "-", "Exit Picker"}));
+    EXPECT_EQ(menu_texts(file), (QStringList{"New...", "Open...", "-", "Save", "Save As...", "-", "Rename Tab...",
+                                             "Close Tab...", "-", "Exit Picker"}));
     EXPECT_TRUE(menu_named(*w, QStringLiteral("&Edit"))->actions().isEmpty());
-    EXPECT_TRUE(menu_named(*w, QStringLiteral("&Picker"))->actions().isEmpty());
+    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))), QStringList{"Change Background..."});
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
 
     const struct {
         const char* text;
         QKeySequence keys;
     } rows[] = {{"New...", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                {"Open...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                {"Save", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                {"Save As...", QKeySequence()},
                 {"Rename Tab...", QKeySequence()},
                 {"Close Tab...", QKeySequence(Qt::CTRL | Qt::Key_W)},
                 {"Exit Picker", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
+                {"Change Background...", QKeySequence()},
                 {"About QuillbrookPicker...", QKeySequence()}};
     QStringList listed;
     for (QAction* a : w->actions())

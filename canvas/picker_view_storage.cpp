@@ -1,0 +1,81 @@
+// The canvas's part of picker storage: its button block, its background
+// image, and the buttons handed to the clipboard.
+#include "canvas/picker_view.h"
+#include "model/picker_stream.h"
+#include "window/picker_dialogs.h"
+#include "window/picker_window.h"
+
+#include <QtCore/QDir>
+#include <QtWidgets/QTabWidget>
+
+// As when a tab closes: the scene keeps an image that another tab with the
+// same background name still shows.
+bool picker_view::releases_own_background() const
+{
+    const int index = window_->tabs()->indexOf(const_cast<picker_view*>(this));
+    return index < 0 || window_->releases_background(index);
+}
+
+void picker_view::streamTo(QDataStream& stream) const
+{
+    QList<buttonAttributes> attributes;
+    attributes.reserve(buttons_.size());
+    for (const buttonRecord& b : buttons_)
+        attributes.append(b.attributes());
+    writeButtonBlock(stream, attributes);
+}
+
+void picker_view::streamFrom(QDataStream& stream, int version)
+{
+    set_buttons(readButtonBlock(stream, version));
+}
+
+void picker_view::set_buttons(QList<buttonAttributes> const& buttons)
+{
+    reset_buttons();
+    for (const buttonAttributes& b : buttons)
+        push_button(b, -1);
+    update();
+}
+
+QList<buttonAttributes> picker_view::getButtons() const
+{
+    QList<buttonAttributes> out;
+    for (const buttonRecord& b : buttons_)
+        if (b.state & 1)
+            out.append(b.attributes());
+    return out;
+}
+
+void picker_view::change_background()
+{
+    picker_dialogs& dialogs = picker_dialogs::current();
+    const QString path =
+        dialogs.getOpenFileName(this, tr("Choose Background"), QString(), tr("Images (*.png *.xpm *.jpg)"));
+    if (!path.isEmpty()) {
+        const QPixmap image(path);
+        if (image.isNull()) {
+            // An unreadable file must not cost the picker its current image.
+            dialogs.warning(this, tr("Background"),
+                            tr("Could not read the image \"%1\".").arg(QDir::toNativeSeparators(path)),
+                            QMessageBox::Ok, QMessageBox::NoButton);
+            return;
+        }
+        if (!background_.isNull() && releases_own_background())
+            window_->removeImageData(this);
+        setBackground(QString::number(image.cacheKey()), image);
+        window_->setImageData(this);
+        return;
+    }
+    if (background_.isNull())
+        return;
+    if (dialogs.question(this, tr("Background"), tr("Remove current background image?"),
+                         QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel)
+        != QMessageBox::Yes)
+        return;
+    if (releases_own_background())
+        window_->removeImageData(this);
+    setBackground(QStringLiteral("0"), QPixmap());
+    update();
+    window_->setImageData(this);
+}

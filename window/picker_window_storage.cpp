@@ -1,0 +1,233 @@
+// Picker files and the scene's copy of the pickers: the picker window's
+// loading, saving and scene-storage operations.
+#include "window/picker_window.h"
+#include "canvas/picker_view.h"
+#include "model/mel_text.h"
+#include "model/picker_image.h"
+#include "model/picker_stream.h"
+#include "model/scene_data.h"
+#include "plugin/host_services.h"
+#include "window/picker_dialogs.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QSaveFile>
+#include <QtWidgets/QTabWidget>
+
+namespace {
+
+QString pickerFilter()
+{
+    return picker_window::tr("Quillbrook Picker (*.qbx)");
+}
+
+// The key of a background image; the name is escaped so that no name read
+// from a file can end the MEL string it stands in.
+QString imageKey(const QString& backgroundName)
+{
+    return QStringLiteral("QuillbrookPickerImage_") + mel_escape(backgroundName);
+}
+
+picker_tab_data tabData(const picker_view* view, const QString& name)
+{
+    picker_tab_data tab;
+    tab.name = name;
+    tab.backgroundName = view->backgroundName();
+    tab.background = view->background().toImage();
+    for (const buttonRecord& b : view->buttons())
+        tab.buttons.append(b.attributes());
+    return tab;
+}
+
+} // namespace
+
+void picker_window::open_tab()
+{
+    const QStringList paths =
+        picker_dialogs::current().getOpenFileNames(this, tr("Select Picker"), QString(), pickerFilter());
+    if (!paths.isEmpty())
+        load_pickers(paths);
+}
+
+void picker_window::load_pickers(QStringList const& paths)
+{
+    for (int k = 0; k < paths.size(); ++k) {
+        const QString& path = paths.at(k);
+        QFile file(path);
+        bool readable = file.open(QIODevice::ReadOnly);
+        picker_tab_data tab;
+        qint32 version = 0;
+        if (readable) {
+            QDataStream stream(&file);
+            stream.setVersion(kPickerFileStreamVersion);
+            // A file that does not even hold a version and a name is no
+            // picker: say so instead of adding an empty tab.
+            readable = readPickerFile(stream, &tab, &version);
+            file.close();
+        }
+        if (!readable) {
+            const bool more = paths.size() > 1 && k < paths.size() - 1;
+            const QMessageBox::StandardButton answer = picker_dialogs::current().critical(
+                this, tr("Open Failed"),
+                tr("Could not open the file \"%1\".\n\nPlease check the file permissions and try again.")
+                    .arg(QDir::toNativeSeparators(path)),
+                more ? (QMessageBox::Ignore | QMessageBox::Cancel) : QMessageBox::StandardButtons(QMessageBox::Ok),
+                QMessageBox::NoButton);
+            if (answer == QMessageBox::Cancel)
+                return;
+            continue;
+        }
+        picker_view* view = new picker_view(this);
+        if (version >= 2 && !tab.backgroundName.isEmpty())
+            view->setBackground(tab.backgroundName, QPixmap::fromImage(tab.background));
+        view->set_buttons(tab.buttons);
+        view->setFilePath(path);
+        connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
+        tabs_->setCurrentIndex(tabs_->addTab(view, tab.name));
+        updateSceneData();
+    }
+}
+
+bool picker_window::do_save(picker_view* view, QString const& path)
+{
+    const int index = tabs_->indexOf(view);
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        QDataStream stream(&file);
+        stream.setVersion(kPickerFileStreamVersion);
+        writePickerFile(stream, tabData(view, index >= 0 ? tabs_->tabText(index) : QString()));
+        // The old file stays whole unless the new one was written entirely.
+        ok = stream.status() == QDataStream::Ok && file.commit();
+    }
+    if (!ok) {
+        picker_dialogs::current().critical(
+            this, tr("Save Failed"),
+            tr("Could not open the file \"%1\" for writing.\n\nPlease check that this file is not locked and "
+               "that you have the proper permissions and try again.")
+                .arg(path),
+            QMessageBox::Ok, QMessageBox::NoButton);
+        return false;
+    }
+    return true;
+}
+
+void picker_window::save_current()
+{
+    picker_view* view = frontPicker();
+    if (!view)
+        return;
+    if (view->filePath().isEmpty())
+        saveas_current();
+    else
+        do_save(view, view->filePath());
+}
+
+void picker_window::saveas_current()
+{
+    picker_view* view = frontPicker();
+    if (!view)
+        return;
+    const QString path =
+        picker_dialogs::current().getSaveFileName(this, tr("Save Tab:"), view->filePath(), pickerFilter());
+    if (path.isEmpty())
+        return;
+    view->setFilePath(do_save(view, path) ? path : QString());
+}
+
+void picker_window::request_save()
+{
+    queue_mel(QStringLiteral("QuillbrookPicker(\"save\");"));
+}
+
+void picker_window::request_saveas()
+{
+    queue_mel(QStringLiteral("QuillbrookPicker(\"saveas\");"));
+}
+
+void picker_window::updateSceneData()
+{
+    QByteArray bytes;
+    {
+        QDataStream stream(&bytes, QIODevice::WriteOnly);
+        streamTo(stream);
+    }
+    queue_mel(QStringLiteral("fileInfo \"QuillbrookPickerData\" \"") + QLatin1String(encodeSceneData(bytes))
+              + QStringLiteral("\"; file -modified 1;"));
+}
+
+void picker_window::setImageData(picker_view* view)
+{
+    if (!view || view->backgroundName().isEmpty())
+        return;
+    const QByteArray value = encodeImageValue(view->background().toImage());
+    queue_mel(QStringLiteral("fileInfo \"") + imageKey(view->backgroundName()) + QStringLiteral("\" \"")
+              + QLatin1String(value) + QStringLiteral("\"; file -modified 1;"));
+}
+
+void picker_window::removeImageData(picker_view* view)
+{
+    if (!view || view->backgroundName().isEmpty())
+        return;
+    queue_mel(QStringLiteral("fileInfo -remove \"") + imageKey(view->backgroundName())
+              + QStringLiteral("\"; file -modified 1;"));
+}
+
+void picker_window::setBackgroundImage(QString const& name, QPixmap& image)
+{
+    for (int i = 0; i < tabs_->count(); ++i)
+        if (picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
+            if (view->backgroundName() == name)
+                view->setBackground(name, image);
+}
+
+void picker_window::fetchImageData(picker_view* view)
+{
+    if (!view || view->backgroundName().isEmpty())
+        return;
+    // The query yields the stored value alone; the directive also needs the
+    // name, so both go as two plain string arguments, and nothing is asked
+    // for when the key is missing.
+    const QString key = imageKey(view->backgroundName());
+    queue_mel(QStringLiteral("{ string $qbImage[] = `fileInfo -q \"") + key
+              + QStringLiteral("\"`; if (size($qbImage)) QuillbrookPicker \"fetch_image\" ")
+              + mel_quote(view->backgroundName()) + QStringLiteral(" $qbImage[0]; }"));
+}
+
+void picker_window::streamTo(QDataStream& stream) const
+{
+    picker_window_data data;
+    data.current = tabs_->currentIndex();
+    for (int i = 0; i < tabs_->count(); ++i)
+        if (const picker_view* view = qobject_cast<const picker_view*>(tabs_->widget(i)))
+            data.tabs.append(tabData(view, tabs_->tabText(i)));
+    writeWindowStream(stream, data);
+}
+
+void picker_window::streamFrom(QDataStream& stream)
+{
+    picker_window_data data;
+    if (!readWindowStream(stream, &data)) {
+        picker_dialogs::current().warning(
+            nullptr, tr("Warning"),
+            tr("The scene file contains data\nin a format (%1) more recent than the version of the picker\n"
+               "installed in this machine can understand.  Please update\nthe picker, and try again.\n")
+                .arg(data.version),
+            QMessageBox::Ok, QMessageBox::NoButton);
+        return;
+    }
+    for (int i = tabs_->count() - 1; i >= 0; --i)
+        close_tab(i);
+    for (const picker_tab_data& tab : data.tabs) {
+        picker_view* view = new picker_view(this);
+        if (data.version >= 2 && !tab.backgroundName.isEmpty()) {
+            view->setBackground(tab.backgroundName, QPixmap::fromImage(tab.background));
+            setImageData(view);
+        }
+        view->set_buttons(tab.buttons);
+        tabs_->addTab(view, tab.name);
+        connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
+    }
+    if (data.current >= 0 && data.current < data.tabs.size())
+        tabs_->setCurrentIndex(data.current);
+}
