@@ -39,6 +39,34 @@ bool isPngSignature(const QByteArray& bytes)
     return bytes.size() >= 8 && memcmp(bytes.constData(), kPngSignature, 8) == 0;
 }
 
+// Encoding the PNG is the dearest part of storing pickers, and every edit
+// stores the same unchanged backgrounds again: keep the last few encodings,
+// keyed by the image's cache key (unique per image contents).
+static QByteArray pngBytes(const QImage& image)
+{
+    struct Entry {
+        qint64 key;
+        QByteArray png;
+    };
+    static QList<Entry> recent;
+    const qint64 key = image.cacheKey();
+    for (int i = 0; i < recent.size(); ++i) {
+        if (recent[i].key == key) {
+            recent.move(i, 0);
+            return recent.first().png;
+        }
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return QByteArray();
+    recent.prepend(Entry{key, png});
+    while (recent.size() > 8)
+        recent.removeLast();
+    return png;
+}
+
 void writeImage(QDataStream& stream, const QImage& image)
 {
     if (image.isNull()) {
@@ -47,10 +75,8 @@ void writeImage(QDataStream& stream, const QImage& image)
     }
     // Encoded before the marker is written: a marker 1 without a PNG behind
     // it would misalign everything that follows in the stream.
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG") || png.isEmpty()) {
+    const QByteArray png = pngBytes(image);
+    if (png.isEmpty()) {
         stream << qint32(0);
         stream.setStatus(QDataStream::WriteFailed);
         return;

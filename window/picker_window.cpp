@@ -308,6 +308,7 @@ void add_view_state(QVariantMap* tab, const picker_view& view)
 {
     tab->insert(key("background"), view.backgroundName());
     tab->insert(key("hasImage"), !view.background().isNull());
+    tab->insert(key("imageSize"), QVariantList{view.background().width(), view.background().height()});
     tab->insert(key("zoom"), view.zoom());
     tab->insert(key("shift"), point_list(view.shift()));
     const QUndoStack* undo = view.undoStack();

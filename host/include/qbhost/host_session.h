@@ -98,6 +98,8 @@ public:
     // Runs queued texts, including those queued meanwhile, until none is
     // left (or limit texts ran). Returns how many ran.
     int drainIdle(int limit = 1000000);
+    // Drops every queued text unrun (benchmarks, tests).
+    void discardIdle();
     // When on, a non-empty queue is drained as soon as the event loop is idle
     // (the sandbox); tests leave it off and drain explicitly.
     void setAutoDrain(bool on);

@@ -373,6 +373,11 @@ int HostSession::drainIdle(int limit)
     return ran;
 }
 
+void HostSession::discardIdle()
+{
+    d->queue.clear();
+}
+
 void HostSession::setAutoDrain(bool on)
 {
     d->autoDrain = on;

@@ -1,0 +1,140 @@
+// Pickers kept in the scene, end to end: the built plug-in loaded into the
+// stand-in host, everything travelling through queued MEL and scene files.
+#include "byte_builder.h"
+#include "host_fixture.h"
+#include "model/picker_image.h"
+#include <QtCore/QFile>
+#include <QtCore/QTemporaryDir>
+
+namespace {
+
+QImage solid(int w, int h, QRgb c)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+
+class SceneStorage : public HostFixture
+{
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(loadPicker());
+        host().drainIdle(); // the namespace script
+        ASSERT_TRUE(picker());
+        host().drainIdle(); // the restore of an empty scene
+        ASSERT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
+    }
+    QString write(const char* name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(QLatin1String(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    void mel(const QString& text)
+    {
+        host().executeMel(text);
+        host().drainIdle();
+        EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
+    }
+    QVariantList tabsState() { return pickerState().value("tabs").toList(); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(SceneStorage, ASavedSceneBringsItsPickersBack)
+{
+    byte_builder body;
+    body.i32(4).str("Body").str("77").image(solid(8, 8, 0xff00ff00)).i32(2)
+        .button(4, 0, {10, 10}, 10, 0, 0, 0xb22222, 0, "", {"hero:a", "hero:b"})
+        .button(4, 1, {30, 10}, 12, 1, 0, 0x123456, 0xffffff, "Go", {"select -r hero:a;"});
+    byte_builder face;
+    face.i32(4).str("Face").str("").i32(1).button(4, 0, {0, 0}, 6, 0, 0, 0xff, 0, "Eye", {"hero:eye"});
+    const QString a = write("body.qbx", body.bytes());
+    const QString b = write("face.qbx", face.bytes());
+
+    mel(QStringLiteral("QuillbrookPicker \"open\" \"%1\" \"%2\";").arg(a, b));
+    QVariantList tabs = tabsState();
+    ASSERT_EQ(tabs.size(), 3);
+    EXPECT_EQ(tabs[1].toMap().value("name").toString(), QStringLiteral("Body"));
+    EXPECT_EQ(tabs[1].toMap().value("file").toString(), a);
+    EXPECT_TRUE(host().isModified());
+    EXPECT_TRUE(host().hasFileInfo("QuillbrookPickerData"));
+
+    // Make Body current, then save the scene.
+    mel(QStringLiteral("QuillbrookPicker \"open\" \"%1\";").arg(a));
+    const QString scene = dir.filePath("shot.ma");
+    mel(QStringLiteral("file -rename \"%1\"; file -save;").arg(scene));
+    EXPECT_FALSE(host().isModified());
+
+    // A loaded file's image is not yet under its own key; a restore puts it there.
+    EXPECT_FALSE(host().hasFileInfo("QuillbrookPickerImage_77"));
+
+    mel("file -new;");
+    tabs = tabsState();
+    ASSERT_EQ(tabs.size(), 1);
+    EXPECT_EQ(tabs[0].toMap().value("name").toString(), QStringLiteral("Untitled"));
+
+    mel(QStringLiteral("file -open \"%1\";").arg(scene));
+    const QVariantMap state = pickerState();
+    tabs = state.value("tabs").toList();
+    ASSERT_EQ(tabs.size(), 4);
+    EXPECT_EQ(state.value("current").toInt(), 3);
+    QStringList names;
+    for (const QVariant& t : tabs)
+        names << t.toMap().value("name").toString();
+    EXPECT_EQ(names, QStringList({"Untitled", "Body", "Face", "Body"}));
+    const QVariantMap restored = tabs[3].toMap();
+    EXPECT_EQ(restored.value("background").toString(), QStringLiteral("77"));
+    EXPECT_TRUE(restored.value("hasImage").toBool());
+    const QVariantList buttons = restored.value("buttons").toList();
+    ASSERT_EQ(buttons.size(), 2);
+    EXPECT_EQ(buttons[0].toMap().value("nodes").toStringList(), QStringList({"hero:a", "hero:b"}));
+    EXPECT_EQ(buttons[1].toMap().value("kind").toInt(), 1);
+    EXPECT_EQ(buttons[1].toMap().value("label").toString(), QStringLiteral("Go"));
+    EXPECT_EQ(buttons[1].toMap().value("labelColor").toUInt(), 0xffffffu);
+    EXPECT_EQ(tabs[2].toMap().value("buttons").toList().size(), 1);
+    EXPECT_EQ(restored.value("imageSize").toList(), QVariantList({8, 8}));
+    EXPECT_EQ(tabs[1].toMap().value("imageSize").toList(), QVariantList({8, 8}));
+    // The restore stored the image under its own key and fetched it back.
+    EXPECT_EQ(host().fileInfoValue("QuillbrookPickerImage_77"),
+              QLatin1String(encodeImageValue(solid(8, 8, 0xff00ff00))));
+    const QStringList ran = host().historyTexts(qbhost::HistoryKind::Mel).filter("\"fetch_image\" \"77\"");
+    EXPECT_EQ(ran.size(), 1);
+
+    // The fetched value wins over the copy in the picker data.
+    host().setFileInfo("QuillbrookPickerImage_77", QLatin1String(encodeImageValue(solid(3, 5, 0xffff0000))));
+    mel("{ string $v[] = `fileInfo -q \"QuillbrookPickerImage_77\"`; QuillbrookPicker \"fetch_image\" \"77\" $v[0]; }");
+    tabs = tabsState();
+    EXPECT_EQ(tabs[3].toMap().value("imageSize").toList(), QVariantList({3, 5}));
+    EXPECT_EQ(tabs[1].toMap().value("imageSize").toList(), QVariantList({3, 5})); // same name, same image
+}
+
+TEST_F(SceneStorage, RestoreAndFetchImageEdgeCases)
+{
+    QMetaObject::invokeMethod(pickerWindow(), "new_tab");
+    ASSERT_EQ(tabTexts().size(), 2);
+    // One empty parameter, or none: one empty tab, success.
+    EXPECT_TRUE(pickerArgs({qbhost::Argument::string("restore"), qbhost::Argument::string("")}));
+    EXPECT_EQ(tabTexts(), QStringList({"Untitled"}));
+    QMetaObject::invokeMethod(pickerWindow(), "new_tab");
+    EXPECT_TRUE(picker({"restore"}));
+    EXPECT_EQ(tabTexts(), QStringList({"Untitled"}));
+    // Text that is not picker data: one empty tab, failure, no message.
+    QMetaObject::invokeMethod(pickerWindow(), "new_tab");
+    host().clearErrors();
+    EXPECT_FALSE(picker({"restore", "this is not base64 of picker data"}));
+    EXPECT_EQ(tabTexts(), QStringList({"Untitled"}));
+    EXPECT_TRUE(host().errors().isEmpty());
+    // fetch_image with a single parameter does nothing and succeeds.
+    EXPECT_TRUE(picker({"fetch_image", "77"}));
+    EXPECT_FALSE(picker({"fetch_image", "77", "@@@"}));
+    EXPECT_TRUE(picker({"fetch_image", "", "AAAAAA=="}));
+}
