@@ -82,7 +82,7 @@ int main(int argc, char** argv)
         print(stdout, sandbox_usage());
         return 0;
     }
-    if (!check_input_files(options, &error))
+    if (!check_files(options, &error))
         return usage_error(error);
 
     // Before the application exists: the platform is chosen as it starts.

@@ -105,7 +105,7 @@ bool parse_sandbox_options(const QStringList& args, sandbox_options* options, QS
     return true;
 }
 
-bool check_input_files(const sandbox_options& options, QString* error)
+bool check_files(const sandbox_options& options, QString* error)
 {
     if (!options.scene.isEmpty() && !readable_file(options.scene))
         return fail(error, QStringLiteral("cannot read the scene file \"%1\"").arg(options.scene));
@@ -114,6 +114,16 @@ bool check_input_files(const sandbox_options& options, QString* error)
             return fail(error, QStringLiteral("cannot read the script file \"%1\"").arg(c.text));
     if (!options.plugin.isEmpty() && !readable_file(options.plugin))
         return fail(error, QStringLiteral("cannot read the plug-in \"%1\"").arg(options.plugin));
+    for (const QString& output : {options.dumpState, options.screenshot}) {
+        if (output.isEmpty())
+            continue;
+        const QFileInfo info(output);
+        if (info.isDir())
+            return fail(error, QStringLiteral("cannot write \"%1\": it is a folder").arg(output));
+        if (!info.absoluteDir().exists())
+            return fail(error, QStringLiteral("cannot write \"%1\": no folder \"%2\"")
+                                   .arg(output, info.absolutePath()));
+    }
     return true;
 }
 

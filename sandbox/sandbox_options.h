@@ -35,8 +35,10 @@ struct sandbox_options {
 bool parse_sandbox_options(const QStringList& args, sandbox_options* options, QString* error);
 
 // False with a message naming the first file that the options name and
-// that cannot be read: the scene, a -s script, the --plugin module.
-bool check_input_files(const sandbox_options& options, QString* error);
+// that cannot be read (the scene, a -s script, the --plugin module), or an
+// output whose folder does not exist: better refused before anything runs
+// than found unwritable at the end.
+bool check_files(const sandbox_options& options, QString* error);
 
 QString sandbox_usage();
 

@@ -108,16 +108,30 @@ TEST(SandboxOptions, InputFilesMustBeReadable)
     touch(script);
     touch(plugin);
     QString error;
-    EXPECT_TRUE(check_input_files(parsed({scene, "-s", script, "--plugin", plugin}), &error)) << error.toStdString();
+    EXPECT_TRUE(check_files(parsed({scene, "-s", script, "--plugin", plugin}), &error)) << error.toStdString();
 
-    EXPECT_FALSE(check_input_files(parsed({dir.filePath("none.ma")}), &error));
+    EXPECT_FALSE(check_files(parsed({dir.filePath("none.ma")}), &error));
     EXPECT_EQ(error, QStringLiteral("cannot read the scene file \"%1\"").arg(dir.filePath("none.ma")));
     // A folder is not a scene file.
-    EXPECT_FALSE(check_input_files(parsed({dir.path()}), &error));
-    EXPECT_FALSE(check_input_files(parsed({"-c", "print 1", "-s", script, "-s", dir.filePath("b.mel")}), &error));
+    EXPECT_FALSE(check_files(parsed({dir.path()}), &error));
+    EXPECT_FALSE(check_files(parsed({"-c", "print 1", "-s", script, "-s", dir.filePath("b.mel")}), &error));
     EXPECT_EQ(error, QStringLiteral("cannot read the script file \"%1\"").arg(dir.filePath("b.mel")));
-    EXPECT_FALSE(check_input_files(parsed({"--plugin", dir.filePath("Q.so")}), &error));
+    EXPECT_FALSE(check_files(parsed({"--plugin", dir.filePath("Q.so")}), &error));
     EXPECT_EQ(error, QStringLiteral("cannot read the plug-in \"%1\"").arg(dir.filePath("Q.so")));
+}
+
+TEST(SandboxOptions, OutputsNeedAnExistingFolder)
+{
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_TRUE(check_files(parsed({"--dump-state", dir.filePath("d.json"), "--screenshot", dir.filePath("s.png")}),
+                            &error))
+        << error.toStdString();
+    EXPECT_FALSE(check_files(parsed({"--dump-state", dir.filePath("none/d.json")}), &error));
+    EXPECT_EQ(error, QStringLiteral("cannot write \"%1\": no folder \"%2\"")
+                         .arg(dir.filePath("none/d.json"), dir.filePath("none")));
+    EXPECT_FALSE(check_files(parsed({"--screenshot", dir.path()}), &error));
+    EXPECT_EQ(error, QStringLiteral("cannot write \"%1\": it is a folder").arg(dir.path()));
 }
 
 TEST(SandboxOptions, PluginIsLookedForBesideTheProgramFirst)

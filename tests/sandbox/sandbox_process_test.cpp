@@ -142,6 +142,8 @@ TEST_F(SandboxProcess, BadCommandLinesExitTwoWithAMessage)
         {{"--batch", dir.filePath("none.ma")}, "cannot read the scene file \"" + dir.filePath("none.ma") + "\""},
         {{"--batch", "-s", "missing.mel"}, "cannot read the script file \"missing.mel\""},
         {{"--batch", "--plugin", "nowhere.so"}, "cannot read the plug-in \"nowhere.so\""},
+        {{"--batch", "--dump-state", "no/folder/d.json"},
+         "cannot write \"no/folder/d.json\": no folder \"" + dir.filePath("no/folder") + "\""},
     };
     for (const Row& row : rows) {
         const run_result r = run(row.args);
@@ -187,6 +189,21 @@ TEST_F(SandboxProcess, AModuleThatIsNoPluginFailsTheRun)
     ASSERT_FALSE(strings(dump.value("errors")).isEmpty());
     EXPECT_TRUE(strings(dump.value("errors"))[0].startsWith("Unable to dynamically load"));
     EXPECT_EQ(r.out, QStringLiteral("still here\n"));
+}
+
+TEST_F(SandboxProcess, ADialogMetInBatchModeIsDismissedAndFailsTheRun)
+{
+    // The panel answers a file it cannot read with a message box.
+    run_result r;
+    const QJsonObject dump = batch({"-c", "QuillbrookPicker;", "-c",
+                                    QStringLiteral("QuillbrookPicker \"open\" \"%1\";").arg(dir.filePath("none.qbx")),
+                                    "-c", "print \"after\\n\";"},
+                                   &r);
+    EXPECT_EQ(r.code, 1);
+    const QStringList errors = strings(dump.value("errors"));
+    ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors[0].startsWith("Batch mode: dismissed the dialog \"")) << errors[0].toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("after\n"));
 }
 
 TEST_F(SandboxProcess, SceneOpensFirstThenCommandsAndScriptsInTheOrderGiven)
