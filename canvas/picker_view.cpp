@@ -4,7 +4,9 @@
 #include "canvas/marquee_overlay.h"
 #include "canvas/picker_cursors.h"
 #include "canvas/picker_mouse_cmd.h"
+#include "canvas/select_button_cmd.h"
 #include "canvas/shift_picker_cmd.h"
+#include "canvas/track_button_cmd.h"
 #include "canvas/zoom_picker_cmd.h"
 #include "model/button_label.h"
 #include "window/picker_window.h"
@@ -171,6 +173,7 @@ int picker_view::push_button(const buttonAttributes& attributes, int index)
             ++pressed;
     }
     pressed_ = pressed >= 0 ? &buttons_[pressed] : nullptr;
+    ++generation_;
     return at;
 }
 
@@ -183,6 +186,7 @@ void picker_view::pop_button(int index)
     else if (pressed > index)
         --pressed;
     pressed_ = pressed >= 0 ? &buttons_[pressed] : nullptr;
+    ++generation_;
 }
 
 void picker_view::make_button_label(const buttonAttributes& attributes, buttonRecord* record)
@@ -215,10 +219,16 @@ void picker_view::set_button_size(buttonRecord* record, int size)
 void picker_view::reset_buttons()
 {
     pressed_ = nullptr;
+    ++generation_;
     if (!buttons_.isEmpty()) {
         undo_.clear();
         buttons_.clear();
     }
+}
+
+int picker_view::index_of(const buttonRecord* record) const
+{
+    return index_in(buttons_, record);
 }
 
 buttonRecord* picker_view::find_button(const QPoint& point)
@@ -309,7 +319,15 @@ void picker_view::left_press(QMouseEvent* e, const QPoint& point)
         e->accept();
         return;
     }
-    pressed_ = find_button(point);
+    buttonRecord* b = find_button(point);
+    pressed_ = b;
+    const int modifiers = int(e->modifiers());
+    if ((e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            == Qt::ControlModifier
+        || !b || b->kind == kSelectionButton)
+        set_tracker(new select_button_cmd(this, point, modifiers));
+    else
+        set_tracker(new track_button_cmd(this, point, b));
     e->accept();
 }
 
@@ -328,12 +346,30 @@ void picker_view::show_context_menu(QMouseEvent* e, const QPoint& point)
 
 void picker_view::mouseMoveEvent(QMouseEvent* e)
 {
-    if (!tracker_) {
-        e->ignore();
+    const QPoint point = round_half_away(e->localPos());
+    if (tracker_) {
+        tracker_->update(point, int(e->modifiers()));
+        e->accept();
         return;
     }
-    tracker_->update(round_half_away(e->localPos()), int(e->modifiers()));
-    e->accept();
+    // Hovering: name the nodes of the selection button under the pointer.
+    e->ignore();
+    if (point == hoverPoint_)
+        return;
+    hoverPoint_ = point;
+    const buttonRecord* b = find_button(point);
+    if (!b || b->kind != kSelectionButton) {
+        if (!tooltipText_.isEmpty()) {
+            tooltipText_.clear();
+            setToolTip(QString());
+        }
+        return;
+    }
+    const QString text = hover_text(b->nodes);
+    if (toolTip() != text) {
+        tooltipText_ = text;
+        setToolTip(text);
+    }
 }
 
 void picker_view::mouseReleaseEvent(QMouseEvent* e)

@@ -4,6 +4,7 @@
 #include "canvas/overlay_list.h"
 #include "canvas/view_transform.h"
 #include "model/buttonRecord.h"
+#include "model/button_set.h"
 
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
@@ -65,6 +66,26 @@ public:
     // The first button, in list order, whose canvas box holds point.
     buttonRecord* find_button(const QPoint& point);
     buttonRecord* pressed_button() const { return pressed_; }
+
+    // Bumped whenever the list gains, loses or replaces records, so that a
+    // tracker holding a position in it can tell it is stale.
+    quint64 buttons_generation() const { return generation_; }
+    int index_of(const buttonRecord* record) const;
+
+    // Selection bookkeeping: button states from node names and back.
+    bool any_selected() const;
+    bool conform_to_set(const button_set& set);
+    bool conform_to_selection();
+    void append_selected(button_set& set) const;
+    bool conform_to_selected();
+    bool clear_selected();
+    bool unselect(buttonRecord* button);
+    bool select_bounds(const QRect& rect, bool additive);
+    void select_list(const QVector<int>& indices, bool flagsOnly);
+    // Queues a command button's script for the host's idle time.
+    void do_button_action(const buttonAttributes& button);
+    // The tooltip of a selection button: its nodes, at most four lines.
+    static QString hover_text(const QStringList& nodes);
 
     void setBackground(const QString& name, const QPixmap& image);
     // The picker file this canvas was last loaded from or saved to; empty
@@ -137,6 +158,8 @@ private:
     view_transform view_; // shift, then zoom
     QString filePath_;
     QPoint pressPoint_;
+    QPoint hoverPoint_;
+    QString tooltipText_;
     QMenu* menu_ = nullptr;
     QAction* resetViewAction_ = nullptr;
     QAction* frameViewAction_ = nullptr;
@@ -144,6 +167,7 @@ private:
     QCursor* addManyCursor_ = nullptr;
     int cursorState_ = 0;
     QList<buttonRecord> buttons_;
+    quint64 generation_ = 0;
     buttonRecord* pressed_ = nullptr;
     overlay_list overlays_;
     QUndoStack undo_;

@@ -192,11 +192,6 @@ picker_view* picker_window::frontPicker() const
     return qobject_cast<picker_view*>(tabs_->currentWidget());
 }
 
-void picker_window::setSelection(QStringList const& names)
-{
-    selection_ = names;
-}
-
 // ---- menus
 
 void picker_window::updateFileMenu()

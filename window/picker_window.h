@@ -30,7 +30,12 @@ public:
     picker_view* frontPicker() const;
     QTabWidget* tabs() const { return tabs_; }
 
+    // The window selection list and the canvases' highlights.
     void setSelection(QStringList const& names);
+    static bool selectButton(QString const& name);
+    static bool unselectButton(QString const& name);
+    void clearAllSelected();
+    bool postSelection();
 
     // True when closing the tab at index leaves its background name to no
     // other tab, so that the scene's copy of the image may go.
