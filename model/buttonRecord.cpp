@@ -36,9 +36,13 @@ bool buttonRecord::select(bool flagsOnly)
     if (flagsOnly) {
         flags.fill(1);
     } else {
+        // A command button's only entry is its script, never a node name:
+        // it must not reach the host's selection.
+        const bool names = kind == kSelectionButton;
         for (int i = 0; i < nodes.size(); ++i) {
             if (flags[i] == 0) {
-                window_selection::add(nodes[i]);
+                if (names)
+                    window_selection::add(nodes[i]);
                 flags[i] = 1;
                 changed = true;
             }
@@ -56,9 +60,11 @@ bool buttonRecord::unselect(bool flagsOnly)
     if (flagsOnly) {
         flags.fill(0);
     } else {
+        const bool names = kind == kSelectionButton;
         for (int i = 0; i < nodes.size(); ++i) {
             if (flags[i] == 1) {
-                window_selection::remove(nodes[i]);
+                if (names)
+                    window_selection::remove(nodes[i]);
                 flags[i] = 0;
                 changed = true;
             }

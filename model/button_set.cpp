@@ -13,9 +13,11 @@ button_set button_set::fromStringList(const QStringList& list)
 
 bool button_set::add(const QString& name)
 {
-    if (index_.contains(name))
-        return false;
+    // One hash lookup: insert, and see whether the set grew.
+    const int before = index_.size();
     index_.insert(name);
+    if (index_.size() == before)
+        return false;
     names_.append(name);
     return true;
 }

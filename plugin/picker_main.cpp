@@ -63,7 +63,7 @@ MStatus picker_main::open_panel()
     window_->setWidget(picker);
     host->addDockWidget(Qt::DockWidgetArea(2), window_);
     window_->setFloating(true);
-    window_->setAllowedAreas(Qt::DockWidgetAreas(0));
+    window_->setAllowedAreas(Qt::NoDockWidgetArea); // always floating
     window_->setFeatures(QDockWidget::DockWidgetFeatures(7));
     window_->setWindowTitle(QString::fromLatin1(QB_PICKER_COMMAND));
     window_->setWindowIcon(QIcon(QStringLiteral(":/resources/QuillbrookLogo.png")));

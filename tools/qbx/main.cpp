@@ -3,6 +3,8 @@
 #include "qbx_commands.h"
 #include "qbx_output.h"
 #include <QtCore/QCoreApplication>
+#include <QtCore/QScopedPointer>
+#include <QtGui/QGuiApplication>
 
 namespace {
 
@@ -14,6 +16,9 @@ const command_info kCommands[] = {
     {"check", "FILE.qbx", "list what the plug-in would drop or cannot read", 0, run_check},
     {"rebind", "FILE.qbx --map OLD=NEW [--map OLD=NEW ...] -o OUT.qbx",
      "rewrite namespaces as the namespace chooser does", kTakesOutput | kTakesMap, run_rebind},
+    {"render", "FILE.qbx -o OUT.png [--size WxH]",
+     "paint the picker as the canvas does, framed like Frame View (400x400 unless --size)",
+     kTakesOutput | kAcceptsSize, run_render},
 };
 
 QString synopsis(const command_info& c)
@@ -47,7 +52,13 @@ QString usage()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Painting labels needs the toolkit's fonts, hence a GUI application,
+    // on the offscreen platform: qbx never opens a window.
+    const bool paints = argc > 1 && qstrcmp(argv[1], "render") == 0;
+    if (paints && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QScopedPointer<QCoreApplication> application(paints ? new QGuiApplication(argc, argv)
+                                                        : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("qbx"));
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())

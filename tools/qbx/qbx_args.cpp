@@ -20,7 +20,7 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         QString value;
-        bool isOutput = false, isMap = false;
+        bool isOutput = false, isMap = false, isSize = false;
         if (!onlyFiles && a == QLatin1String("--")) {
             onlyFiles = true;
             continue;
@@ -36,9 +36,14 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
             } else if (a.startsWith(QLatin1String("--map="))) {
                 isMap = true;
                 value = a.mid(6);
+            } else if (a == QLatin1String("--size")) {
+                isSize = true;
+            } else if (a.startsWith(QLatin1String("--size="))) {
+                isSize = true;
+                value = a.mid(7);
             }
             if ((isOutput && !(options & kTakesOutput)) || (isMap && !(options & kTakesMap))
-                || (!isOutput && !isMap)) {
+                || (isSize && !(options & kAcceptsSize)) || (!isOutput && !isMap && !isSize)) {
                 *error = QStringLiteral("unknown option \"%1\"").arg(a);
                 return false;
             }
@@ -60,6 +65,12 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
                 }
                 haveOutput = true;
                 out->output = value;
+            } else if (isSize) {
+                if (!out->size.isEmpty()) {
+                    *error = QStringLiteral("the size is given twice");
+                    return false;
+                }
+                out->size = value.isEmpty() ? QStringLiteral(" ") : value;
             } else {
                 out->maps.append(value);
             }
