@@ -1,0 +1,48 @@
+#ifndef QB_SANDBOX_OUTLINER_H
+#define QB_SANDBOX_OUTLINER_H
+// The outliner: the scene's namespaces and nodes as a tree whose selection
+// is the host selection, both ways. Clicking here replaces the host
+// selection (the host raises "SelectionChanged"); a selection made by MEL or
+// by the picker shows here.
+#include <QtCore/QHash>
+#include <QtCore/QSet>
+#include <QtCore/QStringList>
+#include <QtWidgets/QTreeWidget>
+
+namespace qbhost {
+class HostSession;
+}
+
+class outliner : public QTreeWidget
+{
+    Q_OBJECT
+public:
+    // The role holding a node item's full name; namespace items hold none.
+    static constexpr int kNodeRole = Qt::UserRole + 1;
+
+    explicit outliner(qbhost::HostSession& host, QWidget* parent = nullptr);
+
+    // The tree again from the scene. Scene changes arrive in bursts (a
+    // scene file creates its nodes one by one), so they are gathered and
+    // the tree is rebuilt once the event loop is idle; tests call this.
+    void rebuild();
+
+    QTreeWidgetItem* nodeItem(const QString& fullName) const;
+    QTreeWidgetItem* namespaceItem(const QString& fullName) const;
+    // Full names of the selected node items, in tree order.
+    QStringList selectedNodes() const;
+
+private:
+    void scheduleRebuild();
+    void showHostSelection();
+    void takeTreeSelection();
+    QTreeWidgetItem* addNamespace(const QString& fullName);
+
+    qbhost::HostSession& host_;
+    QHash<QString, QTreeWidgetItem*> nodes_;
+    QHash<QString, QTreeWidgetItem*> namespaces_;
+    QSet<QString> collapsed_;
+    bool rebuildPending_ = false;
+    bool syncing_ = false;
+};
+#endif

@@ -1,0 +1,49 @@
+#ifndef QB_SANDBOX_SCRIPT_EDITOR_H
+#define QB_SANDBOX_SCRIPT_EDITOR_H
+// The script editor: the host's history above (MEL that ran, output,
+// warnings, errors in red, Python kept but not run) and a MEL input below.
+#include <QtGui/QColor>
+#include <QtWidgets/QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+namespace qbhost {
+class HostSession;
+}
+
+class script_editor : public QWidget
+{
+    Q_OBJECT
+public:
+    // History texts longer than this are shown shortened: the plug-in keeps
+    // whole pickers as one MEL line, megabytes long.
+    static constexpr int kShownCharacters = 400;
+    // Oldest lines go once the view holds this many.
+    static constexpr int kMaximumLines = 20000;
+
+    explicit script_editor(qbhost::HostSession& host, QWidget* parent = nullptr);
+
+    QPlainTextEdit* historyView() const { return history_; }
+    QPlainTextEdit* input() const { return input_; }
+
+    // The line shown for one history entry and its colour.
+    static QString shownText(int kind, const QString& text);
+    QColor kindColor(int kind) const;
+
+public slots:
+    // Runs the input (or its selected part) as MEL. The input is kept when
+    // it failed, so that it can be mended.
+    void runInput();
+    void clearHistoryView();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void appendEntry(int kind, const QString& text);
+
+    qbhost::HostSession& host_;
+    QPlainTextEdit* history_ = nullptr;
+    QPlainTextEdit* input_ = nullptr;
+};
+#endif
