@@ -6,6 +6,7 @@
 #include "window/picker_window.h"
 
 #include <QtCore/QDir>
+#include <QtCore/QPointer>
 #include <QtWidgets/QTabWidget>
 
 // As when a tab closes: the scene keeps an image that another tab with the
@@ -49,9 +50,14 @@ QList<buttonAttributes> picker_view::getButtons() const
 
 void picker_view::change_background()
 {
+    // Every dialog here runs its own event loop, during which the host may
+    // close this tab (a new scene): check before touching anything after.
+    QPointer<picker_view> self(this);
     picker_dialogs& dialogs = picker_dialogs::current();
     const QString path =
         dialogs.getOpenFileName(this, tr("Choose Background"), QString(), tr("Images (*.png *.xpm *.jpg)"));
+    if (!self)
+        return;
     if (!path.isEmpty()) {
         const QPixmap image(path);
         if (image.isNull()) {
@@ -69,9 +75,10 @@ void picker_view::change_background()
     }
     if (background_.isNull())
         return;
-    if (dialogs.question(this, tr("Background"), tr("Remove current background image?"),
-                         QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel)
-        != QMessageBox::Yes)
+    const QMessageBox::StandardButton answer =
+        dialogs.question(this, tr("Background"), tr("Remove current background image?"),
+                         QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (!self || answer != QMessageBox::Yes)
         return;
     if (releases_own_background())
         window_->removeImageData(this);

@@ -11,6 +11,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QPointer>
 #include <QtCore/QSaveFile>
 #include <QtWidgets/QTabWidget>
 
@@ -67,13 +68,15 @@ void picker_window::load_pickers(QStringList const& paths)
         }
         if (!readable) {
             const bool more = paths.size() > 1 && k < paths.size() - 1;
+            QPointer<picker_window> self(this);
             const QMessageBox::StandardButton answer = picker_dialogs::current().critical(
                 this, tr("Open Failed"),
                 tr("Could not open the file \"%1\".\n\nPlease check the file permissions and try again.")
                     .arg(QDir::toNativeSeparators(path)),
                 more ? (QMessageBox::Ignore | QMessageBox::Cancel) : QMessageBox::StandardButtons(QMessageBox::Ok),
                 QMessageBox::NoButton);
-            if (answer == QMessageBox::Cancel)
+            // The box ran its own event loop: the host may have closed the panel.
+            if (!self || answer == QMessageBox::Cancel)
                 return;
             continue;
         }
@@ -81,6 +84,7 @@ void picker_window::load_pickers(QStringList const& paths)
         if (version >= 2 && !tab.backgroundName.isEmpty())
             view->setBackground(tab.backgroundName, QPixmap::fromImage(tab.background));
         view->set_buttons(tab.buttons);
+        view->conform_to_selection(); // lit at once for what the host has selected
         view->setFilePath(path);
         connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
         tabs_->setCurrentIndex(tabs_->addTab(view, tab.name));

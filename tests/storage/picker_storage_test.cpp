@@ -285,7 +285,13 @@ TEST_F(PickerStorage, EditsAndLoadsRewriteTheSceneKeyThroughMel)
     ASSERT_TRUE(source.do_save(source.frontPicker(), path("a.qbx")));
     host().resetForTest();
     window->load_pickers({path("a.qbx")});
-    host().drainIdle();
+    // The scene key first, then the request to bind the picker's namespaces.
+    const QStringList queued = pending();
+    ASSERT_EQ(queued.size(), 2);
+    EXPECT_TRUE(queued[0].startsWith(QStringLiteral("fileInfo \"QuillbrookPickerData\"")));
+    EXPECT_EQ(queued[1], QStringLiteral("QuillbrookPicker \"bind\" `picker_ListNamespaces`;"));
+    host().runNextIdle();
+    host().discardIdle();
     EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
     EXPECT_TRUE(host().isModified());
     const QByteArray stored = decodeSceneData(host().fileInfoValue(QStringLiteral("QuillbrookPickerData")).toLatin1());
@@ -514,4 +520,31 @@ TEST_F(PickerStorage, ClosingATabRemovesAnUnsharedImageKey)
     host().resetForTest();
     window.reset();
     EXPECT_TRUE(pending().isEmpty());
+}
+
+TEST_F(PickerStorage, ALoadedPickerShowsTheHostSelectionAtOnce)
+{
+    picker_window source(nullptr);
+    source.frontPicker()->set_buttons({makeButton({1, 1}, 10, 0, 0, 0, 0, QString(), {"hero:a", "hero:b"}),
+                                       makeButton({30, 1}, 10, 0, 0, 0, 0, QString(), {"hero:b"})});
+    ASSERT_TRUE(source.do_save(source.frontPicker(), path("lit.qbx")));
+    window->setSelection({"hero:b"});
+    window->load_pickers({path("lit.qbx")});
+    ASSERT_EQ(view(1)->buttons().size(), 2);
+    EXPECT_EQ(view(1)->buttons()[0].state, 2);
+    EXPECT_EQ(view(1)->buttons()[1].state, 1);
+}
+
+TEST_F(PickerStorage, ATabClosedWhileItsBackgroundDialogIsOpen)
+{
+    scripted_dialogs dialogs;
+    view(0)->setBackground(QStringLiteral("5"), QPixmap::fromImage(solid(2, 2, 0xff000000)));
+    // The host resets the panel (a new scene) while the question is open.
+    dialogs.duringQuestion = [this]() { window->reset(); };
+    dialogs.boxAnswers.enqueue(QMessageBox::Yes);
+    QPointer<picker_view> first = view(0);
+    first->change_background();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(window->tabs()->count(), 1);
+    EXPECT_TRUE(view(0)->backgroundName().isEmpty());
 }

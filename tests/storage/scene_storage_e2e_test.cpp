@@ -22,6 +22,8 @@ protected:
     {
         HostFixture::SetUp();
         ASSERT_TRUE(dir.isValid());
+        // The pickers' namespaces exist, so binding asks nothing.
+        createNodes({"hero:a", "hero:b", "hero:eye"});
         ASSERT_TRUE(loadPicker());
         host().drainIdle(); // the namespace script
         ASSERT_TRUE(picker());
