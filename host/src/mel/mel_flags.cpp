@@ -17,7 +17,7 @@ bool isQueryFlag(const CallArg& a)
 
 } // namespace
 
-Flags::Flags(CommandCall& call, std::initializer_list<FlagSpec> specs, bool queryable)
+Flags::Flags(CommandCall& call, std::initializer_list<FlagRule> rules, bool queryable)
 {
     if (queryable)
         for (const CallArg& a : call.args)
@@ -33,17 +33,17 @@ Flags::Flags(CommandCall& call, std::initializer_list<FlagSpec> specs, bool quer
             continue;
         const QString word = a.val().toString();
         const QString name = word.mid(1);
-        const FlagSpec* spec = nullptr;
-        for (const FlagSpec& s : specs) {
+        const FlagRule* rule = nullptr;
+        for (const FlagRule& s : rules) {
             if (name == QLatin1String(s.shortName) || name == QLatin1String(s.longName)) {
-                spec = &s;
+                rule = &s;
                 break;
             }
         }
-        if (!spec)
+        if (!rule)
             call.fail(QStringLiteral("Invalid flag '%1'").arg(word));
-        Seen seen{spec->longName, Value()};
-        if (spec->takesValue && !query_) {
+        Seen seen{rule->longName, Value()};
+        if (rule->takesValue && !query_) {
             if (i + 1 >= call.args.size() || call.args[i + 1].flag)
                 call.fail(QStringLiteral("Flag '%1' needs an argument.").arg(word));
             seen.value = call.args[++i].val();

@@ -10,7 +10,7 @@
 namespace qbhost {
 namespace mel {
 
-struct FlagSpec {
+struct FlagRule {
     const char* shortName;
     const char* longName;
     bool takesValue; // in query mode no flag takes a value
@@ -21,7 +21,7 @@ class Flags
 public:
     // Unknown flags and flags missing their value stop the text. queryable:
     // the command accepts -q/-query.
-    Flags(CommandCall& call, std::initializer_list<FlagSpec> specs, bool queryable = false);
+    Flags(CommandCall& call, std::initializer_list<FlagRule> rules, bool queryable = false);
 
     bool query() const { return query_; }
     bool has(const char* longName) const;
