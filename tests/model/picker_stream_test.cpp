@@ -1,3 +1,4 @@
+#include "button_factory.h"
 #include "byte_builder.h"
 #include "model/mel_text.h"
 #include "model/picker_image.h"
@@ -16,20 +17,7 @@ QImage testImage(int w = 8, int h = 6, QRgb c = 0xff336699)
     return img;
 }
 
-buttonAttributes button(QPoint p, int size, int kind, int language, QRgb color, QRgb labelColor, QString label,
-                        QStringList nodes)
-{
-    buttonAttributes b;
-    b.position = p;
-    b.size = size;
-    b.kind = kind;
-    b.language = language;
-    b.color = color;
-    b.labelColor = labelColor;
-    b.label = label;
-    b.nodes = nodes;
-    return b;
-}
+const auto button = make_attributes;
 
 picker_window_data sampleWindow()
 {

@@ -1,13 +1,12 @@
 // Selection both ways and the mouse, on a real canvas driven with mouse
 // events, with the stand-in host's idle queue.
 #include "canvas_harness.h"
+#include "capture_command.h"
 #include "canvas/marquee_overlay.h"
 #include "canvas/select_button_cmd.h"
 #include "canvas/track_button_cmd.h"
 #include "model/window_selection.h"
 
-#include <maya/MArgList.h>
-#include <maya/MPxCommand.h>
 #include <qbhost/host_session.h>
 #include <QtCore/QRegularExpression>
 #include <QtWidgets/QTabWidget>
@@ -23,20 +22,12 @@ HostSession& host()
 
 QStringList pendingMel()
 {
-    QStringList out;
-    for (const qbhost::IdleItem& i : host().pendingIdle())
-        if (i.language == qbhost::Language::Mel)
-            out << i.text;
-    return out;
+    return pending_texts(qbhost::Language::Mel);
 }
 
 QStringList pendingPython()
 {
-    QStringList out;
-    for (const qbhost::IdleItem& i : host().pendingIdle())
-        if (i.language == qbhost::Language::Python)
-            out << i.text;
-    return out;
+    return pending_texts(qbhost::Language::Python);
 }
 
 QVector<qint16> states(const picker_view* v)
@@ -54,23 +45,6 @@ buttonAttributes command(QPoint p, const QString& script, int language = kMelScr
     return a;
 }
 
-// Records what the MEL texts hand to the picker command.
-struct capture_command : MPxCommand {
-    static QList<QStringList>& calls()
-    {
-        static QList<QStringList> list;
-        return list;
-    }
-    static void* create() { return new capture_command; }
-    MStatus doIt(const MArgList& args) override
-    {
-        QStringList call;
-        for (unsigned int i = 0; i < args.length(); ++i)
-            call << QString::fromUtf8(args.asString(i).asChar());
-        calls().append(call);
-        return MS::kSuccess;
-    }
-};
 
 class Selection : public ::testing::Test
 {
@@ -355,8 +329,7 @@ TEST_F(Selection, HoverNamesTheNodes)
 
 TEST_F(Selection, PostedNamesCannotRunMel)
 {
-    capture_command::calls().clear();
-    host().registerCommand(nullptr, QStringLiteral("QuillbrookPicker"), capture_command::create);
+    capture_command::install();
     host().createNode("transform", "keep");
     const QStringList names{"hero:arm_ctrl", "|grp|hero:leg.tx", "a; file -f -new", "q\"uote\\", "two words", "`ls`"};
     picker_window::selection_ = names;

@@ -1,6 +1,8 @@
 // Picker files and the scene's copy of the pickers, on a real window with the
 // stand-in host's idle queue and MEL.
+#include "button_factory.h"
 #include "byte_builder.h"
+#include "capture_command.h"
 #include "canvas/picker_view.h"
 #include "model/picker_image.h"
 #include "model/scene_data.h"
@@ -9,8 +11,6 @@
 #include "window/picker_window.h"
 
 #include <gtest/gtest.h>
-#include <maya/MArgList.h>
-#include <maya/MPxCommand.h>
 #include <qbhost/host_session.h>
 
 #include <QtCore/QDir>
@@ -30,29 +30,8 @@ HostSession& host()
 
 QStringList pending()
 {
-    QStringList out;
-    for (const qbhost::IdleItem& i : host().pendingIdle())
-        out << i.text;
-    return out;
+    return pending_texts(qbhost::Language::Mel) + pending_texts(qbhost::Language::Python);
 }
-
-// Records the arguments the MEL texts pass to the picker command.
-struct capture_command : MPxCommand {
-    static QList<QStringList>& calls()
-    {
-        static QList<QStringList> list;
-        return list;
-    }
-    static void* create() { return new capture_command; }
-    MStatus doIt(const MArgList& args) override
-    {
-        QStringList call;
-        for (unsigned int i = 0; i < args.length(); ++i)
-            call << QString::fromUtf8(args.asString(i).asChar());
-        calls().append(call);
-        return MS::kSuccess;
-    }
-};
 
 QImage solid(int w, int h, QRgb c)
 {
@@ -61,20 +40,7 @@ QImage solid(int w, int h, QRgb c)
     return img;
 }
 
-buttonAttributes makeButton(QPoint p, int size, int kind, int language, QRgb color, QRgb labelColor,
-                            QString label, QStringList nodes)
-{
-    buttonAttributes b;
-    b.position = p;
-    b.size = size;
-    b.kind = kind;
-    b.language = language;
-    b.color = color;
-    b.labelColor = labelColor;
-    b.label = label;
-    b.nodes = nodes;
-    return b;
-}
+const auto makeButton = make_attributes;
 
 QList<buttonAttributes> attributesOf(const picker_view* v)
 {
@@ -314,8 +280,7 @@ TEST_F(PickerStorage, CraftedBackgroundNamesCannotRunMel)
     EXPECT_EQ(host().nodes(), QStringList({"keep_me"})); // nothing else ran
     EXPECT_TRUE(host().hasFileInfo(QStringLiteral("QuillbrookPickerImage_") + name));
 
-    capture_command::calls().clear();
-    host().registerCommand(nullptr, QStringLiteral("QuillbrookPicker"), capture_command::create);
+    capture_command::install();
     window->fetchImageData(view(0));
     window->removeImageData(view(0));
     host().drainIdle();
