@@ -48,6 +48,7 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
     setLayout(layout_);
 
     connect(fileMenu_, &QMenu::aboutToShow, this, &picker_window::updateFileMenu);
+    connect(editMenu_, &QMenu::aboutToShow, this, &picker_window::updateEditMenu);
     connect(pickerMenu_, &QMenu::aboutToShow, this, &picker_window::updatePickerMenu);
     connect(tabs_, &QTabWidget::tabCloseRequested, this, &picker_window::close_one);
 }
@@ -83,6 +84,13 @@ void picker_window::make_menus(QDockWidget* dock)
     if (dock) // closing the dock only hides it; the tabs stay
         connect(exitAction_, &QAction::triggered, dock, &QWidget::close);
 
+    undoAction_ = editMenu_->addAction(tr("Undo"));
+    setWidgetShortcut(undoAction_, native_keys("Ctrl+Z"));
+    connect(undoAction_, &QAction::triggered, this, &picker_window::do_undo);
+    redoAction_ = editMenu_->addAction(tr("Redo"));
+    setWidgetShortcut(redoAction_, native_keys("Shift+Ctrl+Z"));
+    connect(redoAction_, &QAction::triggered, this, &picker_window::do_redo);
+
     backgroundAction_ = pickerMenu_->addAction(tr("Change Background..."));
     connect(backgroundAction_, &QAction::triggered, this, &picker_window::change_background);
     make_namespace_menu();
@@ -91,7 +99,7 @@ void picker_window::make_menus(QDockWidget* dock)
     connect(about, &QAction::triggered, this, &picker_window::about_dialog);
 
     for (QAction* a : {newAction_, openAction_, saveAction_, saveAsAction_, renameAction_, closeAction_,
-                       exitAction_, backgroundAction_, about})
+                       exitAction_, undoAction_, redoAction_, backgroundAction_, about})
         addAction(a);
 }
 
@@ -200,6 +208,30 @@ void picker_window::updateFileMenu()
     const bool anyTab = tabs_->count() > 0;
     for (QAction* a : {saveAction_, saveAsAction_, renameAction_, closeAction_})
         a->setEnabled(anyTab);
+}
+
+void picker_window::updateEditMenu()
+{
+    picker_view* view = frontPicker();
+    const QUndoStack* undo = view ? view->undoStack() : nullptr;
+    const bool canUndo = undo && undo->canUndo();
+    const bool canRedo = undo && undo->canRedo();
+    undoAction_->setEnabled(canUndo);
+    redoAction_->setEnabled(canRedo);
+    undoAction_->setText(canUndo ? tr("Undo %1").arg(undo->undoText()) : tr("Can't Undo"));
+    redoAction_->setText(canRedo ? tr("Redo %1").arg(undo->redoText()) : tr("Can't Redo"));
+}
+
+void picker_window::do_undo()
+{
+    if (picker_view* view = frontPicker())
+        view->undoStack()->undo();
+}
+
+void picker_window::do_redo()
+{
+    if (picker_view* view = frontPicker())
+        view->undoStack()->redo();
 }
 
 void picker_window::updatePickerMenu()

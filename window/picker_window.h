@@ -77,6 +77,9 @@ public slots:
     void change_namespace();
     void updateFileMenu();
     void updatePickerMenu();
+    void updateEditMenu();
+    void do_undo();
+    void do_redo();
     void new_tab();
     void open_tab();
     void rename_tab();
@@ -121,6 +124,8 @@ private:
     QAction* renameAction_ = nullptr;
     QAction* closeAction_ = nullptr;
     QAction* exitAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QAction* backgroundAction_ = nullptr;
     QAction* namespaceAction_ = nullptr;
     QVBoxLayout* layout_ = nullptr;

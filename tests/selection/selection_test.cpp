@@ -9,6 +9,7 @@
 
 #include <qbhost/host_session.h>
 #include <QtCore/QRegularExpression>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QTabWidget>
 
 using qbhost::HostSession;
@@ -362,4 +363,33 @@ TEST_F(Selection, TrackersEndWhenTheirButtonsAreReplaced)
     h->release({70, 50}, Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(h->canvas->undoStack()->count(), 0);
     EXPECT_EQ(h->canvas->buttons()[0].position, QPoint(50, 50));
+}
+
+TEST_F(Selection, EditMenuUndoesTheMoveThroughTheWindow)
+{
+    QMenu* edit = nullptr;
+    for (QMenu* m : h->window->findChildren<QMenu*>())
+        if (m->title() == QStringLiteral("&Edit"))
+            edit = m;
+    ASSERT_NE(edit, nullptr);
+    QAction* undo = edit->actions().value(0);
+    QAction* redo = edit->actions().value(1);
+    ASSERT_TRUE(undo && redo);
+    emit edit->aboutToShow();
+    EXPECT_EQ(undo->text(), QStringLiteral("Can't Undo"));
+    EXPECT_FALSE(undo->isEnabled());
+
+    click({50, 50});
+    drag({50, 50}, {60, 50}, Qt::ControlModifier);
+    emit edit->aboutToShow();
+    EXPECT_EQ(undo->text(), QStringLiteral("Undo Move Buttons"));
+    EXPECT_EQ(redo->text(), QStringLiteral("Can't Redo"));
+    // Ctrl+Z over the panel reaches the window's own dispatch.
+    h->window->setFocus();
+    QTest::keyClick(h->window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(h->canvas->buttons()[0].position, QPoint(50, 50));
+    emit edit->aboutToShow();
+    EXPECT_EQ(redo->text(), QStringLiteral("Redo Move Buttons"));
+    redo->trigger();
+    EXPECT_EQ(h->canvas->buttons()[0].position, QPoint(60, 50));
 }

@@ -312,7 +312,7 @@ TEST(PickerWindowMenus, BarAndFileMenu)
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(menu_texts(file), (QStringList{"New...", "Open...", "-", "Save", "Save As...", "-", "Rename Tab...",
                                              "Close Tab...", "-", "Exit Picker"}));
-    EXPECT_TRUE(menu_named(*w, QStringLiteral("&Edit"))->actions().isEmpty());
+    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))), (QStringList{"Undo", "Redo"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))),
               (QStringList{"Change Background...", "-", "Change Namespace..."}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
@@ -327,6 +327,8 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                 {"Rename Tab...", QKeySequence()},
                 {"Close Tab...", QKeySequence(Qt::CTRL | Qt::Key_W)},
                 {"Exit Picker", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
+                {"Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                {"Redo", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z)},
                 {"Change Background...", QKeySequence()},
                 {"About QuillbrookPicker...", QKeySequence()}};
     QStringList listed;
