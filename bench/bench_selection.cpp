@@ -5,7 +5,6 @@
 #include "window/picker_window.h"
 #include <benchmark/benchmark.h>
 #include <qbhost/host_session.h>
-#include <QtWidgets/QApplication>
 #include <QtWidgets/QDockWidget>
 #include <QtWidgets/QTabWidget>
 
@@ -66,12 +65,3 @@ void selectionChange(benchmark::State& state)
 BENCHMARK(selectionChange)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

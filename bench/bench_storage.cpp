@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 #include <qbhost/host_session.h>
 #include <QtGui/QPainter>
-#include <QtWidgets/QApplication>
 #include <memory>
 
 namespace {
@@ -54,12 +53,3 @@ void updateSceneData(benchmark::State& state)
 BENCHMARK(updateSceneData)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -125,10 +125,7 @@ QRect picker_view::button_bounds(bool selectedOnly) const
 
 void picker_view::frame_view()
 {
-    bool anySelected = false;
-    for (const buttonRecord& b : buttons_)
-        anySelected = anySelected || b.state != 0;
-    frameBounds(button_bounds(anySelected), false);
+    frameBounds(button_bounds(any_selected()), false);
 }
 
 void picker_view::frameBounds(const QRect& bounds, bool noZoomIn)

@@ -150,19 +150,15 @@ bool decodeImageValue(const QByteArray& base64, QImage* image)
     if (bytes.isEmpty())
         return false;
     QDataStream stream(bytes);
-    if (isPngSignature(bytes)) {
-        const QByteArray png = readPngFile(stream);
-        if (png.isEmpty())
+    // The image encoding starts with its marker; a bare PNG has none.
+    if (!isPngSignature(bytes)) {
+        qint32 marker = -1;
+        stream >> marker;
+        if (stream.status() != QDataStream::Ok)
             return false;
-        *image = decodePng(png);
-        return !image->isNull();
+        if (marker == 0)
+            return true;
     }
-    qint32 marker = -1;
-    stream >> marker;
-    if (stream.status() != QDataStream::Ok)
-        return false;
-    if (marker == 0)
-        return true;
     const QByteArray png = readPngFile(stream);
     if (png.isEmpty())
         return false;

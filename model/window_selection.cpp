@@ -9,7 +9,7 @@ QStringList& window_selection::names()
 bool window_selection::add(const QString& name)
 {
     QStringList& list = names();
-    if (!list.isEmpty() && list.contains(name))
+    if (list.contains(name))
         return false;
     list.append(name);
     return true;

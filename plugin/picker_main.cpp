@@ -28,6 +28,12 @@ MCallbackId picker_main::deleteAllId_ = 0;
 MCallbackId picker_main::newSceneOpenedId_ = 0;
 MCallbackId picker_main::sceneOpenedId_ = 0;
 
+// The host's 8-bit text as bytes (Base64 payloads).
+static QByteArray bytes_of(MString const& text)
+{
+    return QByteArray(text.asChar(), int(text.length()));
+}
+
 static const char kRestoreCommand[] = "QuillbrookPicker restore `fileInfo -q \"QuillbrookPickerData\"`;";
 
 picker_main::picker_main() = default;
@@ -187,7 +193,7 @@ MStatus picker_main::fetch_pickerdata(MStringArray const& params)
         w->reset(); // a scene without picker data
         return MS::kSuccess;
     }
-    const QByteArray stream = decodeSceneData(QByteArray(params[0].asChar(), int(params[0].length())));
+    const QByteArray stream = decodeSceneData(bytes_of(params[0]));
     if (stream.isEmpty()) {
         w->reset();
         return MS::kFailure;
@@ -207,7 +213,7 @@ MStatus picker_main::fetch_image(MStringArray const& params)
     if (params.length() != 2 || params[0].length() == 0)
         return MS::kSuccess;
     QImage image;
-    if (!decodeImageValue(QByteArray(params[1].asChar(), int(params[1].length())), &image))
+    if (!decodeImageValue(bytes_of(params[1]), &image))
         return MS::kFailure;
     QPixmap pixmap = QPixmap::fromImage(image);
     if (picker_window* w = window())

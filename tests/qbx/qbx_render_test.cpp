@@ -1,5 +1,6 @@
 // qbx render: the picker painted into a PNG as the canvas paints it.
 #include "byte_builder.h"
+#include "temp_files.h"
 #include <gtest/gtest.h>
 #include <QtCore/QFile>
 #include <QtCore/QProcess>
@@ -26,11 +27,7 @@ result qbx(const QStringList& args)
 
 QString write(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
 {
-    const QString path = dir.filePath(QLatin1String(name));
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return path;
+    return write_temp_file(dir, QLatin1String(name), bytes);
 }
 
 QRgb rgb(const QImage& img, int x, int y)

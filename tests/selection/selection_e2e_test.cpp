@@ -3,6 +3,7 @@
 // read-back lights the matching buttons on every tab; and the other way.
 #include "byte_builder.h"
 #include "host_fixture.h"
+#include "temp_files.h"
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QTest>
@@ -36,11 +37,7 @@ protected:
     }
     QString write(const char* name, const QByteArray& bytes)
     {
-        const QString path = dir.filePath(QLatin1String(name));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
+        return write_temp_file(dir, QLatin1String(name), bytes);
     }
     QList<int> states(int tab)
     {

@@ -8,6 +8,7 @@
 #include "model/scene_data.h"
 #include "plugin/picker_main.h"
 #include "scripted_dialogs.h"
+#include "temp_files.h"
 #include "window/picker_window.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QTemporaryDir>
 #include <QtWidgets/QTabWidget>
 #include <memory>
@@ -81,9 +83,7 @@ protected:
     }
     void writeFile(const QString& p, const QByteArray& bytes)
     {
-        QFile f(p);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        write_temp_file(dir, QFileInfo(p).fileName(), bytes);
     }
 
     std::unique_ptr<picker_window> window;

@@ -2,6 +2,7 @@
 // stand-in host, everything travelling through queued MEL and scene files.
 #include "byte_builder.h"
 #include "host_fixture.h"
+#include "temp_files.h"
 #include "model/picker_image.h"
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
@@ -32,11 +33,7 @@ protected:
     }
     QString write(const char* name, const QByteArray& bytes)
     {
-        const QString path = dir.filePath(QLatin1String(name));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
+        return write_temp_file(dir, QLatin1String(name), bytes);
     }
     void mel(const QString& text)
     {

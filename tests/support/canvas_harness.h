@@ -3,6 +3,7 @@
 // A shown picker window with one canvas, and small helpers to build buttons,
 // send the mouse events that QTest cannot (held buttons, modifiers) and
 // count repaints.
+#include "button_factory.h"
 #include "canvas/picker_view.h"
 #include "window/picker_window.h"
 #include <gtest/gtest.h>
@@ -84,14 +85,6 @@ inline buttonAttributes make_button(QPoint position, int size, QRgb color, QStri
                                     QString label = QString(), int kind = kSelectionButton,
                                     QRgb labelColor = 0x000000)
 {
-    buttonAttributes a;
-    a.position = position;
-    a.size = size;
-    a.color = color;
-    a.nodes = nodes;
-    a.label = label;
-    a.kind = kind;
-    a.labelColor = labelColor;
-    return a;
+    return make_attributes(position, size, kind, kMelScript, color, labelColor, label, nodes);
 }
 #endif

@@ -50,8 +50,7 @@ struct Failure {
 
 const char* const kEvents[] = {
     "SelectionChanged", "quitApplication", "deleteAll", "NewSceneOpened", "SceneOpened",
-    "SceneSaved", "NameChanged", "idle", "timeChanged", "Undo", "Redo", "NewSceneOpened",
-    "PreFileNewOrOpened", "PostSceneRead", "SceneImported", "workspaceChanged",
+    "SceneSaved", "NameChanged", "idle", "timeChanged", "Undo", "Redo", "PreFileNewOrOpened", "PostSceneRead", "SceneImported", "workspaceChanged",
 };
 
 QString stripRoot(const QString& name)
@@ -474,8 +473,7 @@ QStringList HostSession::knownEvents()
 {
     QStringList out;
     for (const char* e : kEvents)
-        if (!out.contains(QLatin1String(e)))
-            out << QLatin1String(e);
+        out << QLatin1String(e);
     return out;
 }
 
