@@ -36,6 +36,12 @@ picker_view::picker_view(picker_window* window)
 
     // The menu title is plain text; entry titles are translated.
     menu_ = new QMenu(QString::fromLatin1("Picker"), this);
+    commandAction_ = new QAction(tr("Add Command Button..."), this);
+    setWidgetShortcut(commandAction_, QKeySequence());
+    menu_->addAction(commandAction_);
+    addAction(commandAction_);
+    connect(commandAction_, &QAction::triggered, this, &picker_view::add_command_button);
+    menu_->addSeparator();
     resetViewAction_ = new QAction(tr("Reset View"), this);
     setWidgetShortcut(resetViewAction_, QKeySequence(Qt::Key_H));
     frameViewAction_ = new QAction(tr("Frame View"), this);
@@ -243,6 +249,11 @@ void picker_view::setBackground(const QString& name, const QPixmap& image)
     update();
 }
 
+void picker_view::update_toolbox() const
+{
+    // The toolbox row follows the selection once the window has one.
+}
+
 // ---- trackers and overlays
 
 void picker_view::set_tracker(picker_mouse_cmd* tracker)
@@ -331,6 +342,7 @@ void picker_view::left_press(QMouseEvent* e, const QPoint& point)
 void picker_view::show_context_menu(QMouseEvent* e, const QPoint& point)
 {
     pressed_ = find_button(point);
+    name_command_action();
     const QList<QAction*> entries = menu_->actions();
     QPointer<picker_view> self(this);
     menu_->exec(e->globalPos(), entries.isEmpty() ? nullptr : entries.first());

@@ -84,6 +84,8 @@ public:
     void select_list(const QVector<int>& indices, bool flagsOnly);
     // Queues a command button's script for the host's idle time.
     void do_button_action(const buttonAttributes& button);
+    // Brings the window's toolbox in line with the selection.
+    void update_toolbox() const;
     // The tooltip of a selection button: its nodes, at most four lines.
     static QString hover_text(const QStringList& nodes);
 
@@ -115,6 +117,7 @@ public:
     marquee_overlay* marquee() const;
     banner_overlay* banner() const;
     QMenu* context_menu() const { return menu_; }
+    QAction* command_action() const { return commandAction_; }
     QCursor* edit_cursor() const { return editCursor_; }
     QCursor* add_many_cursor() const { return addManyCursor_; }
 
@@ -137,6 +140,7 @@ signals:
     void changed();
 
 public slots:
+    void add_command_button();
     void change_background();
     void reset_view();
     void frame_view();
@@ -158,6 +162,7 @@ private:
     void show_context_menu(QMouseEvent* e, const QPoint& point);
     void left_press(QMouseEvent* e, const QPoint& point);
     void finish_tracker();
+    void name_command_action();
 
     picker_window* window_;
     picker_mouse_cmd* tracker_ = nullptr;
@@ -167,6 +172,7 @@ private:
     QPoint hoverPoint_;
     QString tooltipText_;
     QMenu* menu_ = nullptr;
+    QAction* commandAction_ = nullptr;
     QAction* resetViewAction_ = nullptr;
     QAction* frameViewAction_ = nullptr;
     QCursor* editCursor_ = nullptr;

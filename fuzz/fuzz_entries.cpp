@@ -1,4 +1,5 @@
 #include "fuzz_entries.h"
+#include "model/clipboard_payload.h"
 #include "model/picker_image.h"
 #include "model/picker_stream.h"
 #include "model/scene_data.h"
@@ -52,6 +53,12 @@ int fuzz_button_list(const uint8_t* data, size_t size)
     const QByteArray bytes = bytesOf(data, size);
     QDataStream s(bytes);
     consume(readButtonAttributes(s));
+    return 0;
+}
+
+int fuzz_clipboard_payload(const uint8_t* data, size_t size)
+{
+    consume(readClipboardPayload(bytesOf(data, size)));
     return 0;
 }
 

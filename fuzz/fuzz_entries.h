@@ -8,6 +8,8 @@
 int fuzz_window_stream(const uint8_t* data, size_t size);
 int fuzz_picker_file(const uint8_t* data, size_t size);
 int fuzz_button_list(const uint8_t* data, size_t size);
+// A clipboard payload from another process, read as a paste reads it.
+int fuzz_clipboard_payload(const uint8_t* data, size_t size);
 // The restore directive's text: Base64, zlib framing, window stream.
 int fuzz_restore_text(const uint8_t* data, size_t size);
 // A scene image value: Base64 of the image encoding or of a bare PNG.

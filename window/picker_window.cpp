@@ -90,6 +90,19 @@ void picker_window::make_menus(QDockWidget* dock)
     redoAction_ = editMenu_->addAction(tr("Redo"));
     setWidgetShortcut(redoAction_, native_keys("Shift+Ctrl+Z"));
     connect(redoAction_, &QAction::triggered, this, &picker_window::do_redo);
+    editMenu_->addSeparator();
+    cutAction_ = editMenu_->addAction(tr("Cut"));
+    setWidgetShortcut(cutAction_, native_keys("Ctrl+X"));
+    connect(cutAction_, &QAction::triggered, this, &picker_window::cut_buttons);
+    copyAction_ = editMenu_->addAction(tr("Copy"));
+    setWidgetShortcut(copyAction_, native_keys("Ctrl+C"));
+    connect(copyAction_, &QAction::triggered, this, &picker_window::copy_buttons);
+    pasteAction_ = editMenu_->addAction(tr("Paste"));
+    setWidgetShortcut(pasteAction_, native_keys("Ctrl+V"));
+    connect(pasteAction_, &QAction::triggered, this, &picker_window::paste_buttons);
+    pasteInPlaceAction_ = editMenu_->addAction(tr("Paste in Place"));
+    setWidgetShortcut(pasteInPlaceAction_, native_keys("Shift+Ctrl+V"));
+    connect(pasteInPlaceAction_, &QAction::triggered, this, &picker_window::paste_inplace_buttons);
 
     backgroundAction_ = pickerMenu_->addAction(tr("Change Background..."));
     connect(backgroundAction_, &QAction::triggered, this, &picker_window::change_background);
@@ -99,7 +112,8 @@ void picker_window::make_menus(QDockWidget* dock)
     connect(about, &QAction::triggered, this, &picker_window::about_dialog);
 
     for (QAction* a : {newAction_, openAction_, saveAction_, saveAsAction_, renameAction_, closeAction_,
-                       exitAction_, undoAction_, redoAction_, backgroundAction_, about})
+                       exitAction_, undoAction_, redoAction_, cutAction_, copyAction_, pasteAction_,
+                       pasteInPlaceAction_, backgroundAction_, about})
         addAction(a);
 }
 
@@ -220,6 +234,7 @@ void picker_window::updateEditMenu()
     redoAction_->setEnabled(canRedo);
     undoAction_->setText(canUndo ? tr("Undo %1").arg(undo->undoText()) : tr("Can't Undo"));
     redoAction_->setText(canRedo ? tr("Redo %1").arg(undo->redoText()) : tr("Can't Redo"));
+    updateClipboardItems(view);
 }
 
 void picker_window::do_undo()

@@ -89,6 +89,10 @@ public slots:
     void updateSceneData();
     void request_save();
     void request_saveas();
+    void cut_buttons();
+    void copy_buttons();
+    void paste_buttons();
+    void paste_inplace_buttons();
     void save_current();
     void saveas_current();
 
@@ -100,6 +104,7 @@ protected:
 private:
     void make_menus(QDockWidget* dock);
     void make_namespace_menu();
+    void updateClipboardItems(picker_view* view);
 
     // One bind or rebind request; view is the loaded canvas it was made
     // for (it may be gone since), or null for the front picker.
@@ -126,6 +131,10 @@ private:
     QAction* exitAction_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    QAction* cutAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* pasteAction_ = nullptr;
+    QAction* pasteInPlaceAction_ = nullptr;
     QAction* backgroundAction_ = nullptr;
     QAction* namespaceAction_ = nullptr;
     QVBoxLayout* layout_ = nullptr;

@@ -33,7 +33,7 @@ TEST(FuzzRegressions, EveryKeptInputReadsSafely)
     const Row rows[] = {
         {"window_stream", fuzz_window_stream}, {"picker_file", fuzz_picker_file},
         {"button_list", fuzz_button_list},     {"restore_text", fuzz_restore_text},
-        {"image_value", fuzz_image_value},
+        {"image_value", fuzz_image_value},     {"clipboard_payload", fuzz_clipboard_payload},
     };
     int total = 0;
     for (const Row& r : rows)
@@ -48,6 +48,7 @@ TEST(FuzzRegressions, EmptyAndTinyInputs)
         fuzz_window_stream(bytes, n);
         fuzz_picker_file(bytes, n);
         fuzz_button_list(bytes, n);
+        fuzz_clipboard_payload(bytes, n);
         fuzz_restore_text(bytes, n);
         fuzz_image_value(bytes, n);
     }

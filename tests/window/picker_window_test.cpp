@@ -312,7 +312,7 @@ TEST(PickerWindowMenus, BarAndFileMenu)
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(menu_texts(file), (QStringList{"New...", "Open...", "-", "Save", "Save As...", "-", "Rename Tab...",
                                              "Close Tab...", "-", "Exit Picker"}));
-    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))), (QStringList{"Undo", "Redo"}));
+    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))), (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste in Place"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))),
               (QStringList{"Change Background...", "-", "Change Namespace..."}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
@@ -329,6 +329,10 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                 {"Exit Picker", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
                 {"Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
                 {"Redo", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z)},
+                {"Cut", QKeySequence(Qt::CTRL | Qt::Key_X)},
+                {"Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
+                {"Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
+                {"Paste in Place", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_V)},
                 {"Change Background...", QKeySequence()},
                 {"About QuillbrookPicker...", QKeySequence()}};
     QStringList listed;

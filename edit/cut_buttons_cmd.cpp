@@ -1,0 +1,46 @@
+#include "edit/cut_buttons_cmd.h"
+#include "canvas/picker_view.h"
+#include "edit/selected_buttons.h"
+#include "edit/undo_ids.h"
+
+cut_buttons_cmd::cut_buttons_cmd(picker_view* view) : QUndoCommand(QObject::tr("Cut Button")), view_(view)
+{
+    save_selected_buttons(view_, indices_, attributes_);
+    if (attributes_.size() > 1)
+        setText(QObject::tr("Cut Buttons"));
+}
+
+int cut_buttons_cmd::id() const
+{
+    return cut_buttons_id;
+}
+
+void cut_buttons_cmd::redo()
+{
+    // Highest first, so that the lower positions stay valid.
+    bool removed = false;
+    for (int i = indices_.size() - 1; i >= 0; --i) {
+        if (indices_[i] < 0 || indices_[i] >= view_->buttons().size())
+            continue;
+        view_->pop_button(indices_[i]);
+        removed = true;
+    }
+    if (removed) {
+        view_->update();
+        emit view_->changed();
+        view_->update_toolbox();
+    }
+    view_->clear_selected();
+    view_->update();
+    emit view_->changed();
+}
+
+void cut_buttons_cmd::undo()
+{
+    restore_buttons(view_, indices_, attributes_);
+    view_->clear_selected();
+    view_->select_list(indices_, true);
+    view_->update();
+    emit view_->changed();
+    view_->update_toolbox();
+}

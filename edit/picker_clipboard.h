@@ -1,0 +1,30 @@
+#ifndef QB_EDIT_PICKER_CLIPBOARD_H
+#define QB_EDIT_PICKER_CLIPBOARD_H
+#include "model/buttonAttributes.h"
+#include <QtCore/QList>
+#include <QtCore/QString>
+
+class QMimeData;
+class picker_view;
+
+// Buttons on the system clipboard (its main mode, not the selection), under
+// the picker's own MIME type, so that they travel between tabs and between
+// the panels of separate host processes.
+class picker_clipboard
+{
+public:
+    // Replaces the clipboard's content with the buttons.
+    static void copyButtonsToClipboard(QList<buttonAttributes> const& buttons);
+    // True when the clipboard offers picker buttons.
+    static bool has_buttons();
+    // The buttons a MIME object holds; empty when it holds none.
+    static QList<buttonAttributes> read_buttons(const QMimeData* data);
+    // Pushes a paste of the clipboard's buttons onto the canvas's undo
+    // stack; nothing without a canvas or without picker buttons.
+    static void handle_paste(picker_view* view, bool inPlace);
+    static QString mime_type();
+
+private:
+    static const char picker_mime_type_[];
+};
+#endif

@@ -1,0 +1,42 @@
+#ifndef QB_EDIT_PICKER_EDITCMDDIALOG_H
+#define QB_EDIT_PICKER_EDITCMDDIALOG_H
+#include <QtWidgets/QDialog>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class picker_view;
+struct buttonAttributes;
+
+// The command editor: a command button's name, script language and script,
+// with Test to run the script at once.
+class picker_editCmdDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    picker_editCmdDialog(picker_view* view, buttonAttributes* attributes);
+
+    // Writes the dialog's values into the edited attributes.
+    void update_button();
+
+    // Runs the editor modally, at its stored place and size, for the
+    // attributes; true (with the attributes written) when accepted. False
+    // too when a host callback destroyed the canvas while it was open.
+    static bool do_dialog(picker_view* view, buttonAttributes* attributes);
+
+public slots:
+    void test();
+
+private:
+    picker_view* view_;
+    buttonAttributes* attributes_;
+    QLineEdit* nameEdit_ = nullptr;
+    QPlainTextEdit* commandEdit_ = nullptr;
+    QRadioButton* melOption_ = nullptr;
+    QRadioButton* pythonOption_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* testButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};
+#endif

@@ -1,0 +1,19 @@
+#include "model/clipboard_payload.h"
+#include "model/picker_stream.h"
+#include <QtCore/QDataStream>
+
+QByteArray writeClipboardPayload(const QList<buttonAttributes>& buttons)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    writeButtonAttributes(stream, buttons);
+    return bytes;
+}
+
+QList<buttonAttributes> readClipboardPayload(const QByteArray& payload)
+{
+    if (payload.size() > kMaxClipboardPayloadBytes)
+        return {};
+    QDataStream stream(payload);
+    return readButtonAttributes(stream);
+}

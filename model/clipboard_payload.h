@@ -1,0 +1,18 @@
+#ifndef QB_MODEL_CLIPBOARD_PAYLOAD_H
+#define QB_MODEL_CLIPBOARD_PAYLOAD_H
+// The bytes of buttons on the clipboard: the button-list block written by
+// the data stream's default settings. A payload comes from any process, so
+// the reader takes nothing on trust.
+#include "model/buttonAttributes.h"
+#include <QtCore/QByteArray>
+#include <QtCore/QList>
+
+// Larger payloads are refused whole: no picker comes near it, and every
+// record read from the rest is bounded by the bytes it takes.
+constexpr int kMaxClipboardPayloadBytes = 64 * 1024 * 1024;
+
+QByteArray writeClipboardPayload(const QList<buttonAttributes>& buttons);
+// The buttons of a payload; empty for another version, for an oversized
+// payload, and past the point where the data ends or goes bad.
+QList<buttonAttributes> readClipboardPayload(const QByteArray& payload);
+#endif
