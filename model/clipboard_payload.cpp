@@ -15,5 +15,9 @@ QList<buttonAttributes> readClipboardPayload(const QByteArray& payload)
     if (payload.size() > kMaxClipboardPayloadBytes)
         return {};
     QDataStream stream(payload);
-    return readButtonAttributes(stream);
+    QList<buttonAttributes> buttons = readButtonAttributes(stream);
+    for (buttonAttributes& b : buttons)
+        if (b.label.size() > kMaxPastedLabelLength)
+            b.label.truncate(kMaxPastedLabelLength);
+    return buttons;
 }

@@ -11,8 +11,14 @@
 // record read from the rest is bounded by the bytes it takes.
 constexpr int kMaxClipboardPayloadBytes = 64 * 1024 * 1024;
 
+// The longest label a pasted button keeps (the toolkit's longest line-edit
+// text): a label is drawn into a picture as wide as its text, so a foreign
+// payload's megabyte label would cost gigabytes.
+constexpr int kMaxPastedLabelLength = 32767;
+
 QByteArray writeClipboardPayload(const QList<buttonAttributes>& buttons);
 // The buttons of a payload; empty for another version, for an oversized
-// payload, and past the point where the data ends or goes bad.
+// payload, and past the point where the data ends or goes bad. Labels are
+// cut to kMaxPastedLabelLength.
 QList<buttonAttributes> readClipboardPayload(const QByteArray& payload);
 #endif

@@ -3,6 +3,7 @@
 #include "byte_builder.h"
 #include "canvas_harness.h"
 #include "edit/picker_clipboard.h"
+#include "model/button_label.h"
 #include "model/clipboard_payload.h"
 #include <gtest/gtest.h>
 #include <QtCore/QMimeData>
@@ -244,6 +245,18 @@ TEST_F(ClipboardTest, PositionsAtTheIntegerLimitsPasteWithoutWrapping)
     // Centred on the view: both ends lie on either side of it.
     EXPECT_GT(first->buttons()[0].position.x(), 0);
     EXPECT_LT(first->buttons()[1].position.x(), 0);
+}
+
+TEST_F(ClipboardTest, AForeignMegabyteLabelIsCutBeforeItIsDrawn)
+{
+    const QString huge(1000000, QLatin1Char('W'));
+    put_payload_on_clipboard(
+        byte_builder().i32(1).i32(1).button(4, 0, {0, 0}, 10, 0, 0, 0xff, 0, huge, {"a"}).bytes());
+    edit_item(*h.window, "Paste in Place")->trigger();
+    ASSERT_EQ(first->buttons().size(), 1);
+    EXPECT_EQ(first->buttons()[0].label, huge.left(kMaxPastedLabelLength));
+    EXPECT_EQ(first->buttons()[0].labelPicture.width(),
+              button_label::pictureSize(huge.left(kMaxPastedLabelLength)).width());
 }
 
 TEST_F(ClipboardTest, PayloadBytesFollowTheButtonListLayout)
