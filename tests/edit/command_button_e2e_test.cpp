@@ -95,16 +95,32 @@ TEST_F(CommandButtons, AddedThroughTheEditorAndRunByAClick)
     EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
 }
 
-TEST_F(CommandButtons, ASceneResetWhileTheEditorIsOpenAddsNothing)
+TEST_F(CommandButtons, AHostEventWhileTheEditorIsOpenAddsNothing)
 {
-    open_editor(QPoint(100, 100), [](QWidget* d) {
-        type_in(d, QStringLiteral("Half"), QStringLiteral("createNode transform -n half;"));
-        host().raiseEvent(QStringLiteral("deleteAll"));
-    });
-    EXPECT_TRUE(canvas.isNull()); // the reset closed the tab under the editor
-    EXPECT_EQ(tabTexts(), QStringList{"Untitled"});
-    EXPECT_TRUE(buttons().isEmpty());
-    EXPECT_TRUE(pickerState().value("tabs").toList()[0].toMap().value("undo").toStringList().isEmpty());
-    host().drainIdle();
-    EXPECT_FALSE(host().nodeExists(QStringLiteral("half")));
+    const struct {
+        const char* event;
+        bool windowStays;
+    } rows[] = {{"deleteAll", true}, {"NewSceneOpened", true}, {"quitApplication", false}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.event);
+        if (!canvas) { // the panel was closed by the row before
+            ASSERT_TRUE(picker());
+            canvas = tabs()->currentWidget();
+        }
+        const QString event = QString::fromLatin1(r.event);
+        open_editor(QPoint(100, 100), [event](QWidget* d) {
+            type_in(d, QStringLiteral("Half"), QStringLiteral("createNode transform -n half;"));
+            host().raiseEvent(event);
+        });
+        EXPECT_TRUE(canvas.isNull()); // the tab went under the editor
+        EXPECT_EQ(pickerWindow() != nullptr, r.windowStays);
+        if (r.windowStays) {
+            EXPECT_EQ(tabTexts(), QStringList{"Untitled"});
+            EXPECT_TRUE(buttons().isEmpty());
+            EXPECT_TRUE(pickerState().value("tabs").toList()[0].toMap().value("undo").toStringList().isEmpty());
+            canvas = tabs()->currentWidget();
+        }
+        host().drainIdle();
+        EXPECT_FALSE(host().nodeExists(QStringLiteral("half")));
+    }
 }
