@@ -13,6 +13,7 @@
 QAction* picker_view::make_action(const QString& text, void (picker_view::*slot)())
 {
     QAction* action = new QAction(text, this);
+    action->setShortcutContext(Qt::WidgetShortcut);
     connect(action, &QAction::triggered, this, slot);
     addAction(action); // the canvas's own dispatch searches this list
     return action;

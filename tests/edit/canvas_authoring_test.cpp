@@ -107,6 +107,20 @@ TEST(CanvasAuthoring, PickerMenuAddsAndFramesTheNewButton)
         h.canvas->animate_zoom();
     const QRect shown = h.canvas->mapToScreen(h.canvas->buttons()[0].rect);
     EXPECT_TRUE(h.canvas->rect().contains(shown)) << shown.x() << "," << shown.y();
+
+    // Enabled exactly when a tab exists; Change Namespace always.
+    for (const bool anyTab : {false, true}) {
+        if (!anyTab)
+            h.window->close_tab(0);
+        else
+            h.window->new_tab();
+        emit picker->aboutToShow();
+        QList<bool> enabled;
+        for (QAction* a : picker->actions())
+            if (!a->isSeparator())
+                enabled << a->isEnabled();
+        EXPECT_EQ(enabled, (QList<bool>{anyTab, anyTab, anyTab, anyTab, true}));
+    }
 }
 
 TEST(CanvasAuthoring, AddManyButtonsLaysOutOnePerNode)

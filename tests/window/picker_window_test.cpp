@@ -314,7 +314,8 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                                              "Close Tab...", "-", "Exit Picker"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))), (QStringList{"Undo", "Redo"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))),
-              (QStringList{"Change Background...", "-", "Change Namespace..."}));
+              (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "-", "Change Background...", "-",
+                           "Change Namespace..."}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
 
     const struct {
@@ -329,6 +330,9 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                 {"Exit Picker", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
                 {"Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
                 {"Redo", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z)},
+                {"Add One Button", QKeySequence()},
+                {"Add Many Buttons", QKeySequence()},
+                {"Update Button", QKeySequence()},
                 {"Change Background...", QKeySequence()},
                 {"About QuillbrookPicker...", QKeySequence()}};
     QStringList listed;
