@@ -3,6 +3,9 @@
 // scene key read back byte by byte (not through the plug-in's reader).
 #include "host_fixture.h"
 #include <QtCore/QDataStream>
+#include <QtCore/QPointer>
+#include <QtCore/QTimer>
+#include <QtWidgets/QApplication>
 #include <QtTest/QTest>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QTabWidget>
@@ -137,4 +140,31 @@ TEST_F(AuthoringEndToEnd, AddOneButtonReachesTheSceneAndUndoTakesItBack)
     EXPECT_NE(undone, added);
     if (!before.isEmpty())
         EXPECT_EQ(undone, before);
+}
+
+TEST_F(AuthoringEndToEnd, NewSceneWhileTheContextMenuIsOpen)
+{
+    // The host's scene reset ("deleteAll", "NewSceneOpened") runs inside the
+    // menu's own loop and replaces the canvas that opened it.
+    host().executeMel("select -r hero:a;");
+    host().drainIdle();
+    QPointer<QWidget> canvas = tabs()->currentWidget();
+    ASSERT_NE(canvas, nullptr);
+    bool reset = false;
+    QTimer::singleShot(0, [&] {
+        if (!QApplication::activePopupWidget())
+            return;
+        host().executeMel("file -new;");
+        host().drainIdle();
+        reset = true;
+    });
+    QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, QPoint(60, 60));
+    ASSERT_TRUE(reset);
+    EXPECT_TRUE(canvas.isNull());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    host().drainIdle();
+    EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
+    const QVariantList after = pickerState().value("tabs").toList();
+    ASSERT_EQ(after.size(), 1);
+    EXPECT_TRUE(after[0].toMap().value("buttons").toList().isEmpty());
 }
