@@ -23,8 +23,6 @@ public:
     void redo() override;
     void undo() override;
 
-    const buttonAttributes& attributes() const { return attributes_; }
-
 private:
     void init(QPoint const& point);
     void refresh();

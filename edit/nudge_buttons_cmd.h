@@ -18,8 +18,6 @@ public:
     void undo() override;
     bool mergeWith(QUndoCommand const* other) override;
 
-    QPoint delta() const { return delta_; }
-
 private:
     void place(bool moved);
 
