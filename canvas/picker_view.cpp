@@ -8,17 +8,15 @@
 #include "canvas/shift_picker_cmd.h"
 #include "canvas/track_button_cmd.h"
 #include "canvas/zoom_picker_cmd.h"
+#include "edit/add_manybuttons_cmd.h"
 #include "model/button_label.h"
 #include "window/picker_window.h"
 #include "window/shortcut_dispatch.h"
 
-#include <QtCore/QPointer>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
-#include <QtWidgets/QAction>
 #include <QtWidgets/QApplication>
-#include <QtWidgets/QMenu>
 
 namespace {
 const QColor kBackdrop(51, 51, 51);
@@ -34,24 +32,7 @@ picker_view::picker_view(picker_window* window)
     zoomTimer_.setSingleShot(false);
     zoomTimer_.setInterval(20);
 
-    // The menu title is plain text; entry titles are translated.
-    menu_ = new QMenu(QString::fromLatin1("Picker"), this);
-    commandAction_ = new QAction(tr("Add Command Button..."), this);
-    setWidgetShortcut(commandAction_, QKeySequence());
-    menu_->addAction(commandAction_);
-    addAction(commandAction_);
-    connect(commandAction_, &QAction::triggered, this, &picker_view::add_command_button);
-    menu_->addSeparator();
-    resetViewAction_ = new QAction(tr("Reset View"), this);
-    setWidgetShortcut(resetViewAction_, QKeySequence(Qt::Key_H));
-    frameViewAction_ = new QAction(tr("Frame View"), this);
-    setWidgetShortcut(frameViewAction_, QKeySequence(Qt::Key_F));
-    for (QAction* a : {resetViewAction_, frameViewAction_}) {
-        menu_->addAction(a);
-        addAction(a);
-    }
-    connect(resetViewAction_, &QAction::triggered, this, &picker_view::reset_view);
-    connect(frameViewAction_, &QAction::triggered, this, &picker_view::frame_view);
+    make_actions();
 
     setMouseTracking(true);
     connect(&zoomTimer_, &QTimer::timeout, this, &picker_view::animate_zoom);
@@ -298,6 +279,13 @@ void picker_view::mousePressEvent(QMouseEvent* e)
     pressPoint_ = point;
     pressed_ = nullptr;
     adjustCursor(false);
+    // Add many waits for this press to place its buttons.
+    if (add_manybuttons_cmd* many = dynamic_cast<add_manybuttons_cmd*>(tracker_)) {
+        many->set_pressed();
+        many->update(point, int(e->modifiers()));
+        e->accept();
+        return;
+    }
     finish_tracker(); // a release went astray: end that drag first
 
     const Qt::MouseButtons held = e->buttons();
@@ -337,20 +325,6 @@ void picker_view::left_press(QMouseEvent* e, const QPoint& point)
     else
         set_tracker(new track_button_cmd(this, point, b));
     e->accept();
-}
-
-void picker_view::show_context_menu(QMouseEvent* e, const QPoint& point)
-{
-    pressed_ = find_button(point);
-    name_command_action();
-    const QList<QAction*> entries = menu_->actions();
-    QPointer<picker_view> self(this);
-    menu_->exec(e->globalPos(), entries.isEmpty() ? nullptr : entries.first());
-    e->accept();
-    if (!self)
-        return; // a scene reset closed the tab while the menu was open
-    setFocus(Qt::MouseFocusReason);
-    adjustCursor(false);
 }
 
 void picker_view::mouseMoveEvent(QMouseEvent* e)
@@ -413,6 +387,8 @@ void picker_view::adjustCursor(bool force)
     cursorState_ = state;
     if (m & Qt::ControlModifier)
         setCursor(*editCursor_);
+    else if (dynamic_cast<add_manybuttons_cmd*>(tracker_))
+        setCursor(*addManyCursor_);
     else
         setCursor(Qt::ArrowCursor);
 }

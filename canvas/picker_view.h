@@ -125,6 +125,12 @@ public:
     bool execute_shortcut(QKeyEvent* e);
     void setWidgetShortcut(QAction* action, const QKeySequence& sequence) const;
 
+    // Brings the window's toolbox in line with this canvas's selection;
+    // every edit and selection change calls it.
+    void update_toolbox() const;
+    // Pushes a nudge of the selected buttons by one step, if any is selected.
+    void nudge_buttons(int dx, int dy);
+
     // Namespaces (picker_view_namespaces.cpp): the ones the buttons use,
     // sorted, appended to out; and binding them to the scene's, asking the
     // user when one is missing or when forced.
@@ -140,11 +146,23 @@ signals:
     void changed();
 
 public slots:
+    void add_one_button();
+    void add_many_buttons();
+    void update_button();
+    void delete_button();
     void add_command_button();
     void change_background();
+    void align_horizontal();
+    void align_vertical();
+    void distribute_horizontal();
+    void distribute_vertical();
     void reset_view();
     void frame_view();
     void animate_zoom();
+    void nudge_left();
+    void nudge_right();
+    void nudge_up();
+    void nudge_down();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -158,6 +176,8 @@ protected:
 
 private:
     bool releases_own_background() const;
+    void make_actions();
+    QAction* make_action(const QString& text, void (picker_view::*slot)());
     void start_animation(float zoom, const QPoint& shift);
     void show_context_menu(QMouseEvent* e, const QPoint& point);
     void left_press(QMouseEvent* e, const QPoint& point);
@@ -172,9 +192,22 @@ private:
     QPoint hoverPoint_;
     QString tooltipText_;
     QMenu* menu_ = nullptr;
+    QMenu* buttonsMenu_ = nullptr;
+    QAction* addOneAction_ = nullptr;
+    QAction* addManyAction_ = nullptr;
+    QAction* updateAction_ = nullptr;
+    QAction* deleteAction_ = nullptr;
     QAction* commandAction_ = nullptr;
     QAction* resetViewAction_ = nullptr;
     QAction* frameViewAction_ = nullptr;
+    QAction* alignHorizontalAction_ = nullptr;
+    QAction* alignVerticalAction_ = nullptr;
+    QAction* distributeHorizontalAction_ = nullptr;
+    QAction* distributeVerticalAction_ = nullptr;
+    QAction* nudgeLeftAction_ = nullptr;
+    QAction* nudgeRightAction_ = nullptr;
+    QAction* nudgeUpAction_ = nullptr;
+    QAction* nudgeDownAction_ = nullptr;
     QCursor* editCursor_ = nullptr;
     QCursor* addManyCursor_ = nullptr;
     int cursorState_ = 0;

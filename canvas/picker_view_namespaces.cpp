@@ -50,6 +50,10 @@ void picker_view::rebind(QStringList const& scene, bool force)
     // The chooser ran its own event loop: the tab may be gone.
     if (!self || node_lists(buttons_) == before)
         return;
+    // The rewrite is no edit of its own: the commands on the stack still
+    // hold names of the old namespaces, and undoing one would bring them
+    // back. The history before the rewrite goes.
+    undo_.clear();
     // Store the new names in the scene now: a picker just loaded is not
     // stored again until its next edit, and a scene saved before then would
     // bring back the old names.

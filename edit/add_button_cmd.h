@@ -7,15 +7,17 @@
 
 class picker_view;
 
-// Adds one button at a canvas point; undo takes it away again.
+// One new button, appended to the canvas. The attributes are fixed at
+// construction from the window's tool values; redo appends them again, so
+// a redo after other edits puts the button at the end of the list.
 class add_button_cmd : public QUndoCommand
 {
 public:
-    // A selection button for the window selection list.
+    // A selection button for the window selection list, at a canvas point.
     add_button_cmd(picker_view* view, QPoint const& point, QString const& text);
-    // A command button running script in language.
+    // A command button holding one script.
     add_button_cmd(picker_view* view, QPoint const& point, QString const& text, int language,
-                   QString const& label, QString const& script);
+                   QString const& label, QString const& command);
 
     int id() const override;
     void redo() override;
@@ -23,9 +25,11 @@ public:
 
     // The button to be added; the command editor fills it in before push.
     buttonAttributes* attributes() { return &attributes_; }
-    int index() const { return index_; }
 
 private:
+    void init(QPoint const& point);
+    void refresh();
+
     picker_view* view_;
     buttonAttributes attributes_;
     int index_ = -1;

@@ -1,6 +1,6 @@
 #include "edit/cut_buttons_cmd.h"
 #include "canvas/picker_view.h"
-#include "edit/selected_buttons.h"
+#include "edit/saved_buttons.h"
 #include "edit/undo_ids.h"
 
 cut_buttons_cmd::cut_buttons_cmd(picker_view* view) : QUndoCommand(QObject::tr("Cut Button")), view_(view)

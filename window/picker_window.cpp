@@ -104,6 +104,13 @@ void picker_window::make_menus(QDockWidget* dock)
     setWidgetShortcut(pasteInPlaceAction_, native_keys("Shift+Ctrl+V"));
     connect(pasteInPlaceAction_, &QAction::triggered, this, &picker_window::paste_inplace_buttons);
 
+    addOneAction_ = pickerMenu_->addAction(QString::fromLatin1("Add One Button"));
+    connect(addOneAction_, &QAction::triggered, this, &picker_window::add_one_button);
+    addManyAction_ = pickerMenu_->addAction(QString::fromLatin1("Add Many Buttons"));
+    connect(addManyAction_, &QAction::triggered, this, &picker_window::add_many_buttons);
+    updateButtonAction_ = pickerMenu_->addAction(QString::fromLatin1("Update Button"));
+    connect(updateButtonAction_, &QAction::triggered, this, &picker_window::update_button);
+    pickerMenu_->addSeparator();
     backgroundAction_ = pickerMenu_->addAction(tr("Change Background..."));
     connect(backgroundAction_, &QAction::triggered, this, &picker_window::change_background);
     make_namespace_menu();
@@ -113,7 +120,8 @@ void picker_window::make_menus(QDockWidget* dock)
 
     for (QAction* a : {newAction_, openAction_, saveAction_, saveAsAction_, renameAction_, closeAction_,
                        exitAction_, undoAction_, redoAction_, cutAction_, copyAction_, pasteAction_,
-                       pasteInPlaceAction_, backgroundAction_, about})
+                       pasteInPlaceAction_, addOneAction_, addManyAction_, updateButtonAction_,
+                       backgroundAction_, about})
         addAction(a);
 }
 
@@ -251,7 +259,9 @@ void picker_window::do_redo()
 
 void picker_window::updatePickerMenu()
 {
-    backgroundAction_->setEnabled(tabs_->count() > 0);
+    const bool anyTab = tabs_->count() > 0;
+    for (QAction* a : {addOneAction_, addManyAction_, updateButtonAction_, backgroundAction_})
+        a->setEnabled(anyTab);
 }
 
 void picker_window::change_background()

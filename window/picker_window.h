@@ -5,6 +5,7 @@
 #include <QtCore/QPointer>
 #include <QtCore/QStringList>
 #include <QtCore/QVariantMap>
+#include <QtGui/QRgb>
 #include <QtWidgets/QWidget>
 
 class QAction;
@@ -71,8 +72,21 @@ public:
     // The window selection list, shared by every window and canvas.
     static QStringList& selection_;
 
+    // The tool values that new buttons take.
+    struct toolboxState {
+        QRgb color = 0xB22222;
+        QRgb labelColor = 0x000000;
+        QString label;
+        int size = 10;
+    };
+    const toolboxState& toolbox() const { return toolbox_; }
+    toolboxState& toolbox() { return toolbox_; }
+
 public slots:
     void about_dialog();
+    void add_one_button();
+    void add_many_buttons();
+    void update_button();
     void change_background();
     void change_namespace();
     void updateFileMenu();
@@ -135,10 +149,14 @@ private:
     QAction* copyAction_ = nullptr;
     QAction* pasteAction_ = nullptr;
     QAction* pasteInPlaceAction_ = nullptr;
+    QAction* addOneAction_ = nullptr;
+    QAction* addManyAction_ = nullptr;
+    QAction* updateButtonAction_ = nullptr;
     QAction* backgroundAction_ = nullptr;
     QAction* namespaceAction_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     bool closing_ = false;
+    toolboxState toolbox_;
     // Loaded canvases whose bind request is queued, in load order.
     QList<QPointer<picker_view>> awaitingBind_;
     // Requests that came while a chooser was open, run after it closes.

@@ -314,7 +314,8 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                                              "Close Tab...", "-", "Exit Picker"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))), (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste in Place"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))),
-              (QStringList{"Change Background...", "-", "Change Namespace..."}));
+              (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "-", "Change Background...", "-",
+                           "Change Namespace..."}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
 
     const struct {
@@ -333,6 +334,9 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                 {"Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
                 {"Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
                 {"Paste in Place", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_V)},
+                {"Add One Button", QKeySequence()},
+                {"Add Many Buttons", QKeySequence()},
+                {"Update Button", QKeySequence()},
                 {"Change Background...", QKeySequence()},
                 {"About QuillbrookPicker...", QKeySequence()}};
     QStringList listed;

@@ -1,4 +1,4 @@
-#include "edit/selected_buttons.h"
+#include "edit/saved_buttons.h"
 #include "canvas/picker_view.h"
 
 void save_selected_buttons(picker_view* view, QVector<int>& indices, QList<buttonAttributes>& attributes)

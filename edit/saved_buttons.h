@@ -1,0 +1,18 @@
+#ifndef QB_EDIT_SAVED_BUTTONS_H
+#define QB_EDIT_SAVED_BUTTONS_H
+// The pair that commands removing buttons share (delete, cut): what to
+// keep of the selected buttons, and how to put them back where they were.
+#include "model/buttonAttributes.h"
+#include <QtCore/QList>
+#include <QtCore/QVector>
+
+class picker_view;
+
+// The list positions (ascending) and attributes of the fully selected
+// buttons; partly selected ones are left alone.
+void save_selected_buttons(picker_view* view, QVector<int>& indices, QList<buttonAttributes>& attributes);
+
+// Inserts each saved button at its old position, lowest first, so that
+// every one returns to its place in the list and in the drawing order.
+void restore_buttons(picker_view* view, QVector<int> const& indices, QList<buttonAttributes> const& attributes);
+#endif

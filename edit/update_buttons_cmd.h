@@ -1,0 +1,27 @@
+#ifndef QB_EDIT_UPDATE_BUTTONS_CMD_H
+#define QB_EDIT_UPDATE_BUTTONS_CMD_H
+#include <QtCore/QStringList>
+#include <QtWidgets/QUndoCommand>
+
+class picker_view;
+struct buttonRecord;
+
+// Points a button at other nodes. It holds the node list that the next
+// redo or undo puts on the button, and swaps: the swap is its own inverse.
+class update_buttons_cmd : public QUndoCommand
+{
+public:
+    // The button is found by identity; one not on the canvas makes a
+    // command that changes nothing.
+    update_buttons_cmd(picker_view* view, buttonRecord* button, QStringList const& nodes);
+
+    int id() const override;
+    void redo() override;
+    void undo() override;
+
+private:
+    picker_view* view_;
+    int index_;
+    QStringList nodes_;
+};
+#endif
