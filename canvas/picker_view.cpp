@@ -230,11 +230,6 @@ void picker_view::setBackground(const QString& name, const QPixmap& image)
     update();
 }
 
-void picker_view::update_toolbox() const
-{
-    // The toolbox row follows the selection once the window has one.
-}
-
 // ---- trackers and overlays
 
 void picker_view::set_tracker(picker_mouse_cmd* tracker)

@@ -84,8 +84,6 @@ public:
     void select_list(const QVector<int>& indices, bool flagsOnly);
     // Queues a command button's script for the host's idle time.
     void do_button_action(const buttonAttributes& button);
-    // Brings the window's toolbox in line with the selection.
-    void update_toolbox() const;
     // The tooltip of a selection button: its nodes, at most four lines.
     static QString hover_text(const QStringList& nodes);
 
