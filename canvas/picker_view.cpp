@@ -47,6 +47,25 @@ picker_view::picker_view(picker_window* window)
     connect(resetViewAction_, &QAction::triggered, this, &picker_view::reset_view);
     connect(frameViewAction_, &QAction::triggered, this, &picker_view::frame_view);
 
+    // Submenu "Buttons" (plain title): the arrange entries, then the size steps.
+    menu_->addSeparator();
+    buttonsMenu_ = menu_->addMenu(QString::fromLatin1("Buttons"));
+    buttonsMenu_->addSeparator();
+    increaseSizeAction_ = new QAction(tr("Increase Size"), this);
+    // "+" is typed with Shift on many keyboards, and the dispatch compares
+    // the whole modifier state.
+    shortcut_dispatch::set_widget_shortcuts(
+        increaseSizeAction_, {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal),
+                              QKeySequence(QString::fromLatin1("Shift++"), QKeySequence::NativeText)});
+    decreaseSizeAction_ = new QAction(tr("Decrease Size"), this);
+    setWidgetShortcut(decreaseSizeAction_, QKeySequence(Qt::Key_Minus));
+    for (QAction* a : {increaseSizeAction_, decreaseSizeAction_}) {
+        buttonsMenu_->addAction(a);
+        addAction(a);
+    }
+    connect(increaseSizeAction_, &QAction::triggered, this, &picker_view::adjust_size_up);
+    connect(decreaseSizeAction_, &QAction::triggered, this, &picker_view::adjust_size_down);
+
     setMouseTracking(true);
     connect(&zoomTimer_, &QTimer::timeout, this, &picker_view::animate_zoom);
 }

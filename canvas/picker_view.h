@@ -121,6 +121,8 @@ public:
     void adjustCursor(bool force);
     bool execute_shortcut(QKeyEvent* e);
     void setWidgetShortcut(QAction* action, const QKeySequence& sequence) const;
+    // Brings the window's toolbox in line with this canvas's selection.
+    void update_toolbox() const;
 
     // Namespaces (picker_view_namespaces.cpp): the ones the buttons use,
     // sorted, appended to out; and binding them to the scene's, asking the
@@ -138,6 +140,8 @@ signals:
 
 public slots:
     void change_background();
+    void adjust_size_up();
+    void adjust_size_down();
     void reset_view();
     void frame_view();
     void animate_zoom();
@@ -169,6 +173,9 @@ private:
     QMenu* menu_ = nullptr;
     QAction* resetViewAction_ = nullptr;
     QAction* frameViewAction_ = nullptr;
+    QMenu* buttonsMenu_ = nullptr;
+    QAction* increaseSizeAction_ = nullptr;
+    QAction* decreaseSizeAction_ = nullptr;
     QCursor* editCursor_ = nullptr;
     QCursor* addManyCursor_ = nullptr;
     int cursorState_ = 0;

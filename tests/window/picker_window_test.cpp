@@ -312,9 +312,10 @@ TEST(PickerWindowMenus, BarAndFileMenu)
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(menu_texts(file), (QStringList{"New...", "Open...", "-", "Save", "Save As...", "-", "Rename Tab...",
                                              "Close Tab...", "-", "Exit Picker"}));
-    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))), (QStringList{"Undo", "Redo"}));
+    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))),
+              (QStringList{"Undo", "Redo", "-", "-", "Hide Toolbox"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))),
-              (QStringList{"Change Background...", "-", "Change Namespace..."}));
+              (QStringList{"-", "Change Background...", "Change Namespace..."}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
 
     const struct {
@@ -329,6 +330,7 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                 {"Exit Picker", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
                 {"Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
                 {"Redo", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z)},
+                {"Hide Toolbox", QKeySequence()},
                 {"Change Background...", QKeySequence()},
                 {"About QuillbrookPicker...", QKeySequence()}};
     QStringList listed;
