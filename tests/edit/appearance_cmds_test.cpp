@@ -147,15 +147,6 @@ TEST_F(AppearanceCmds, PartlySelectedOnlyChangesNothing)
     EXPECT_EQ(changed.count(), 0);
 }
 
-TEST_F(AppearanceCmds, NothingSelectedPushesNothing)
-{
-    for (int i = 0; i < 3; ++i)
-        view->button(i)->state = 0;
-    view->adjust_size_up();
-    view->adjust_size_down();
-    EXPECT_EQ(stack()->count(), 0);
-}
-
 TEST_F(AppearanceCmds, SizeOneDecreasedToZeroStays)
 {
     view->reset_buttons();
@@ -184,7 +175,9 @@ TEST_F(AppearanceCmds, LabelWidensAndClearingReturnsToTheSquare)
 
 TEST_F(AppearanceCmds, LabelColourIsBakedIntoThePicture)
 {
+    view->button(1)->state = 0;
     stack()->push(new change_label_cmd(view, QStringLiteral("L")));
+    view->button(1)->state = 1;
     stack()->push(new change_labelc_cmd(view, 0xffffff));
     const QImage white = view->buttons()[0].labelPicture.toImage();
     bool any = false;
@@ -194,16 +187,10 @@ TEST_F(AppearanceCmds, LabelColourIsBakedIntoThePicture)
     EXPECT_TRUE(any);
     // An unlabelled button keeps its square and gets no picture.
     EXPECT_EQ(view->buttons()[1].labelColor, 0xffffffu);
+    EXPECT_EQ(view->buttons()[1].rect, buttonRecord::squareRect(QPoint(60, 20), 12));
+    EXPECT_TRUE(view->buttons()[1].labelPicture.isNull());
     stack()->undo();
     EXPECT_EQ(view->buttons()[0].labelColor, 0x000000u);
-}
-
-TEST_F(AppearanceCmds, UnlabelledButtonKeepsItsSquareOnLabelColour)
-{
-    const QRect before = view->buttons()[1].rect;
-    stack()->push(new change_labelc_cmd(view, 0xffffff));
-    EXPECT_EQ(view->buttons()[1].rect, before);
-    EXPECT_TRUE(view->buttons()[1].labelPicture.isNull());
 }
 
 TEST_F(AppearanceCmds, StaleIndicesAreSkipped)
