@@ -154,6 +154,8 @@ public slots:
     void align_vertical();
     void distribute_horizontal();
     void distribute_vertical();
+    void adjust_size_up();
+    void adjust_size_down();
     void reset_view();
     void frame_view();
     void animate_zoom();
@@ -206,6 +208,8 @@ private:
     QAction* nudgeRightAction_ = nullptr;
     QAction* nudgeUpAction_ = nullptr;
     QAction* nudgeDownAction_ = nullptr;
+    QAction* increaseSizeAction_ = nullptr;
+    QAction* decreaseSizeAction_ = nullptr;
     QCursor* editCursor_ = nullptr;
     QCursor* addManyCursor_ = nullptr;
     int cursorState_ = 0;

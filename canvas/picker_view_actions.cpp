@@ -3,6 +3,7 @@
 // its entries are live.
 #include "canvas/picker_view.h"
 #include "window/picker_window.h"
+#include "window/shortcut_dispatch.h"
 
 #include <QtCore/QPointer>
 #include <QtGui/QIcon>
@@ -54,7 +55,16 @@ void picker_view::make_actions()
     distributeVerticalAction_->setIcon(QIcon(QString::fromLatin1(":/resources/distribute-vertical.png")));
     buttonsMenu_->addActions({alignHorizontalAction_, alignVerticalAction_, distributeHorizontalAction_,
                               distributeVerticalAction_});
-    // The size steps follow here, after a separator.
+    buttonsMenu_->addSeparator();
+    increaseSizeAction_ = make_action(tr("Increase Size"), &picker_view::adjust_size_up);
+    // "+" is typed with Shift on many keyboards, and the dispatch compares
+    // the whole modifier state.
+    shortcut_dispatch::set_widget_shortcuts(
+        increaseSizeAction_, {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal),
+                              QKeySequence(QString::fromLatin1("Shift++"), QKeySequence::NativeText)});
+    decreaseSizeAction_ = make_action(tr("Decrease Size"), &picker_view::adjust_size_down);
+    setWidgetShortcut(decreaseSizeAction_, QKeySequence(Qt::Key_Minus));
+    buttonsMenu_->addActions({increaseSizeAction_, decreaseSizeAction_});
 
     // In no menu: only the keys reach them.
     nudgeLeftAction_ = make_action(tr("Nudge Left"), &picker_view::nudge_left);

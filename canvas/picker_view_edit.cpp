@@ -77,9 +77,3 @@ void picker_view::distribute_vertical()
 {
     undo_.push(new arrange_buttons_cmd(this, arrange_buttons_cmd::distribute_vertical));
 }
-
-void picker_view::update_toolbox() const
-{
-    // The window has no toolbox controls yet; the edits already call this
-    // wherever the controls must follow the selection.
-}

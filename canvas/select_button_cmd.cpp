@@ -140,13 +140,16 @@ void select_button_cmd::finish()
         if (picker_window* window = view_->window())
             window->postSelection();
         view_->update();
+        view_->update_toolbox();
         return;
     }
     if (moving_) {
         if (last_ != press_ && !buttons_replaced())
             view_->undoStack()->push(new move_buttons_cmd(view_, savedPositions_, savedIndices_, delta()));
+        view_->update_toolbox();
         return;
     }
     if (shown)
         view_->update();
+    view_->update_toolbox();
 }

@@ -35,12 +35,16 @@ void track_button_cmd::update(QPoint const& point, int)
 void track_button_cmd::finish()
 {
     buttonRecord* b = button();
-    if (!b || b->state == 0)
+    if (!b || b->state == 0) {
+        if (view_)
+            view_->update_toolbox();
         return;
+    }
     // Copied: the script may be queued after the list changes.
     const buttonAttributes attributes = b->attributes();
     view_->do_button_action(attributes);
     if ((b = button()))
         b->unselect(false);
     view_->update();
+    view_->update_toolbox();
 }

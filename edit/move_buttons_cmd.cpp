@@ -33,4 +33,5 @@ void move_buttons_cmd::place(bool moved)
     }
     view_->update();
     emit view_->changed();
+    view_->update_toolbox();
 }

@@ -39,18 +39,25 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
 
     make_menus(dock);
     new_tab();
+    make_toolbox();
 
     layout_ = new QVBoxLayout;
     layout_->setSpacing(0);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setMenuBar(menuBar_);
     layout_->addWidget(tabs_);
+    layout_->addSpacing(4);
+    layout_->addLayout(toolboxRow_);
+    layout_->addSpacing(4);
     setLayout(layout_);
 
     connect(fileMenu_, &QMenu::aboutToShow, this, &picker_window::updateFileMenu);
     connect(editMenu_, &QMenu::aboutToShow, this, &picker_window::updateEditMenu);
     connect(pickerMenu_, &QMenu::aboutToShow, this, &picker_window::updatePickerMenu);
     connect(tabs_, &QTabWidget::tabCloseRequested, this, &picker_window::close_one);
+    toolbox_ = toolboxState();
+    // Last, once every menu holds all its items.
+    list_menu_actions();
 }
 
 void picker_window::make_menus(QDockWidget* dock)
@@ -103,6 +110,9 @@ void picker_window::make_menus(QDockWidget* dock)
     pasteInPlaceAction_ = editMenu_->addAction(tr("Paste in Place"));
     setWidgetShortcut(pasteInPlaceAction_, native_keys("Shift+Ctrl+V"));
     connect(pasteInPlaceAction_, &QAction::triggered, this, &picker_window::paste_inplace_buttons);
+    editMenu_->addSeparator();
+    toolboxAction_ = editMenu_->addAction(QString::fromLatin1("Hide Toolbox"));
+    connect(toolboxAction_, &QAction::triggered, this, &picker_window::toggle_toolbox);
 
     addOneAction_ = pickerMenu_->addAction(QString::fromLatin1("Add One Button"));
     connect(addOneAction_, &QAction::triggered, this, &picker_window::add_one_button);
@@ -111,18 +121,22 @@ void picker_window::make_menus(QDockWidget* dock)
     updateButtonAction_ = pickerMenu_->addAction(QString::fromLatin1("Update Button"));
     connect(updateButtonAction_, &QAction::triggered, this, &picker_window::update_button);
     pickerMenu_->addSeparator();
-    backgroundAction_ = pickerMenu_->addAction(tr("Change Background..."));
+    backgroundAction_ = pickerMenu_->addAction(QString::fromLatin1("Change Background..."));
     connect(backgroundAction_, &QAction::triggered, this, &picker_window::change_background);
     make_namespace_menu();
 
-    QAction* about = helpMenu_->addAction(tr("About QuillbrookPicker..."));
+    QAction* about = helpMenu_->addAction(QString::fromLatin1("About QuillbrookPicker..."));
     connect(about, &QAction::triggered, this, &picker_window::about_dialog);
+}
 
-    for (QAction* a : {newAction_, openAction_, saveAction_, saveAsAction_, renameAction_, closeAction_,
-                       exitAction_, undoAction_, redoAction_, cutAction_, copyAction_, pasteAction_,
-                       pasteInPlaceAction_, addOneAction_, addManyAction_, updateButtonAction_,
-                       backgroundAction_, about})
-        addAction(a);
+void picker_window::list_menu_actions()
+{
+    // Menu order is the dispatch order. An item already listed moves to
+    // its menu place.
+    for (QMenu* menu : {fileMenu_, editMenu_, pickerMenu_, helpMenu_})
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator() && !a->menu() && a != namespaceAction_)
+                addAction(a);
 }
 
 picker_window::~picker_window()
@@ -307,7 +321,17 @@ bool picker_window::execute_shortcut(QKeyEvent* e)
 {
     if (actions().isEmpty() || !hasFocus())
         return false;
+    // A key acts on the state at hand, not on the state at the last opening
+    // of a menu: Ctrl+C copies the buttons selected now.
+    refresh_enable_states();
     return shortcut_dispatch::trigger_matching(actions(), e);
+}
+
+void picker_window::refresh_enable_states()
+{
+    updateFileMenu();
+    updateEditMenu();
+    updatePickerMenu();
 }
 
 void picker_window::setWidgetShortcut(QAction* action, const QKeySequence& sequence) const

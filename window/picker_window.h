@@ -10,11 +10,14 @@
 
 class QAction;
 class QDockWidget;
+class QHBoxLayout;
 class QKeySequence;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QTabWidget;
 class QPixmap;
+class QPushButton;
 class QVBoxLayout;
 class picker_view;
 
@@ -27,6 +30,16 @@ class picker_window : public QWidget
 public:
     explicit picker_window(QDockWidget* dock);
     ~picker_window() override;
+
+    // The values new buttons take.
+    struct toolboxState {
+        QRgb color = 0xB22222;
+        QRgb labelColor = 0x000000;
+        QString label;
+        int size = 10;
+    };
+    const toolboxState& toolbox() const { return toolbox_; }
+    toolboxState& toolbox() { return toolbox_; }
 
     void reset();
     // The canvas of the current tab, or null.
@@ -46,6 +59,13 @@ public:
 
     bool execute_shortcut(QKeyEvent* e);
     void setWidgetShortcut(QAction* action, const QKeySequence& sequence) const;
+
+    // The toolbox row (picker_window_toolbox.cpp). updateControls shows the
+    // current canvas's selection in it and takes those values for new
+    // buttons.
+    void make_toolbox();
+    void updateControls();
+    bool toolbox_shown() const;
 
     // Picker files and the scene's copy of the pickers.
     void load_pickers(QStringList const& paths);
@@ -72,17 +92,12 @@ public:
     // The window selection list, shared by every window and canvas.
     static QStringList& selection_;
 
-    // The tool values that new buttons take.
-    struct toolboxState {
-        QRgb color = 0xB22222;
-        QRgb labelColor = 0x000000;
-        QString label;
-        int size = 10;
-    };
-    const toolboxState& toolbox() const { return toolbox_; }
-    toolboxState& toolbox() { return toolbox_; }
-
 public slots:
+    void set_button_color(QRgb which);
+    void set_label_color(QRgb which);
+    void set_button_size(QAction*);
+    void set_button_label();
+    void toggle_toolbox();
     void about_dialog();
     void add_one_button();
     void add_many_buttons();
@@ -94,6 +109,8 @@ public slots:
     void updateEditMenu();
     void do_undo();
     void do_redo();
+    void do_color_menu();
+    void do_labelcolor_menu();
     void new_tab();
     void open_tab();
     void rename_tab();
@@ -119,6 +136,11 @@ private:
     void make_menus(QDockWidget* dock);
     void make_namespace_menu();
     void updateClipboardItems(picker_view* view);
+    // The window's action list: every item of the four menus in menu order,
+    // but for the unlisted Change Namespace.
+    void list_menu_actions();
+    // Menu enable states as the menus would show them if opened now.
+    void refresh_enable_states();
 
     // One bind or rebind request; view is the loaded canvas it was made
     // for (it may be gone since), or null for the front picker.
@@ -152,11 +174,18 @@ private:
     QAction* addOneAction_ = nullptr;
     QAction* addManyAction_ = nullptr;
     QAction* updateButtonAction_ = nullptr;
+    QAction* toolboxAction_ = nullptr;
     QAction* backgroundAction_ = nullptr;
     QAction* namespaceAction_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
-    bool closing_ = false;
+    // The toolbox row and its controls; null while the toolbox is hidden.
+    QPushButton* colorButton_ = nullptr;
+    QPushButton* sizeButton_ = nullptr;
+    QLineEdit* labelEdit_ = nullptr;
+    QPushButton* labelColorButton_ = nullptr;
+    QHBoxLayout* toolboxRow_ = nullptr;
     toolboxState toolbox_;
+    bool closing_ = false;
     // Loaded canvases whose bind request is queued, in load order.
     QList<QPointer<picker_view>> awaitingBind_;
     // Requests that came while a chooser was open, run after it closes.

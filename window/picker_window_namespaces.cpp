@@ -13,7 +13,6 @@ void picker_window::make_namespace_menu()
 {
     // Never disabled and not in the window's action list: it has no
     // shortcut, and with no tab the request simply finds nothing to bind.
-    pickerMenu_->addSeparator();
     namespaceAction_ = pickerMenu_->addAction(QString::fromLatin1("Change Namespace..."));
     connect(namespaceAction_, &QAction::triggered, this, &picker_window::change_namespace);
 }

@@ -9,6 +9,12 @@ void shortcut_dispatch::set_widget_shortcut(QAction* action, const QKeySequence&
     action->setShortcutContext(Qt::WidgetShortcut);
 }
 
+void shortcut_dispatch::set_widget_shortcuts(QAction* action, const QList<QKeySequence>& sequences)
+{
+    action->setShortcuts(sequences);
+    action->setShortcutContext(Qt::WidgetShortcut);
+}
+
 bool shortcut_dispatch::trigger_matching(const QList<QAction*>& actions, const QKeyEvent* event)
 {
     const QKeySequence pressed(int(event->modifiers()) | event->key());

@@ -306,10 +306,10 @@ TEST_F(Binding, ChangeNamespaceItem)
     QMenu* menu = picker_menu(w);
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), 7);
-    EXPECT_EQ(items[4]->text(), QStringLiteral("Change Background..."));
-    EXPECT_TRUE(items[5]->isSeparator());
-    QAction* item = items[6];
+    ASSERT_GE(items.size(), 3);
+    QAction* item = items.last();
+    EXPECT_EQ(items[items.size() - 2]->text(), QStringLiteral("Change Background..."));
+    EXPECT_TRUE(items[items.size() - 3]->isSeparator());
     EXPECT_EQ(item->text(), QStringLiteral("Change Namespace..."));
     EXPECT_FALSE(w.actions().contains(item));
 

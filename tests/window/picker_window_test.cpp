@@ -312,9 +312,10 @@ TEST(PickerWindowMenus, BarAndFileMenu)
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(menu_texts(file), (QStringList{"New...", "Open...", "-", "Save", "Save As...", "-", "Rename Tab...",
                                              "Close Tab...", "-", "Exit Picker"}));
-    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))), (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste in Place"}));
+    EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))),
+              (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste in Place", "-", "Hide Toolbox"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))),
-              (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "-", "Change Background...", "-",
+              (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "-", "Change Background...",
                            "Change Namespace..."}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
 
@@ -334,6 +335,7 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                 {"Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
                 {"Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
                 {"Paste in Place", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_V)},
+                {"Hide Toolbox", QKeySequence()},
                 {"Add One Button", QKeySequence()},
                 {"Add Many Buttons", QKeySequence()},
                 {"Update Button", QKeySequence()},

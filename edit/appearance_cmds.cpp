@@ -1,0 +1,129 @@
+#include "edit/appearance_cmds.h"
+#include "edit/undo_ids.h"
+
+// ---- colour
+
+change_color_cmd::change_color_cmd(picker_view* view, unsigned int color)
+    : change_value_cmd<QRgb>(view, color, QString::fromLatin1("Change Color"))
+{
+    capture();
+}
+
+int change_color_cmd::id() const
+{
+    return change_color_id;
+}
+
+QRgb change_color_cmd::get(const buttonRecord& button) const
+{
+    return button.color;
+}
+
+void change_color_cmd::set(buttonRecord* button, const QRgb& value) const
+{
+    button->color = value;
+}
+
+// ---- size
+
+change_size_cmd::change_size_cmd(picker_view* view, int size)
+    : change_value_cmd<int>(view, size, QString::fromLatin1("Change Size"))
+{
+    capture();
+}
+
+int change_size_cmd::id() const
+{
+    return change_size_id;
+}
+
+int change_size_cmd::get(const buttonRecord& button) const
+{
+    return button.size;
+}
+
+void change_size_cmd::set(buttonRecord* button, const int& value) const
+{
+    view_->set_button_size(button, value);
+}
+
+adjust_size_cmd::adjust_size_cmd(picker_view* view, int step) : change_size_cmd(view, step)
+{
+    setText(QString::fromLatin1("Adjust Size"));
+}
+
+int adjust_size_cmd::id() const
+{
+    return adjust_size_id;
+}
+
+int adjust_size_cmd::applied(const buttonRecord& button) const
+{
+    return button.size + value_;
+}
+
+bool adjust_size_cmd::accepts(const change_value_cmd<int>& later) const
+{
+    // A step of 0 counts as growing.
+    return (value_ >= 0) == (later.value() >= 0);
+}
+
+void adjust_size_cmd::absorb(const change_value_cmd<int>& later)
+{
+    value_ += later.value();
+}
+
+// ---- label
+
+change_label_cmd::change_label_cmd(picker_view* view, QString const& label)
+    : change_value_cmd<QString>(view, label, QString::fromLatin1("Label Change"))
+{
+    capture();
+}
+
+int change_label_cmd::id() const
+{
+    return change_label_id;
+}
+
+bool change_label_cmd::mergeWith(const QUndoCommand*)
+{
+    return false;
+}
+
+QString change_label_cmd::get(const buttonRecord& button) const
+{
+    return button.label;
+}
+
+void change_label_cmd::set(buttonRecord* button, const QString& value) const
+{
+    view_->set_button_label(button, value);
+}
+
+// ---- label colour
+
+change_labelc_cmd::change_labelc_cmd(picker_view* view, unsigned int color)
+    : change_value_cmd<QRgb>(view, color, QString::fromLatin1("Change Color"))
+{
+    capture();
+}
+
+int change_labelc_cmd::id() const
+{
+    return change_labelc_id;
+}
+
+QRgb change_labelc_cmd::get(const buttonRecord& button) const
+{
+    return button.labelColor;
+}
+
+void change_labelc_cmd::set(buttonRecord* button, const QRgb& value) const
+{
+    button->labelColor = value;
+    // The colour is baked into the label picture. An unlabelled button has
+    // no picture, and rendering an empty one would resize its square.
+    if (!button->label.isEmpty())
+        view_->make_button_label(*button, button);
+}

@@ -1,0 +1,69 @@
+#ifndef QB_EDIT_APPEARANCE_CMDS_H
+#define QB_EDIT_APPEARANCE_CMDS_H
+// The appearance edits of the selected buttons: colour, size, relative size
+// step, label and label colour. Pushed by the toolbox, the colour palettes
+// and the canvas's size keys.
+#include "edit/change_value_cmd.h"
+#include <QtCore/QString>
+#include <QtGui/QRgb>
+
+class change_color_cmd : public change_value_cmd<QRgb>
+{
+public:
+    change_color_cmd(picker_view* view, unsigned int color);
+    int id() const override;
+
+protected:
+    QRgb get(const buttonRecord& button) const override;
+    void set(buttonRecord* button, const QRgb& value) const override;
+};
+
+class change_size_cmd : public change_value_cmd<int>
+{
+public:
+    change_size_cmd(picker_view* view, int size);
+    int id() const override;
+
+protected:
+    int get(const buttonRecord& button) const override;
+    void set(buttonRecord* button, const int& value) const override;
+};
+
+// A step added to each button's size at the time of redo. Steps of one
+// sign merge into one; a change of direction starts a new undo step.
+class adjust_size_cmd : public change_size_cmd
+{
+public:
+    adjust_size_cmd(picker_view* view, int step);
+    int id() const override;
+
+protected:
+    int applied(const buttonRecord& button) const override;
+    bool accepts(const change_value_cmd<int>& later) const override;
+    void absorb(const change_value_cmd<int>& later) override;
+};
+
+// Each label edit is its own undo step: typing never merges.
+class change_label_cmd : public change_value_cmd<QString>
+{
+public:
+    change_label_cmd(picker_view* view, QString const& label);
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
+
+protected:
+    QString get(const buttonRecord& button) const override;
+    void set(buttonRecord* button, const QString& value) const override;
+};
+
+class change_labelc_cmd : public change_value_cmd<QRgb>
+{
+public:
+    change_labelc_cmd(picker_view* view, unsigned int color);
+    int id() const override;
+
+protected:
+    QRgb get(const buttonRecord& button) const override;
+    void set(buttonRecord* button, const QRgb& value) const override;
+};
+#endif

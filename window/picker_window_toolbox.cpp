@@ -1,0 +1,199 @@
+// The toolbox row under the tabs: it shows the colour, size, label and
+// label colour of the selected buttons, sets them, and holds the values
+// that new buttons take.
+#include "window/picker_window.h"
+#include "canvas/picker_view.h"
+#include "edit/appearance_cmds.h"
+#include "window/picker_colorMenu.h"
+#include "window/toolbox_state.h"
+#include "window/toolbox_widgets.h"
+
+#include <QtCore/QSignalBlocker>
+#include <QtGui/QCursor>
+#include <QtWidgets/QAction>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTabWidget>
+#include <QtWidgets/QVBoxLayout>
+
+namespace {
+const QRgb kDefaultColor = 0xB22222;
+const QRgb kDefaultLabelColor = 0x000000;
+const int kDefaultSizeEntry = 5; // "10"
+
+QPushButton* color_button(QRgb color, const char* tip)
+{
+    auto* button = new QPushButton(QString());
+    button->setIcon(make_icon(color));
+    button->setToolTip(QString::fromLatin1(tip));
+    return button;
+}
+} // namespace
+
+void picker_window::make_toolbox()
+{
+    colorButton_ = color_button(kDefaultColor, "Button Color");
+    connect(colorButton_, &QPushButton::pressed, this, &picker_window::do_color_menu);
+    labelColorButton_ = color_button(kDefaultLabelColor, "Label Color");
+    connect(labelColorButton_, &QPushButton::pressed, this, &picker_window::do_labelcolor_menu);
+
+    sizeButton_ = new QPushButton(QString());
+    sizeButton_->setToolTip(QString::fromLatin1("Button Size"));
+    // The menu has no parent: it goes with its button.
+    QMenu* sizes = new QMenu(nullptr);
+    for (int size = 5; size <= 20; ++size)
+        sizes->addAction(QString::number(size));
+    connect(sizeButton_, &QObject::destroyed, sizes, &QObject::deleteLater);
+    sizeButton_->setMenu(sizes);
+    sizeButton_->setMinimumWidth(50);
+    QAction* ten = sizes->actions().at(kDefaultSizeEntry);
+    sizes->setActiveAction(ten);
+    sizeButton_->setText(ten->text());
+    toolbox_.size = 10;
+    sizeButton_->setStyleSheet(QString::fromLatin1("text-align: left; padding: 3px"));
+    connect(sizes, &QMenu::triggered, this, &picker_window::set_button_size);
+
+    labelEdit_ = new QLineEdit;
+    labelEdit_->setToolTip(QString::fromLatin1("Button Label"));
+    connect(labelEdit_, &QLineEdit::editingFinished, this, &picker_window::set_button_label);
+
+    toolboxRow_ = new QHBoxLayout;
+    toolboxRow_->addSpacing(8);
+    toolboxRow_->addWidget(new QLabel(QString::fromLatin1("Color:")));
+    toolboxRow_->addWidget(colorButton_);
+    toolboxRow_->addSpacing(8);
+    toolboxRow_->addWidget(new QLabel(QString::fromLatin1("Size:")));
+    toolboxRow_->addWidget(sizeButton_);
+    toolboxRow_->addSpacing(8);
+    toolboxRow_->addWidget(new QLabel(QString::fromLatin1("Label:")));
+    toolboxRow_->addWidget(labelEdit_);
+    toolboxRow_->addWidget(labelColorButton_);
+    toolboxRow_->addSpacing(8);
+    toolboxRow_->setStretch(8, 1); // only the label field grows
+}
+
+bool picker_window::toolbox_shown() const
+{
+    // Tabs, spacing, the row, spacing.
+    return layout_ && layout_->count() >= 4;
+}
+
+void picker_window::toggle_toolbox()
+{
+    if (toolbox_shown()) {
+        QLayoutItem* items[3];
+        for (QLayoutItem*& item : items)
+            item = layout_->takeAt(1);
+        // Forgotten first: a control losing focus as it goes may still
+        // signal, and must find the toolbox already hidden.
+        QHBoxLayout* row = toolboxRow_;
+        colorButton_ = nullptr;
+        sizeButton_ = nullptr;
+        labelEdit_ = nullptr;
+        labelColorButton_ = nullptr;
+        toolboxRow_ = nullptr;
+        clear_layout(row);
+        for (QLayoutItem* item : items)
+            delete item; // the row itself is one of them
+        toolboxAction_->setText(QString::fromLatin1("Show Toolbox"));
+    } else {
+        // Fresh controls with the defaults; the buttons selected now keep
+        // their size (showing is no choice of "10").
+        make_toolbox();
+        layout_->addSpacing(4);
+        layout_->addLayout(toolboxRow_);
+        layout_->addSpacing(4);
+        toolboxAction_->setText(QString::fromLatin1("Hide Toolbox"));
+    }
+}
+
+void picker_window::updateControls()
+{
+    if (!toolbox_shown() || tabs_->count() == 0)
+        return;
+    picker_view* view = frontPicker();
+    if (!view || view->buttons().isEmpty())
+        return;
+    const toolbox_state state = toolbox_state::collect(view->buttons());
+    if (state.empty())
+        return;
+    const buttonRecord& first = *state.first;
+    colorButton_->setIcon(make_icon(first.color));
+    {
+        const QSignalBlocker block(sizeButton_);
+        sizeButton_->setText(QString::number(first.size));
+    }
+    {
+        // Showing a label is no edit of it.
+        const QSignalBlocker block(labelEdit_);
+        labelEdit_->setText(state.common_label());
+    }
+    labelColorButton_->setIcon(make_icon(first.labelColor));
+    toolbox_.color = first.color;
+    toolbox_.labelColor = first.labelColor;
+    toolbox_.label = labelEdit_->text();
+    toolbox_.size = first.size;
+}
+
+void picker_window::set_button_color(QRgb which)
+{
+    if (colorButton_)
+        colorButton_->setIcon(make_icon(which));
+    picker_view* view = frontPicker();
+    if (view && view->any_selected())
+        view->undoStack()->push(new change_color_cmd(view, which));
+}
+
+void picker_window::set_label_color(QRgb which)
+{
+    if (labelColorButton_)
+        labelColorButton_->setIcon(make_icon(which));
+    picker_view* view = frontPicker();
+    if (view && view->any_selected())
+        view->undoStack()->push(new change_labelc_cmd(view, which));
+}
+
+void picker_window::set_button_size(QAction* entry)
+{
+    if (!entry)
+        return;
+    if (sizeButton_)
+        sizeButton_->setText(entry->text());
+    bool ok = false;
+    const int size = entry->text().toInt(&ok, 10);
+    toolbox_.size = ok ? size : 10;
+    picker_view* view = frontPicker();
+    if (view && view->any_selected())
+        view->undoStack()->push(new change_size_cmd(view, toolbox_.size));
+}
+
+void picker_window::set_button_label()
+{
+    if (!labelEdit_)
+        return;
+    // The field also reports when it merely loses focus: after Enter, or
+    // when it was never typed in. Applying then would add an empty undo
+    // step, or write the shown text (empty for mixed labels) over every
+    // selected label. Enter always applies; leaving only after typing.
+    if (!labelEdit_->hasFocus() && !labelEdit_->isModified())
+        return;
+    labelEdit_->setModified(false);
+    picker_view* view = frontPicker();
+    if (view && view->any_selected())
+        view->undoStack()->push(new change_label_cmd(view, labelEdit_->text()));
+}
+
+void picker_window::do_color_menu()
+{
+    QColor current = QColor::fromRgb(toolbox_.color);
+    picker_colorMenu::execute_color(this, QCursor::pos(), &current);
+}
+
+void picker_window::do_labelcolor_menu()
+{
+    QColor current = QColor::fromRgb(toolbox_.labelColor);
+    picker_colorMenu::execute_bw(this, QCursor::pos(), &current);
+}
