@@ -111,7 +111,9 @@ void picker_window::report_damage(QString const& headline, QStringList const& pr
 {
     QString text = headline;
     if (!problems.isEmpty()) {
-        text += QStringLiteral("\n\n") + problems.first();
+        QString first = problems.first();
+        first[0] = first[0].toUpper();
+        text += QStringLiteral("\n\n") + first;
         if (problems.size() > 1)
             text += tr(" (and %1 more)").arg(problems.size() - 1);
     }
