@@ -84,7 +84,7 @@ TEST_F(DamagedFile, WhatCanBeReadIsLoadedAndTheUserIsTold)
         {"cut inside button 3", whole.left(picker_file(3).bytes().size() + 10), {"0", "1", "2"}, "Damaged Picker",
          {"is damaged: 3 buttons could be read", "truncated", "in button 3"}},
         {"a flipped byte in button 2", flipped, {"0", "1", "3", "4"}, "Damaged Picker",
-         {"is damaged: 4 buttons could be read", "button 2: stored index 66"}},
+         {"is damaged: 4 buttons could be read", "Button 2: stored index 66"}},
         {"bytes after the last button", whole + "junk", {"0", "1", "2", "3", "4"}, "Damaged Picker",
          {"5 buttons could be read", "4 bytes after the last button"}},
         {"one button before the cut", picker_file(2).bytes().left(picker_file(2).bytes().size() - 2), {"0"},
