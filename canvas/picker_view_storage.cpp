@@ -67,10 +67,13 @@ void picker_view::change_background()
                             QMessageBox::Ok, QMessageBox::NoButton);
             return;
         }
-        if (!background_.isNull() && releases_own_background())
+        // By name, not image: a removed background ("0") has a key too.
+        if (!backgroundName_.isEmpty() && releases_own_background())
             window_->removeImageData(this);
         setBackground(QString::number(image.cacheKey()), image);
         window_->setImageData(this);
+        // The picker data holds the background too.
+        emit changed();
         return;
     }
     if (background_.isNull())
@@ -85,4 +88,5 @@ void picker_view::change_background()
     setBackground(QStringLiteral("0"), QPixmap());
     update();
     window_->setImageData(this);
+    emit changed();
 }

@@ -31,6 +31,23 @@ target_include_directories(picker_model PUBLIC ${QB_ROOT})
 target_compile_definitions(picker_model PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 target_link_libraries(picker_model PUBLIC Qt5::Core Qt5::Gui)
 
+# The scene value's zlib stream: libdeflate where the system has it (much
+# faster than zlib at the same size), else the toolkit's qCompress at level 9.
+option(QB_WITH_LIBDEFLATE "Compress the scene's picker data with libdeflate when it is found" ON)
+set(QB_SCENE_COMPRESSION "qCompress (zlib level 9)")
+if(QB_WITH_LIBDEFLATE)
+    find_package(PkgConfig QUIET)
+    if(PkgConfig_FOUND)
+        pkg_check_modules(LIBDEFLATE QUIET IMPORTED_TARGET libdeflate)
+    endif()
+    if(LIBDEFLATE_FOUND)
+        target_link_libraries(picker_model PRIVATE PkgConfig::LIBDEFLATE)
+        target_compile_definitions(picker_model PRIVATE QB_HAVE_LIBDEFLATE)
+        set(QB_SCENE_COMPRESSION "libdeflate ${LIBDEFLATE_VERSION}")
+    endif()
+endif()
+message(STATUS "Scene data compression: ${QB_SCENE_COMPRESSION}")
+
 file(GLOB QB_PLUGIN_SOURCES CONFIGURE_DEPENDS
     ${QB_ROOT}/plugin/*.cpp ${QB_ROOT}/plugin/*.h
     ${QB_ROOT}/canvas/*.cpp ${QB_ROOT}/canvas/*.h

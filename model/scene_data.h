@@ -3,9 +3,15 @@
 #include <QtCore/QByteArray>
 
 // The value of the scene's picker data key: the window stream compressed
-// with the toolkit's zlib framing at level 9 (4-byte big-endian length, then
-// a zlib stream), as Base64 without line breaks.
+// with the toolkit's zlib framing (4-byte big-endian length, then a zlib
+// stream), as Base64 without line breaks.
 QByteArray encodeSceneData(const QByteArray& windowStream);
+
+// The framed zlib stream alone: made with libdeflate where the build found
+// it, else with qCompress at level 9. qUncompress reads either.
+QByteArray compressSceneData(const QByteArray& windowStream);
+// "libdeflate" or "qCompress": which of the two this build uses.
+const char* sceneDataCompressor();
 
 // The reverse. Returns an empty array for text that does not decode. The
 // length header is checked against what deflate can produce from the data

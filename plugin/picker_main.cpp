@@ -130,7 +130,12 @@ MStatus picker_main::doIt(const MArgList& args)
             return status;
         }
     }
-    return process_command(directive, params);
+    const MStatus result = process_command(directive, params);
+    // What the directive changed reaches the scene before the next queued
+    // text: the host may run its queue without the event loop turning.
+    if (picker_window* w = window())
+        w->flush_scene_data();
+    return result;
 }
 
 MStatus picker_main::process_command(MString const& directive, MStringArray const& params)

@@ -116,8 +116,18 @@ bool batch_runner::dismissModalDialog()
     QString title = modal->windowTitle();
     if (title.isEmpty())
         title = QString::fromLatin1(modal->metaObject()->className());
-    host_.logError(QStringLiteral("Batch mode: dismissed the dialog \"%1\"").arg(title));
-    if (QMessageBox* box = qobject_cast<QMessageBox*>(modal)) {
+    QMessageBox* box = qobject_cast<QMessageBox*>(modal);
+    // What a user would have read, so that a headless run shows it too.
+    QString text;
+    if (box) {
+        text = box->text();
+        if (!box->informativeText().isEmpty())
+            text += QLatin1Char(' ') + box->informativeText();
+        text = text.simplified();
+    }
+    host_.logError(text.isEmpty() ? QStringLiteral("Batch mode: dismissed the dialog \"%1\"").arg(title)
+                                  : QStringLiteral("Batch mode: dismissed the dialog \"%1\": %2").arg(title, text));
+    if (box) {
         // Escape answers with the box's own escape button, when it has one.
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(box, &escape);

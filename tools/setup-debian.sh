@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake git pkg-config qtbase5-dev qtbase5-dev-tools
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev libdeflate-dev fonts-dejavu-core)
 if [ "${QB_WITH_FUZZERS:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

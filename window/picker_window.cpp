@@ -3,6 +3,7 @@
 #include "model/window_selection.h"
 #include "plugin/picker_version.h"
 #include "window/picker_dialogs.h"
+#include "window/scene_writer.h"
 #include "window/shortcut_dispatch.h"
 
 #include <QtCore/QPointer>
@@ -12,6 +13,7 @@
 #include <QtWidgets/QDockWidget>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
+#include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
 #include <QtWidgets/QUndoStack>
 #include <QtWidgets/QVBoxLayout>
@@ -36,9 +38,10 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
     tabs_ = new QTabWidget(nullptr);
     tabs_->setMovable(true);
     tabs_->setTabsClosable(true);
+    sceneWriter_ = new scene_writer(this);
 
     make_menus(dock);
-    new_tab();
+    add_untitled_tab();
     make_toolbox();
 
     layout_ = new QVBoxLayout;
@@ -55,6 +58,8 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
     connect(editMenu_, &QMenu::aboutToShow, this, &picker_window::updateEditMenu);
     connect(pickerMenu_, &QMenu::aboutToShow, this, &picker_window::updatePickerMenu);
     connect(tabs_, &QTabWidget::tabCloseRequested, this, &picker_window::close_one);
+    // Tab order is part of what the scene keeps.
+    connect(tabs_->tabBar(), &QTabBar::tabMoved, this, &picker_window::updateSceneData);
     toolbox_ = toolboxState();
     // Last, once every menu holds all its items.
     list_menu_actions();
@@ -150,6 +155,12 @@ picker_window::~picker_window()
 
 void picker_window::new_tab()
 {
+    add_untitled_tab();
+    updateSceneData(); // a scene saved next holds the new tab
+}
+
+void picker_window::add_untitled_tab()
+{
     picker_view* view = new picker_view(this);
     const int index = tabs_->addTab(view, tr("Untitled"));
     tabs_->setCurrentIndex(index);
@@ -171,10 +182,15 @@ bool picker_window::releases_background(int index) const
 
 void picker_window::close_tab(int index)
 {
+    remove_tab(index, !closing_);
+}
+
+void picker_window::remove_tab(int index, bool touchScene)
+{
     picker_view* view = qobject_cast<picker_view*>(tabs_->widget(index));
     if (!view)
         return;
-    const bool release = !closing_ && releases_background(index);
+    const bool release = touchScene && releases_background(index);
     tabs_->removeTab(index);
     if (release)
         removeImageData(view);
@@ -209,9 +225,13 @@ void picker_window::close_current()
 
 void picker_window::reset()
 {
+    // The host is replacing the scene, or the scene holds no pickers: the
+    // outgoing scene is gone and the incoming one must not be touched, so
+    // nothing is queued and no write asked for earlier is made.
     for (int i = tabs_->count() - 1; i >= 0; --i)
-        close_tab(i);
-    new_tab();
+        remove_tab(i, false);
+    add_untitled_tab();
+    sceneWriter_->cancel();
 }
 
 void picker_window::rename_tab()
@@ -226,8 +246,10 @@ void picker_window::rename_tab()
         return;
     // As in close_one: rename the tab that was asked about, wherever it is now.
     const int now = page ? tabs_->indexOf(page) : -1;
-    if (now >= 0)
-        tabs_->setTabText(now, text);
+    if (now < 0)
+        return;
+    tabs_->setTabText(now, text);
+    updateSceneData();
 }
 
 picker_view* picker_window::frontPicker() const

@@ -20,6 +20,7 @@ class QPixmap;
 class QPushButton;
 class QVBoxLayout;
 class picker_view;
+class scene_writer;
 
 // The picker panel's content: a menu bar over tabs of picker canvases.
 // Focus follows the mouse into and out of it, so that its own keyboard
@@ -71,11 +72,18 @@ public:
     void load_pickers(QStringList const& paths);
     bool do_save(picker_view* view, QString const& path);
     void setImageData(picker_view* view);
+    // setImageData for a restore: writes (and marks the scene modified)
+    // only when the key is missing or holds another image.
+    void restoreImageData(picker_view* view);
     void removeImageData(picker_view* view);
     void setBackgroundImage(QString const& name, QPixmap& image);
     void fetchImageData(picker_view* view);
     void streamTo(QDataStream& stream) const;
     void streamFrom(QDataStream& stream);
+    // Queues the scene's picker data now; updateSceneData asks for it at
+    // the end of the event, and flush_scene_data makes a write asked for.
+    void store_scene_data();
+    void flush_scene_data();
 
     // The window's state as plain values (tabs with their views, buttons
     // and undo history, current tab, selection list), for the sandbox's
@@ -134,6 +142,13 @@ protected:
 
 private:
     void make_menus(QDockWidget* dock);
+    void add_untitled_tab();
+    // Removes and destroys the canvas at index; with touchScene, takes the
+    // scene's image key along when no other tab shows that background.
+    void remove_tab(int index, bool touchScene);
+    // Tells the user that picker data could be read only in part.
+    void report_damage(QString const& headline, QStringList const& problems, QString const& advice);
+    static QString button_count(int count);
     void make_namespace_menu();
     void updateClipboardItems(picker_view* view);
     // The window's action list: every item of the four menus in menu order,
@@ -191,5 +206,6 @@ private:
     // Requests that came while a chooser was open, run after it closes.
     QList<rebind_request> deferredRebinds_;
     bool rebinding_ = false;
+    scene_writer* sceneWriter_ = nullptr;
 };
 #endif

@@ -3,11 +3,13 @@
 #include "window/picker_window.h"
 #include "canvas/picker_view.h"
 #include "model/mel_text.h"
+#include "model/picker_file_check.h"
 #include "model/picker_image.h"
 #include "model/picker_stream.h"
 #include "model/scene_data.h"
 #include "plugin/host_services.h"
 #include "window/picker_dialogs.h"
+#include "window/scene_writer.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -52,27 +54,22 @@ void picker_window::open_tab()
 
 void picker_window::load_pickers(QStringList const& paths)
 {
+    QPointer<picker_window> self(this);
     for (int k = 0; k < paths.size(); ++k) {
         const QString& path = paths.at(k);
-        QFile file(path);
-        bool readable = file.open(QIODevice::ReadOnly);
-        picker_tab_data tab;
-        qint32 version = 0;
-        if (readable) {
-            QDataStream stream(&file);
-            stream.setVersion(kPickerFileStreamVersion);
-            // A file that does not even hold a version and a name is no
-            // picker: say so instead of adding an empty tab.
-            readable = readPickerFile(stream, &tab, &version);
-            file.close();
-        }
-        if (!readable) {
+        const picker_file_check read = picker_file_check::read(path);
+        if (!read.ok()) {
             const bool more = paths.size() > 1 && k < paths.size() - 1;
-            QPointer<picker_window> self(this);
+            const QString native = QDir::toNativeSeparators(path);
+            // A readable file that is no picker must not send the user
+            // looking at its permissions.
+            const QString text =
+                read.outcome == picker_file_check::NotPicker
+                    ? tr("Could not open the file \"%1\".\n\nIt is not a picker file.").arg(native)
+                    : tr("Could not open the file \"%1\".\n\nPlease check the file permissions and try again.")
+                          .arg(native);
             const QMessageBox::StandardButton answer = picker_dialogs::current().critical(
-                this, tr("Open Failed"),
-                tr("Could not open the file \"%1\".\n\nPlease check the file permissions and try again.")
-                    .arg(QDir::toNativeSeparators(path)),
+                this, tr("Open Failed"), text,
                 more ? (QMessageBox::Ignore | QMessageBox::Cancel) : QMessageBox::StandardButtons(QMessageBox::Ok),
                 QMessageBox::NoButton);
             // The box ran its own event loop: the host may have closed the panel.
@@ -81,19 +78,52 @@ void picker_window::load_pickers(QStringList const& paths)
             continue;
         }
         picker_view* view = new picker_view(this);
-        if (version >= 2 && !tab.backgroundName.isEmpty())
-            view->setBackground(tab.backgroundName, QPixmap::fromImage(tab.background));
-        view->set_buttons(tab.buttons);
+        if (read.version >= 2 && !read.tab.backgroundName.isEmpty()) {
+            view->setBackground(read.tab.backgroundName, QPixmap::fromImage(read.tab.background));
+            // Every background a tab shows has its key in the scene.
+            setImageData(view);
+        }
+        view->set_buttons(read.tab.buttons);
         view->conform_to_selection(); // lit at once for what the host has selected
         view->setFilePath(path);
         connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
-        tabs_->setCurrentIndex(tabs_->addTab(view, tab.name));
+        tabs_->setCurrentIndex(tabs_->addTab(view, read.tab.name));
         updateSceneData();
         // The request may run after later files made other tabs current:
         // remember which canvas it is for.
         awaitingBind_.append(view);
         request_rebind(false);
+        if (read.damaged()) {
+            // What could be read is loaded; saving it back would destroy the
+            // rest without a word, so say so now.
+            report_damage(tr("The picker file \"%1\" is damaged: %2 could be read, and only these are loaded.")
+                              .arg(QDir::toNativeSeparators(path), button_count(read.tab.buttons.size())),
+                          read.problems(),
+                          tr("Saving this picker over the file replaces what could not be read. Save it under "
+                             "another name to keep the damaged file as it is."));
+            if (!self)
+                return;
+        }
     }
+}
+
+void picker_window::report_damage(QString const& headline, QStringList const& problems, QString const& advice)
+{
+    QString text = headline;
+    if (!problems.isEmpty()) {
+        QString first = problems.first();
+        first[0] = first[0].toUpper();
+        text += QStringLiteral("\n\n") + first;
+        if (problems.size() > 1)
+            text += tr(" (and %1 more)").arg(problems.size() - 1);
+    }
+    text += QStringLiteral("\n\n") + advice;
+    picker_dialogs::current().warning(this, tr("Damaged Picker"), text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+QString picker_window::button_count(int count)
+{
+    return count == 1 ? tr("1 button") : tr("%1 buttons").arg(count);
 }
 
 bool picker_window::do_save(picker_view* view, QString const& path)
@@ -155,6 +185,17 @@ void picker_window::request_saveas()
 
 void picker_window::updateSceneData()
 {
+    sceneWriter_->request();
+}
+
+void picker_window::flush_scene_data()
+{
+    sceneWriter_->flush();
+}
+
+void picker_window::store_scene_data()
+{
+    sceneWriter_->cancel();
     QByteArray bytes;
     {
         QDataStream stream(&bytes, QIODevice::WriteOnly);
@@ -171,6 +212,21 @@ void picker_window::setImageData(picker_view* view)
     const QByteArray value = encodeImageValue(view->background().toImage());
     queue_mel(QStringLiteral("fileInfo \"") + imageKey(view->backgroundName()) + QStringLiteral("\" \"")
               + QLatin1String(value) + QStringLiteral("\"; file -modified 1;"));
+}
+
+void picker_window::restoreImageData(picker_view* view)
+{
+    if (!view || view->backgroundName().isEmpty())
+        return;
+    // A scene just opened already holds its images: writing one back with
+    // the value it has must not mark the scene modified. The key is written
+    // only when it is missing or holds another image.
+    const QString key = imageKey(view->backgroundName());
+    const QByteArray value = encodeImageValue(view->background().toImage());
+    queue_mel(QStringLiteral("{ string $qbValue = \"") + QLatin1String(value)
+              + QStringLiteral("\"; string $qbHeld[] = `fileInfo -q \"") + key
+              + QStringLiteral("\"`; if (size($qbHeld) == 0 || $qbHeld[0] != $qbValue) { fileInfo \"") + key
+              + QStringLiteral("\" $qbValue; file -modified 1; } }"));
 }
 
 void picker_window::removeImageData(picker_view* view)
@@ -215,7 +271,8 @@ void picker_window::streamTo(QDataStream& stream) const
 void picker_window::streamFrom(QDataStream& stream)
 {
     picker_window_data data;
-    if (!readWindowStream(stream, &data)) {
+    stream_report report;
+    if (!readWindowStream(stream, &data, &report)) {
         picker_dialogs::current().warning(
             nullptr, tr("Warning"),
             tr("The scene file contains data\nin a format (%1) more recent than the version of the picker\n"
@@ -224,18 +281,37 @@ void picker_window::streamFrom(QDataStream& stream)
             QMessageBox::Ok, QMessageBox::NoButton);
         return;
     }
+    // The window is rebuilt from the scene, which already holds what it
+    // will show: no tab closed here takes an image key with it.
     for (int i = tabs_->count() - 1; i >= 0; --i)
-        close_tab(i);
+        remove_tab(i, false);
+    int buttons = 0;
     for (const picker_tab_data& tab : data.tabs) {
         picker_view* view = new picker_view(this);
         if (data.version >= 2 && !tab.backgroundName.isEmpty()) {
             view->setBackground(tab.backgroundName, QPixmap::fromImage(tab.background));
-            setImageData(view);
+            restoreImageData(view);
         }
         view->set_buttons(tab.buttons);
+        buttons += tab.buttons.size();
         tabs_->addTab(view, tab.name);
         connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
     }
     if (data.current >= 0 && data.current < data.tabs.size())
         tabs_->setCurrentIndex(data.current);
+    sceneWriter_->cancel();
+
+    const qint64 unread =
+        stream.status() == QDataStream::Ok && stream.device() ? stream.device()->bytesAvailable() : 0;
+    picker_file_check damage;
+    damage.outcome = picker_file_check::Read;
+    damage.report = report;
+    damage.status = stream.status();
+    damage.unread = unread;
+    if (damage.damaged())
+        report_damage(tr("The pickers kept in this scene are damaged: %1 could be read, and only these are loaded.")
+                          .arg(button_count(buttons)),
+                      damage.problems(),
+                      tr("The scene keeps the damaged data until the next change of a picker replaces it with "
+                         "what is shown."));
 }

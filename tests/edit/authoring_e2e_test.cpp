@@ -1,6 +1,7 @@
 // Authoring end to end: the built plug-in in the stand-in host, nodes
 // selected with MEL, a button added from the panel's Picker menu, and the
 // scene key read back byte by byte (not through the plug-in's reader).
+#include <QtCore/QCoreApplication>
 #include "host_fixture.h"
 #include <QtCore/QDataStream>
 #include <QtCore/QPointer>
@@ -75,7 +76,8 @@ protected:
         createNodes({"hero:a", "hero:b"});
         ASSERT_TRUE(loadPicker());
         ASSERT_TRUE(picker());
-        host().drainIdle();
+        QCoreApplication::processEvents(); // the scene write goes out when the loop turns
+    host().drainIdle();
         ASSERT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
     }
     QAction* pickerItem(const char* text) const
@@ -101,6 +103,7 @@ TEST_F(AuthoringEndToEnd, AddOneButtonReachesTheSceneAndUndoTakesItBack)
 {
     const QString before = host().fileInfoValue(QStringLiteral("QuillbrookPickerData"));
     host().executeMel("select -r hero:a hero:b;");
+    QCoreApplication::processEvents(); // the scene write goes out when the loop turns
     host().drainIdle();
     QWidget* canvas = tabs()->currentWidget();
     ASSERT_STREQ(canvas->metaObject()->className(), "picker_view");
@@ -111,6 +114,7 @@ TEST_F(AuthoringEndToEnd, AddOneButtonReachesTheSceneAndUndoTakesItBack)
     QAction* add = pickerItem("Add One Button");
     ASSERT_NE(add, nullptr);
     add->trigger();
+    QCoreApplication::processEvents(); // the scene write goes out when the loop turns
     host().drainIdle();
     EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
 
@@ -132,6 +136,7 @@ TEST_F(AuthoringEndToEnd, AddOneButtonReachesTheSceneAndUndoTakesItBack)
             undo = m->actions().value(0);
     ASSERT_NE(undo, nullptr);
     undo->trigger();
+    QCoreApplication::processEvents(); // the scene write goes out when the loop turns
     host().drainIdle();
     tabs = scene();
     ASSERT_EQ(tabs.size(), 1);
@@ -147,6 +152,7 @@ TEST_F(AuthoringEndToEnd, NewSceneWhileTheContextMenuIsOpen)
     // The host's scene reset ("deleteAll", "NewSceneOpened") runs inside the
     // menu's own loop and replaces the canvas that opened it.
     host().executeMel("select -r hero:a;");
+    QCoreApplication::processEvents(); // the scene write goes out when the loop turns
     host().drainIdle();
     QPointer<QWidget> canvas = tabs()->currentWidget();
     ASSERT_NE(canvas, nullptr);
@@ -155,13 +161,15 @@ TEST_F(AuthoringEndToEnd, NewSceneWhileTheContextMenuIsOpen)
         if (!QApplication::activePopupWidget())
             return;
         host().executeMel("file -new;");
-        host().drainIdle();
+        QCoreApplication::processEvents(); // the scene write goes out when the loop turns
+    host().drainIdle();
         reset = true;
     });
     QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, QPoint(60, 60));
     ASSERT_TRUE(reset);
     EXPECT_TRUE(canvas.isNull());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    QCoreApplication::processEvents(); // the scene write goes out when the loop turns
     host().drainIdle();
     EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
     const QVariantList after = pickerState().value("tabs").toList();

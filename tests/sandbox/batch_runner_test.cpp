@@ -1,5 +1,6 @@
 // The start-up runner: steps in order, each once the idle queue is empty;
 // outputs at the end; in batch mode the exit status and dismissed dialogs.
+#include "qt_print.h"
 #include "sandbox/batch_runner.h"
 #include <qbhost/host_session.h>
 
@@ -123,7 +124,8 @@ TEST_F(BatchRunner, ModalDialogsMetInBatchModeAreDismissedAndLogged)
         dialog.setWindowTitle(QStringLiteral("Rename Tab"));
         dialogResult = dialog.exec();
         // Yes and No, no escape button: rejected all the same.
-        boxResult = QMessageBox::question(&window, QStringLiteral("Replace?"), QStringLiteral("Replace it?"),
+        boxResult = QMessageBox::question(&window, QStringLiteral("Replace?"),
+                                          QStringLiteral("Replace it?\n\nThe old one  goes."),
                                           QMessageBox::Yes | QMessageBox::No);
     });
     runner.setSteps({QStringLiteral("print \"ask\";"), QStringLiteral("createNode transform -n \"after\";")});
@@ -132,7 +134,7 @@ TEST_F(BatchRunner, ModalDialogsMetInBatchModeAreDismissedAndLogged)
     EXPECT_NE(boxResult, QMessageBox::Yes);
     EXPECT_TRUE(host().nodeExists("after"));
     EXPECT_EQ(host().errors(), QStringList({"Batch mode: dismissed the dialog \"Rename Tab\"",
-                                            "Batch mode: dismissed the dialog \"Replace?\""}));
+                                            "Batch mode: dismissed the dialog \"Replace?\": Replace it? The old one goes."}));
 }
 
 TEST_F(BatchRunner, InteractiveModeLeavesDialogsAndTheHostAlone)

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <qbhost/host_session.h>
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -198,7 +199,9 @@ TEST_F(PickerStorage, QueuedTextsAreExact)
     fill(v);
     host().resetForTest();
 
-    window->updateSceneData();
+    window->updateSceneData(); // asks for a write at the end of the event
+    EXPECT_TRUE(pending().isEmpty());
+    QCoreApplication::sendPostedEvents();
     window->setImageData(v);
     window->removeImageData(v);
     window->request_save();
@@ -239,6 +242,7 @@ TEST_F(PickerStorage, EditsAndLoadsRewriteTheSceneKeyThroughMel)
 {
     // Every change of a canvas rewrites the key.
     emit view(0)->changed();
+    QCoreApplication::sendPostedEvents();
     ASSERT_EQ(pending().size(), 1);
     host().drainIdle();
     EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
@@ -251,13 +255,17 @@ TEST_F(PickerStorage, EditsAndLoadsRewriteTheSceneKeyThroughMel)
     ASSERT_TRUE(source.do_save(source.frontPicker(), path("a.qbx")));
     host().resetForTest();
     window->load_pickers({path("a.qbx")});
-    // The scene key first, then the request to bind the picker's namespaces.
+    QCoreApplication::sendPostedEvents();
+    // The background under its own key, the request to bind the picker's
+    // namespaces, and the scene key, written once at the end of the event.
     const QStringList queued = pending();
-    ASSERT_EQ(queued.size(), 2);
-    EXPECT_TRUE(queued[0].startsWith(QStringLiteral("fileInfo \"QuillbrookPickerData\"")));
+    ASSERT_EQ(queued.size(), 3);
+    EXPECT_TRUE(queued[0].startsWith(QStringLiteral("fileInfo \"QuillbrookPickerImage_4242\"")));
     EXPECT_EQ(queued[1], QStringLiteral("QuillbrookPicker \"bind\" `picker_ListNamespaces`;"));
-    host().runNextIdle();
+    EXPECT_TRUE(queued[2].startsWith(QStringLiteral("fileInfo \"QuillbrookPickerData\"")));
     host().discardIdle();
+    host().executeMel(queued[0]);
+    host().executeMel(queued[2]);
     EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
     EXPECT_TRUE(host().isModified());
     const QByteArray stored = decodeSceneData(host().fileInfoValue(QStringLiteral("QuillbrookPickerData")).toLatin1());
@@ -471,11 +479,13 @@ TEST_F(PickerStorage, ClosingATabRemovesAnUnsharedImageKey)
     host().resetForTest();
     dialogs.boxAnswers.enqueue(QMessageBox::Ok);
     window->close_one(0);
+    QCoreApplication::sendPostedEvents();
     QStringList q = pending();
     ASSERT_EQ(q.size(), 1); // the shared image stays; the picker data is rewritten
     EXPECT_TRUE(q[0].startsWith(QStringLiteral("fileInfo \"QuillbrookPickerData\"")));
     dialogs.boxAnswers.enqueue(QMessageBox::Ok);
     window->close_one(0);
+    QCoreApplication::sendPostedEvents();
     q = pending();
     ASSERT_EQ(q.size(), 3);
     EXPECT_EQ(q[1], QStringLiteral("fileInfo -remove \"QuillbrookPickerImage_55\"; file -modified 1;"));

@@ -1,11 +1,18 @@
 // Pickers kept in the scene, end to end: the built plug-in loaded into the
 // stand-in host, everything travelling through queued MEL and scene files.
 #include "byte_builder.h"
+#include "modal_answer.h"
 #include "host_fixture.h"
 #include "temp_files.h"
 #include "model/picker_image.h"
+#include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
+#include <QtCore/QRegularExpression>
 #include <QtCore/QTemporaryDir>
+#include <QtWidgets/QAction>
+#include <QtWidgets/QInputDialog>
+#include <QtWidgets/QTabBar>
+#include <QtWidgets/QTabWidget>
 
 namespace {
 
@@ -38,6 +45,12 @@ protected:
     void mel(const QString& text)
     {
         host().executeMel(text);
+        settle();
+    }
+    // The event loop's turn, then the host's idle time.
+    void settle()
+    {
+        QCoreApplication::sendPostedEvents();
         host().drainIdle();
         EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
     }
@@ -73,8 +86,9 @@ TEST_F(SceneStorage, ASavedSceneBringsItsPickersBack)
     mel(QStringLiteral("file -rename \"%1\"; file -save;").arg(scene));
     EXPECT_FALSE(host().isModified());
 
-    // A loaded file's image is not yet under its own key; a restore puts it there.
-    EXPECT_FALSE(host().hasFileInfo("QuillbrookPickerImage_77"));
+    // A loaded file's image has its own key at once, like every background a tab shows.
+    EXPECT_EQ(host().fileInfoValue("QuillbrookPickerImage_77"),
+              QLatin1String(encodeImageValue(solid(8, 8, 0xff00ff00))));
 
     mel("file -new;");
     tabs = tabsState();
@@ -136,4 +150,89 @@ TEST_F(SceneStorage, RestoreAndFetchImageEdgeCases)
     EXPECT_TRUE(picker({"fetch_image", "77"}));
     EXPECT_FALSE(picker({"fetch_image", "77", "@@@"}));
     EXPECT_TRUE(picker({"fetch_image", "", "AAAAAA=="}));
+}
+
+TEST_F(SceneStorage, ANewOrOpenedSceneIsLeftUntouched)
+{
+    byte_builder body;
+    body.i32(4).str("Body").str("77").image(solid(8, 8, 0xff00ff00)).i32(1)
+        .button(4, 0, {10, 10}, 10, 0, 0, 0xb22222, 0, "", {"hero:a"});
+    const QString file = write("body.qbx", body.bytes());
+    const QString scene = dir.filePath("shot.ma");
+    mel(QStringLiteral("QuillbrookPicker \"open\" \"%1\"; file -rename \"%2\"; file -save;").arg(file, scene));
+    mel(QStringLiteral("file -save;")); // the picker's own texts ran after the first save
+    ASSERT_FALSE(host().isModified());
+    ASSERT_TRUE(host().hasFileInfo("QuillbrookPickerImage_77"));
+    host().setFileInfo("shot", "010");
+
+    // The host replaces the scene: the panel resets and queues nothing.
+    host().executeMel("file -new;");
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(pendingMel(), QStringList());
+    EXPECT_TRUE(host().fileInfo().isEmpty());
+    host().drainIdle();
+    EXPECT_TRUE(host().fileInfo().isEmpty());
+    EXPECT_FALSE(host().isModified());
+    EXPECT_EQ(tabTexts(), QStringList({"Untitled"}));
+
+    // A scene holding an image under the name the panel shows keeps it,
+    // and the restore that brings its pickers back marks nothing modified.
+    mel(QStringLiteral("file -open \"%1\";").arg(scene));
+    ASSERT_EQ(tabTexts(), QStringList({"Untitled", "Body"}));
+    const QList<QPair<QString, QString>> keys = host().fileInfo();
+    host().executeMel(QStringLiteral("file -open \"%1\";").arg(scene));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(host().fileInfo(), keys);
+    EXPECT_EQ(pendingMel(), QStringList({"QuillbrookPicker restore `fileInfo -q \"QuillbrookPickerData\"`;"}));
+    settle();
+    EXPECT_EQ(host().fileInfo(), keys);
+    EXPECT_FALSE(host().isModified());
+    EXPECT_EQ(tabTexts(), QStringList({"Untitled", "Body"}));
+    EXPECT_EQ(pickerState().value("tabs").toList()[1].toMap().value("imageSize").toList(), QVariantList({8, 8}));
+}
+
+TEST_F(SceneStorage, ADirectiveQueuesOneWriteBeforeItReturns)
+{
+    byte_builder one;
+    one.i32(4).str("One").str("").i32(0);
+    const QString a = write("a.qbx", one.bytes());
+    host().executeMel(QStringLiteral("QuillbrookPicker \"open\" \"%1\" \"%1\" \"%1\";").arg(a));
+    // No turn of the event loop: the write is queued all the same, once.
+    const QStringList queued = pendingMel();
+    EXPECT_EQ(queued.filter(QRegularExpression("^fileInfo \"QuillbrookPickerData\"")).size(), 1);
+    EXPECT_EQ(queued.filter("\"bind\"").size(), 3);
+    settle();
+    EXPECT_EQ(tabTexts(), QStringList({"Untitled", "One", "One", "One"}));
+}
+
+TEST_F(SceneStorage, UnloadingAndReloadingKeepsEveryChange)
+{
+    QAction* newTab = nullptr;
+    QAction* rename = nullptr;
+    for (QAction* action : pickerWindow()->actions()) {
+        if (action->text() == QLatin1String("New..."))
+            newTab = action;
+        if (action->text() == QLatin1String("Rename Tab..."))
+            rename = action;
+    }
+    ASSERT_TRUE(newTab && rename);
+    newTab->trigger();
+    answer_modal([](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setTextValue(QStringLiteral("Face"));
+        dialog->accept();
+    });
+    rename->trigger();
+    tabs()->tabBar()->moveTab(1, 0);
+    settle();
+    ASSERT_EQ(tabTexts(), QStringList({"Face", "Untitled"}));
+
+    ASSERT_TRUE(unloadPicker());
+    ASSERT_TRUE(loadPicker());
+    host().drainIdle();
+    ASSERT_TRUE(picker());
+    settle();
+    EXPECT_EQ(tabTexts(), QStringList({"Face", "Untitled"}));
+    EXPECT_EQ(pickerState().value("current").toInt(), 0);
 }

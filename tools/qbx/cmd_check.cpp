@@ -1,5 +1,6 @@
 // qbx check FILE.qbx: what the plug-in would drop or cannot read, one line
-// each on standard output.
+// each on standard output. The same check makes the panel report a damaged
+// file when it opens one.
 #include "qbx_commands.h"
 #include "qbx_files.h"
 #include "qbx_output.h"
@@ -8,12 +9,11 @@ namespace qbx {
 
 int run_check(const command_line& line)
 {
-    picker_read read;
-    QString error;
-    if (!read_picker_file(line.file, &read, &error))
-        return fail(error);
+    picker_file_check read = picker_file_check::read(line.file);
+    if (!read.ok())
+        return fail(read.error);
     QByteArray out;
-    const QStringList problems = describe_problems(read);
+    const QStringList problems = read.problems();
     for (const QString& p : problems)
         out += one_line(line.file + QStringLiteral(": ") + p).toUtf8() + '\n';
     if (problems.isEmpty())

@@ -9,10 +9,10 @@ namespace qbx {
 
 int run_dump(const command_line& line)
 {
-    picker_read read;
+    picker_file_check read = picker_file_check::read(line.file);
+    if (!read.ok())
+        return fail(read.error);
     QString error;
-    if (!read_picker_file(line.file, &read, &error))
-        return fail(error);
     QJsonObject json;
     if (!picker_to_json(read.tab, read.version, &json, &error))
         return fail(line.file + QStringLiteral(": ") + error);
@@ -20,8 +20,8 @@ int run_dump(const command_line& line)
         return kExitError;
     // What the plug-in would load is shown; that it is not the whole file
     // must not pass unnoticed.
-    if (has_problems(read)) {
-        warn(line.file + QStringLiteral(": ") + summarize_problems(read));
+    if (read.has_problems()) {
+        warn(line.file + QStringLiteral(": ") + read.summary());
         return kExitProblems;
     }
     return kExitOk;

@@ -18,22 +18,22 @@ int run_rebind(const command_line& line)
                             .arg(m));
         rows.append(qMakePair(m.left(eq), m.mid(eq + 1)));
     }
-    picker_read read;
+    picker_file_check read = picker_file_check::read(line.file);
+    if (!read.ok())
+        return fail(read.error);
     QString error;
-    if (!read_picker_file(line.file, &read, &error))
-        return fail(error);
     // Writing back what the plug-in would load loses what it would drop;
     // never do that to the only copy.
-    if (has_problems(read) && same_file(line.file, line.output))
+    if (read.has_problems() && same_file(line.file, line.output))
         return fail(QStringLiteral("%1: %2; not overwriting it, write to another file")
-                        .arg(line.file, summarize_problems(read)));
+                        .arg(line.file, read.summary()));
     const namespace_mapping mapping = make_namespace_mapping(rows);
     for (buttonAttributes& b : read.tab.buttons)
         rewrite_button(b, mapping);
     if (!write_picker_file(line.output, read.tab, &error))
         return fail(error);
-    if (has_problems(read)) {
-        warn(line.file + QStringLiteral(": ") + summarize_problems(read));
+    if (read.has_problems()) {
+        warn(line.file + QStringLiteral(": ") + read.summary());
         return kExitProblems;
     }
     return kExitOk;

@@ -72,9 +72,9 @@ int run_render(const command_line& line)
     QString error;
     if (!parse_size(line.size, &size, &error))
         return fail(error);
-    picker_read read;
-    if (!read_picker_file(line.file, &read, &error))
-        return fail(error);
+    picker_file_check read = picker_file_check::read(line.file);
+    if (!read.ok())
+        return fail(read.error);
     QByteArray png;
     {
         QBuffer buffer(&png);
@@ -85,8 +85,8 @@ int run_render(const command_line& line)
     QSaveFile out(line.output);
     if (!out.open(QIODevice::WriteOnly) || out.write(png) != png.size() || !out.commit())
         return fail(QStringLiteral("%1: cannot write: %2").arg(line.output, out.errorString()));
-    if (has_problems(read)) {
-        warn(line.file + QStringLiteral(": ") + summarize_problems(read));
+    if (read.has_problems()) {
+        warn(line.file + QStringLiteral(": ") + read.summary());
         return kExitProblems;
     }
     return kExitOk;
