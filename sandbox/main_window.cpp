@@ -164,7 +164,8 @@ bool sandbox_window::newScene()
 {
     if (!settleUnsavedChanges())
         return false;
-    return runMel(QStringLiteral("file -new;"));
+    // Asked above: the host itself refuses to drop changes without -f.
+    return runMel(QStringLiteral("file -f -new;"));
 }
 
 bool sandbox_window::openScene(const QString& given)
@@ -176,7 +177,7 @@ bool sandbox_window::openScene(const QString& given)
         path = QFileDialog::getOpenFileName(this, tr("Open Scene"), QString(), QLatin1String(kSceneFilter));
     if (path.isEmpty())
         return false;
-    return runMel(QStringLiteral("file -open %1;").arg(mel_string(path)));
+    return runMel(QStringLiteral("file -f -open %1;").arg(mel_string(path)));
 }
 
 bool sandbox_window::saveScene()

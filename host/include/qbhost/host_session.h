@@ -145,7 +145,8 @@ public:
     // "crowd:hero"), those added on their own and those implied by node
     // names, plus "UI" and "shared", which always exist. Sorted.
     QStringList namespaces() const;
-    // Namespaces directly below parent (empty or ":" for the root), as full names.
+    // Namespaces directly below parent (empty or ":" for the root), as full
+    // names, in the order they came to exist ("UI" and "shared" first).
     QStringList childNamespaces(const QString& parent) const;
     bool namespaceExists(const QString& name) const;
     // The namespaces added on their own (not only implied by node names), sorted.
@@ -154,6 +155,10 @@ public:
     MStatus removeNamespace(const QString& fullName);
     QString currentNamespace() const; // ":" for the root
     MStatus setCurrentNamespace(const QString& name);
+    // Relative-name mode (`namespace -relativeNames`): names are given and
+    // read relative to the current namespace.
+    bool relativeNames() const;
+    void setRelativeNames(bool on);
 
     // ---- scene: selection -----------------------------------------------
     QStringList selection() const;

@@ -77,12 +77,17 @@ struct SessionData {
     QStringList nodeOrder;
     QHash<QString, QString> nodeTypes;
     QSet<QString> explicitNamespaces;
+    // When each namespace first came to exist: the host lists them in
+    // creation order.
+    QHash<QString, quint64> namespaceRank;
+    quint64 nextNamespaceRank = 1;
     QString currentNamespace = QStringLiteral(":");
+    bool relativeNames = false;
     QStringList selection;
     QList<QPair<QString, QString>> fileInfo;
     bool modified = false;
     QString sceneName;
-    double applicationVersion = 2024.0;
+    double applicationVersion = MAYA_API_VERSION / 10000;
     QPointer<QWidget> mainWindow;
     QList<QRect> screens;
     QStringList pluginSearchPath;
@@ -91,6 +96,19 @@ struct SessionData {
     QHash<QString, Failure> failures;
     QStringList trace;
 };
+
+// Gives the namespaces a name implies (parents first) their creation rank,
+// unless they have one.
+static void rankNamespaces(SessionData& d, const QString& name)
+{
+    int pos = name.indexOf(QLatin1Char(':'));
+    while (pos > 0) {
+        const QString ns = name.left(pos);
+        if (!d.namespaceRank.contains(ns))
+            d.namespaceRank.insert(ns, d.nextNamespaceRank++);
+        pos = name.indexOf(QLatin1Char(':'), pos + 1);
+    }
+}
 
 HostSession& HostSession::instance()
 {
@@ -118,12 +136,14 @@ void HostSession::resetForTest()
     d->nodeOrder.clear();
     d->nodeTypes.clear();
     d->explicitNamespaces.clear();
+    d->namespaceRank.clear();
     d->currentNamespace = QStringLiteral(":");
+    d->relativeNames = false;
     d->selection.clear();
     d->fileInfo.clear();
     d->modified = false;
     d->sceneName.clear();
-    d->applicationVersion = 2024.0;
+    d->applicationVersion = MAYA_API_VERSION / 10000;
     d->screens.clear();
     d->customScreens = false;
     d->primaryScreen = 0;
@@ -566,6 +586,7 @@ MStatus HostSession::createNode(const QString& type, const QString& rawName)
         return MS::kInvalidParameter;
     d->nodeOrder.append(name);
     d->nodeTypes.insert(name, type);
+    rankNamespaces(*d, name);
     d->modified = true;
     emit sceneChanged();
     return MS::kSuccess;
@@ -652,6 +673,10 @@ QStringList HostSession::childNamespaces(const QString& rawParent) const
             out << ns;
         }
     }
+    // "UI" and "shared" exist before anything else (rank 0).
+    std::stable_sort(out.begin(), out.end(), [this](const QString& a, const QString& b) {
+        return d->namespaceRank.value(a, 0) < d->namespaceRank.value(b, 0);
+    });
     return out;
 }
 
@@ -680,6 +705,7 @@ MStatus HostSession::addNamespace(const QString& rawName)
     if (name.isEmpty() || namespaceExists(name))
         return MS::kInvalidParameter;
     d->explicitNamespaces.insert(name);
+    rankNamespaces(*d, name + QLatin1Char(':'));
     d->modified = true;
     emit sceneChanged();
     return MS::kSuccess;
@@ -711,6 +737,16 @@ MStatus HostSession::removeNamespace(const QString& rawName)
 QString HostSession::currentNamespace() const
 {
     return d->currentNamespace;
+}
+
+bool HostSession::relativeNames() const
+{
+    return d->relativeNames;
+}
+
+void HostSession::setRelativeNames(bool on)
+{
+    d->relativeNames = on;
 }
 
 MStatus HostSession::setCurrentNamespace(const QString& rawName)
@@ -885,6 +921,7 @@ void HostSession::clearScene()
     d->nodeOrder.clear();
     d->nodeTypes.clear();
     d->explicitNamespaces.clear();
+    d->namespaceRank.clear();
     d->currentNamespace = QStringLiteral(":");
     d->fileInfo.clear();
     d->sceneName.clear();
