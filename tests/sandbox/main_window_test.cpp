@@ -206,6 +206,7 @@ TEST_F(MainWindow, ShelfButtonDocksThePanelOverThisWindowAndSelectionsMeet)
 
     // A selection the panel makes shows in the outliner...
     ASSERT_TRUE(host().executeMel(QStringLiteral("QuillbrookPicker \"select\" \"hero:leg\";")));
+    QCoreApplication::processEvents(); // the outliner follows when idle
     EXPECT_EQ(window->sceneOutliner()->selectedNodes(), QStringList{"hero:leg"});
     // ...and one made in the outliner reaches the panel's selection list.
     QTreeWidgetItem* arm = window->sceneOutliner()->nodeItem("hero:arm");

@@ -112,6 +112,10 @@ public:
     MelInterpreter& mel();
 
     // ---- logs -----------------------------------------------------------
+    // Texts longer than 4,096 characters stay whole in the history only
+    // while they are among the latest eight such; older ones are kept as
+    // their first 1,000 characters followed by "…(N characters)".
+    // historyAdded always carries the whole text.
     QList<HistoryEntry> history() const;
     QStringList historyTexts(HistoryKind kind) const;
     void clearHistory();
