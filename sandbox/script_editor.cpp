@@ -24,7 +24,8 @@ script_editor::script_editor(qbhost::HostSession& host, QWidget* parent) : QWidg
     history_->setReadOnly(true);
     history_->setFont(fixed);
     history_->setMaximumBlockCount(kMaximumLines);
-    history_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Wrapped: long entries are shortened, the rest never scrolls sideways.
+    history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     input_ = new QPlainTextEdit;
     input_->setObjectName(QStringLiteral("melInput"));
