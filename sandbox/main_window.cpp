@@ -1,4 +1,5 @@
 #include "sandbox/main_window.h"
+#include "sandbox/host_keys.h"
 #include "sandbox/mel_string.h"
 #include "sandbox/outliner.h"
 #include "sandbox/script_editor.h"
@@ -78,6 +79,7 @@ sandbox_window::sandbox_window(qbhost::HostSession& host, QWidget* parent) : QMa
     picker->setToolTip(QStringLiteral("QuillbrookPicker;"));
 
     makeMenus();
+    keys_ = new host_keys(this, {outlinerDock_, scriptDock_});
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     resizeDocks({outlinerDock_}, {220}, Qt::Horizontal);
     resizeDocks({scriptDock_}, {260}, Qt::Vertical);
