@@ -2,6 +2,7 @@
 // module at run time as the real host does and reaches the picker panel
 // only through the toolkit. See sandbox_options.h for the command line.
 #include "sandbox/batch_runner.h"
+#include "sandbox/first_screen.h"
 #include "sandbox/main_window.h"
 #include "sandbox/mel_string.h"
 #include "sandbox/sandbox_options.h"
@@ -9,6 +10,8 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
+#include <QtCore/QStandardPaths>
+#include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 
 #include <cstdio>
@@ -99,6 +102,10 @@ int main(int argc, char** argv)
     // has quit; not because the panel, the last window shown, closed.
     QApplication::setQuitOnLastWindowClosed(false);
     const QString appDir = QCoreApplication::applicationDirPath();
+    // The plug-in stores its panel's place as it would in the host; the
+    // sandbox keeps that apart from what the user's own host stored.
+    use_sandbox_settings(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+                         + QStringLiteral("/settings"));
 
     QString plugin;
     if (!options.noPlugin) {
@@ -143,6 +150,11 @@ int main(int argc, char** argv)
     {
         sandbox_window window(host);
         window.setUnattended(options.batch);
+        if (options.opensDemo()) {
+            const first_screen_layout layout = demo_first_screen(QGuiApplication::primaryScreen()->availableGeometry());
+            window.setGeometry(layout.mainWindow);
+            store_panel_geometry_once(layout.panel);
+        }
         host.setMainWindow(&window);
         QObject::connect(&window, &sandbox_window::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
 

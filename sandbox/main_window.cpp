@@ -1,4 +1,5 @@
 #include "sandbox/main_window.h"
+#include "sandbox/host_keys.h"
 #include "sandbox/mel_string.h"
 #include "sandbox/outliner.h"
 #include "sandbox/script_editor.h"
@@ -78,6 +79,7 @@ sandbox_window::sandbox_window(qbhost::HostSession& host, QWidget* parent) : QMa
     picker->setToolTip(QStringLiteral("QuillbrookPicker;"));
 
     makeMenus();
+    keys_ = new host_keys(this, {outlinerDock_, scriptDock_});
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     resizeDocks({outlinerDock_}, {220}, Qt::Horizontal);
     resizeDocks({scriptDock_}, {260}, Qt::Vertical);
@@ -164,7 +166,8 @@ bool sandbox_window::newScene()
 {
     if (!settleUnsavedChanges())
         return false;
-    return runMel(QStringLiteral("file -new;"));
+    // Asked above: the host itself refuses to drop changes without -f.
+    return runMel(QStringLiteral("file -f -new;"));
 }
 
 bool sandbox_window::openScene(const QString& given)
@@ -176,7 +179,7 @@ bool sandbox_window::openScene(const QString& given)
         path = QFileDialog::getOpenFileName(this, tr("Open Scene"), QString(), QLatin1String(kSceneFilter));
     if (path.isEmpty())
         return false;
-    return runMel(QStringLiteral("file -open %1;").arg(mel_string(path)));
+    return runMel(QStringLiteral("file -f -open %1;").arg(mel_string(path)));
 }
 
 bool sandbox_window::saveScene()

@@ -10,6 +10,7 @@
 class QDockWidget;
 class QLabel;
 class QMenu;
+class host_keys;
 class outliner;
 class script_editor;
 namespace qbhost {
@@ -67,6 +68,7 @@ private:
     QDockWidget* outlinerDock_ = nullptr;
     QLabel* sceneLabel_ = nullptr;
     QMenu* unloadMenu_ = nullptr;
+    host_keys* keys_ = nullptr;
     bool unattended_ = false;
     bool quitting_ = false;
 };

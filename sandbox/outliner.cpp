@@ -29,7 +29,7 @@ outliner::outliner(qbhost::HostSession& host, QWidget* parent) : QTreeWidget(par
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformRowHeights(true);
     connect(&host_, &qbhost::HostSession::sceneChanged, this, &outliner::scheduleRebuild);
-    connect(&host_, &qbhost::HostSession::selectionChanged, this, &outliner::showHostSelection);
+    connect(&host_, &qbhost::HostSession::selectionChanged, this, &outliner::scheduleSelection);
     connect(this, &QTreeWidget::itemSelectionChanged, this, &outliner::takeTreeSelection);
     connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
         if (!syncing_)
@@ -50,6 +50,19 @@ void outliner::scheduleRebuild()
     QTimer::singleShot(0, this, [this]() {
         if (rebuildPending_)
             rebuild();
+    });
+}
+
+void outliner::scheduleSelection()
+{
+    // A selection made name by name raises an event per name: the tree
+    // follows once, when the event loop is idle.
+    if (selectionPending_)
+        return;
+    selectionPending_ = true;
+    QTimer::singleShot(0, this, [this]() {
+        if (selectionPending_)
+            showHostSelection();
     });
 }
 
@@ -106,6 +119,7 @@ void outliner::rebuild()
 
 void outliner::showHostSelection()
 {
+    selectionPending_ = false;
     QItemSelection selection;
     QTreeWidgetItem* first = nullptr;
     for (const QString& name : host_.selection()) {

@@ -34,6 +34,7 @@ public:
 
 private:
     void scheduleRebuild();
+    void scheduleSelection();
     void showHostSelection();
     void takeTreeSelection();
     QTreeWidgetItem* addNamespace(const QString& fullName);
@@ -43,6 +44,7 @@ private:
     QHash<QString, QTreeWidgetItem*> namespaces_;
     QSet<QString> collapsed_;
     bool rebuildPending_ = false;
+    bool selectionPending_ = false;
     bool syncing_ = false;
 };
 #endif

@@ -2,11 +2,14 @@
 #include "sandbox/short_text.h"
 #include <qbhost/host_session.h>
 
+#include <QtGui/QClipboard>
 #include <QtGui/QFontDatabase>
+#include <QtGui/QGuiApplication>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
 #include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QSplitter>
@@ -24,7 +27,10 @@ script_editor::script_editor(qbhost::HostSession& host, QWidget* parent) : QWidg
     history_->setReadOnly(true);
     history_->setFont(fixed);
     history_->setMaximumBlockCount(kMaximumLines);
-    history_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Wrapped: long entries are shortened, the rest never scrolls sideways.
+    history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    history_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(history_, &QWidget::customContextMenuRequested, this, &script_editor::showHistoryMenu);
 
     input_ = new QPlainTextEdit;
     input_->setObjectName(QStringLiteral("melInput"));
@@ -104,9 +110,41 @@ void script_editor::appendEntry(int kind, const QString& text)
     cursor.movePosition(QTextCursor::End);
     if (!history_->document()->isEmpty())
         cursor.insertBlock();
+    QTextBlock first = cursor.block();
     cursor.insertText(shownText(kind, text), format);
+    if (text.size() > kShownCharacters) {
+        const int entry = nextEntry_++;
+        for (QTextBlock b = first; b.isValid(); b = b.next())
+            b.setUserState(entry);
+        wholeTexts_.emplace_back(entry, text);
+        if (static_cast<int>(wholeTexts_.size()) > kWholeTextsKept)
+            wholeTexts_.pop_front();
+    }
     history_->moveCursor(QTextCursor::End);
     history_->ensureCursorVisible();
+}
+
+QString script_editor::wholeText(const QTextBlock& line) const
+{
+    const int entry = line.userState();
+    if (entry <= 0)
+        return QString();
+    for (const auto& kept : wholeTexts_)
+        if (kept.first == entry)
+            return kept.second;
+    return QString();
+}
+
+void script_editor::showHistoryMenu(const QPoint& pos)
+{
+    const QString whole = wholeText(history_->cursorForPosition(pos).block());
+    QMenu* menu = history_->createStandardContextMenu(pos);
+    QAction* copy = menu->addAction(tr("Copy Whole Text"));
+    copy->setEnabled(!whole.isEmpty());
+    connect(copy, &QAction::triggered, this, [whole]() { QGuiApplication::clipboard()->setText(whole); });
+    // Shown without a loop of its own; gone when it closes.
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(history_->viewport()->mapToGlobal(pos));
 }
 
 void script_editor::runInput()

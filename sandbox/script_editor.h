@@ -5,8 +5,12 @@
 #include <QtGui/QColor>
 #include <QtWidgets/QWidget>
 
+#include <deque>
+#include <utility>
+
 class QPlainTextEdit;
 class QPushButton;
+class QTextBlock;
 namespace qbhost {
 class HostSession;
 }
@@ -20,6 +24,9 @@ public:
     static constexpr int kShownCharacters = 400;
     // Oldest lines go once the view holds this many.
     static constexpr int kMaximumLines = 20000;
+    // The whole text of the latest this many shortened entries stays at
+    // hand for the history's "Copy Whole Text" item.
+    static constexpr int kWholeTextsKept = 16;
 
     explicit script_editor(qbhost::HostSession& host, QWidget* parent = nullptr);
 
@@ -29,6 +36,10 @@ public:
     // The line shown for one history entry and its colour.
     static QString shownText(int kind, const QString& text);
     QColor kindColor(int kind) const;
+
+    // The whole text of the shortened entry a line of the history view
+    // belongs to; empty when the line was not shortened or is too old.
+    QString wholeText(const QTextBlock& line) const;
 
 public slots:
     // Runs the input (or its selected part) as MEL. The input is kept when
@@ -41,9 +52,14 @@ protected:
 
 private:
     void appendEntry(int kind, const QString& text);
+    void showHistoryMenu(const QPoint& pos);
 
     qbhost::HostSession& host_;
     QPlainTextEdit* history_ = nullptr;
     QPlainTextEdit* input_ = nullptr;
+    // (entry number, whole text) of the latest shortened entries; their
+    // lines carry the number as the block's user state.
+    std::deque<std::pair<int, QString>> wholeTexts_;
+    int nextEntry_ = 1;
 };
 #endif

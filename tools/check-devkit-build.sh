@@ -17,10 +17,23 @@ done
 cmake -S "$src" -B "$work/build" -DQB_WITH_MAYA_DEVKIT=ON -DMAYA_LOCATION="$work/devkit" >/dev/null
 cmake --build "$work/build" -j "$(nproc 2>/dev/null || echo 2)"
 module="$work/build/plug-ins/QuillbrookPicker.so"
-# The module exports its entry points and the API version marker, nothing else.
-exports=$(nm -D --defined-only "$module" | awk '$2 ~ /^[TDB]$/ {print $3}' | grep -v '^_edata$\|^_end$\|^__bss_start$' | sort)
-expected=$(printf '%s\n' MApiVersion _Z16initializePlugin7MObject _Z18uninitializePlugin7MObject | sort)
-if [ "$exports" != "$expected" ]; then
-    echo "unexpected exports:"; echo "$exports"; exit 1
+# The module exports its entry points and the API version markers, nothing
+# else. Compared by demangled name: a real devkit keeps MObject in a
+# versioned namespace (Autodesk::Maya::OpenMaya20220000::MObject), so the
+# mangled names differ from release to release.
+exports=$(nm -D --defined-only -C "$module" | awk '$2 ~ /^[TDB]$/ {$1 = ""; $2 = ""; sub(/^ +/, ""); print}' \
+    | grep -v '^_edata$\|^_end$\|^__bss_start$' | sort)
+object='([A-Za-z_][A-Za-z0-9_]*::)*MObject'
+status=0
+for pattern in '^MApiVersion$' '^ADSK_PLUGIN_SIGNATURE$' "^initializePlugin\\($object\\)\$" \
+               "^uninitializePlugin\\($object\\)\$"; do
+    count=$(printf '%s\n' "$exports" | grep -Ec "$pattern" || true)
+    if [ "$count" != 1 ]; then
+        echo "expected one export matching $pattern, found $count"; status=1
+    fi
+done
+if [ "$(printf '%s\n' "$exports" | wc -l)" != 4 ]; then
+    echo "unexpected exports:"; echo "$exports"; status=1
 fi
+[ "$status" = 0 ] || exit 1
 echo "devkit-mode build: ok"

@@ -170,7 +170,8 @@ TEST_F(HostRuntime, NamespacesFromNodesAndOnTheirOwn)
     host().createNode("transform", "crowd:hero:arm");
     host().addNamespace("villain");
     EXPECT_EQ(host().namespaces(), QStringList({"UI", "crowd", "crowd:hero", "shared", "villain"}));
-    EXPECT_EQ(host().childNamespaces(":"), QStringList({"UI", "crowd", "shared", "villain"}));
+    // Children in creation order.
+    EXPECT_EQ(host().childNamespaces(":"), QStringList({"UI", "shared", "crowd", "villain"}));
     EXPECT_EQ(host().childNamespaces("crowd"), QStringList({"crowd:hero"}));
     EXPECT_TRUE(host().namespaceExists(":crowd:hero"));
     EXPECT_FALSE(host().namespaceExists("hero"));
@@ -185,4 +186,43 @@ TEST_F(HostRuntime, ScreensCanBeSetForTests)
     EXPECT_EQ(host().primaryScreen(), 1);
     host().resetScreens();
     EXPECT_GE(host().screenAreas().size(), 1);
+}
+
+TEST_F(HostRuntime, HistoryKeepsLongTextsInBoundedMemory)
+{
+    // 10,000 scene writes of a long value, as a session of picker edits
+    // queues them: the history keeps every entry, but only the latest few
+    // long texts whole.
+    const int edits = 10000;
+    const QString value(6000, QLatin1Char('A'));
+    int whole = 0;
+    QObject::connect(&host(), &HostSession::historyAdded, [&](int, const QString& text) {
+        if (text.size() > value.size())
+            ++whole;
+    });
+    for (int i = 0; i < edits; ++i) {
+        const QString text = QStringLiteral("fileInfo \"QuillbrookPickerData\" \"%1%2\"; file -modified 1;")
+                                 .arg(i)
+                                 .arg(value);
+        ASSERT_TRUE(host().executeMel(text));
+    }
+    QObject::disconnect(&host(), &HostSession::historyAdded, nullptr, nullptr);
+    EXPECT_EQ(whole, edits); // listeners saw every text whole
+
+    const QList<qbhost::HistoryEntry> history = host().history();
+    ASSERT_EQ(history.size(), edits);
+    qint64 held = 0;
+    int wholeHeld = 0;
+    for (const qbhost::HistoryEntry& e : history) {
+        held += e.text.size();
+        wholeHeld += e.text.size() > value.size() ? 1 : 0;
+    }
+    EXPECT_LE(wholeHeld, 8);
+    EXPECT_LT(held, qint64(edits) * 1100 + 8 * qint64(value.size() + 100));
+    // The latest is whole; an old one says what it was.
+    EXPECT_TRUE(history.last().text.startsWith(QStringLiteral("fileInfo \"QuillbrookPickerData\" \"9999")));
+    EXPECT_GT(history.last().text.size(), value.size());
+    EXPECT_TRUE(history.first().text.endsWith(QStringLiteral("\u2026(%1 characters)").arg(value.size() + 54)))
+        << history.first().text.right(40).toStdString();
+    EXPECT_TRUE(history.first().text.startsWith(QStringLiteral("fileInfo \"QuillbrookPickerData\" \"0AAA")));
 }

@@ -208,7 +208,7 @@ TEST_F(MelCommands, NamespaceAddSetRemoveAndExists)
     EXPECT_EQ(eval("namespaceInfo -cur"), QStringLiteral("villain"));
     // Relative to the current namespace.
     EXPECT_EQ(eval("namespace -add \"henchman\""), QStringLiteral("villain:henchman"));
-    EXPECT_EQ(eval("namespaceInfo -lon"), QStringLiteral("villain:boss villain:henchman villain:minion"));
+    EXPECT_EQ(eval("namespaceInfo -lon"), QStringLiteral("villain:boss villain:minion villain:henchman"));
     eval("namespace -setNamespace \":\";");
     EXPECT_EQ(eval("namespaceInfo -currentNamespace"), QStringLiteral(":"));
     eval("namespace -rm \"villain:henchman\"; namespace -removeNamespace \"villain:minion\";");
@@ -228,12 +228,46 @@ TEST_F(MelCommands, NamespaceAddSetRemoveAndExists)
 TEST_F(MelCommands, NamespaceInfoListsFullNames)
 {
     eval("namespace -add \"extra\" -parent \"crowd:hero\";");
-    EXPECT_EQ(eval("namespaceInfo -listOnlyNamespaces"), QStringLiteral("UI crowd hero shared"));
+    // In creation order: the host's own two first, then as the nodes came.
+    EXPECT_EQ(eval("namespaceInfo -listOnlyNamespaces"), QStringLiteral("UI shared hero crowd"));
     EXPECT_EQ(eval("namespaceInfo -lon \"crowd\""), QStringLiteral("crowd:hero"));
     EXPECT_EQ(eval("namespaceInfo -lon \":crowd:hero\""), QStringLiteral("crowd:hero:extra"));
-    EXPECT_EQ(eval("namespaceInfo -lon -r"), QStringLiteral("UI crowd crowd:hero crowd:hero:extra hero shared"));
+    EXPECT_EQ(eval("namespaceInfo -lon -r"), QStringLiteral("UI shared hero crowd crowd:hero crowd:hero:extra"));
     EXPECT_EQ(eval("namespaceInfo -lon -recurse \"crowd\""), QStringLiteral("crowd:hero crowd:hero:extra"));
     EXPECT_EQ(eval("namespaceInfo -lon \"hero\""), QString());
+    eval("namespace -add \"alpha\";");
+    EXPECT_EQ(eval("namespaceInfo -lon"), QStringLiteral("UI shared hero crowd alpha"));
+}
+
+TEST_F(MelCommands, NamespaceInfoAbsoluteAndRelativeNames)
+{
+    eval("namespace -add \"extra\" -parent \"crowd:hero\"; namespace -set \"crowd\";");
+    const struct {
+        const char* relative;
+        const char* text;
+        const char* expected;
+    } rows[] = {
+        {"false", "namespaceInfo -lon", "crowd:hero"},
+        {"false", "namespaceInfo -lon -an", ":crowd:hero"},
+        {"false", "namespaceInfo -lon -absoluteName \":\"", ":UI :shared :hero :crowd"},
+        {"false", "namespaceInfo -lon -r -an", ":crowd:hero :crowd:hero:extra"},
+        {"false", "namespaceInfo -cur", "crowd"},
+        {"false", "namespaceInfo -cur -an", ":crowd"},
+        // Relative mode: names below the current namespace lose its prefix,
+        // others are absolute; -absoluteName is unaffected.
+        {"true", "namespaceInfo -lon", "hero"},
+        {"true", "namespaceInfo -lon -r", "hero hero:extra"},
+        {"true", "namespaceInfo -lon \"hero\"", "hero:extra"},
+        {"true", "namespaceInfo -lon \":\"", ":UI :shared :hero :crowd"},
+        {"true", "namespaceInfo -lon -an", ":crowd:hero"},
+        {"true", "namespaceInfo -cur -an", ":crowd"},
+    };
+    for (const auto& r : rows) {
+        eval(QStringLiteral("namespace -relativeNames %1;").arg(QLatin1String(r.relative)));
+        EXPECT_EQ(eval(QLatin1String(r.text)), QLatin1String(r.expected)) << r.text << " relative " << r.relative;
+    }
+    EXPECT_EQ(eval("namespace -q -relativeNames"), QStringLiteral("1"));
+    EXPECT_EQ(host().currentNamespace(), QStringLiteral("crowd"));
 }
 
 // ---- fileInfo and file --------------------------------------------------------------------

@@ -128,18 +128,48 @@ TEST_F(MelTest, ArraysArePassedByReferenceScalarsByValue)
     EXPECT_EQ(eval("string $a[] = {\"x\"}; string $b[] = $a; $b[0] = \"y\"; $a[0]"), QStringLiteral("x"));
 }
 
-TEST_F(MelTest, LocalProceduresStayWithTheirText)
+TEST_F(MelTest, LocalProceduresStayWithTheirFile)
 {
-    eval("proc string hidden() { return \"h\"; }\n"
-         "global proc string opener() { return hidden(); }");
-    // A global procedure of that text keeps seeing the local one later...
+    ASSERT_TRUE(runSourced("proc string hidden() { return \"h\"; }\n"
+                           "global proc string opener() { return hidden(); }"));
+    // A global procedure of that file keeps seeing the local one later...
     EXPECT_EQ(eval("opener()"), QStringLiteral("h"));
     // ...while other texts do not see it.
     EXPECT_FALSE(run("hidden()"));
     EXPECT_EQ(host().errors(), QStringList({"line 1: Cannot find procedure \"hidden\"."}));
-    // A local procedure of another text with the same name stays separate.
+    // A local procedure of another file with the same name stays separate.
     host().clearErrors();
-    EXPECT_EQ(eval("proc string hidden() { return \"other\"; } hidden() + opener()"), QStringLiteral("otherh"));
+    ASSERT_TRUE(runSourced("proc string hidden() { return \"other\"; }\n"
+                           "global proc string both() { return hidden() + opener(); }"));
+    EXPECT_EQ(eval("both()"), QStringLiteral("otherh"));
+}
+
+TEST_F(MelTest, LocalProceduresOnlyInSourcedFilesAndAfterTheirDefinition)
+{
+    // Typed or queued text cannot hold a local procedure: the text stops
+    // there, so what follows is never defined.
+    EXPECT_FALSE(run("proc string helper() { return \"h\"; }\n"
+                     "global proc string user() { return helper(); }"));
+    ASSERT_EQ(host().errors().size(), 1);
+    EXPECT_TRUE(host().errors()[0].startsWith("line 1: Cannot define the local procedure \"helper\""));
+    host().clearErrors();
+    EXPECT_FALSE(run("user()"));
+    EXPECT_EQ(host().errors(), QStringList({"line 1: Cannot find procedure \"user\"."}));
+
+    // In a file, a call written above the local procedure's definition does
+    // not find it, even when it runs after the file was read.
+    host().clearErrors();
+    ASSERT_TRUE(runSourced("global proc string early() { return later(); }\n"
+                           "proc string later() { return \"l\"; }\n"
+                           "global proc string late() { return later(); }"));
+    EXPECT_EQ(eval("late()"), QStringLiteral("l"));
+    EXPECT_FALSE(run("early()"));
+    EXPECT_EQ(host().errors(), QStringList({"line 1: Cannot find procedure \"later\"."}));
+    // Recursion inside a local procedure finds itself.
+    host().clearErrors();
+    ASSERT_TRUE(runSourced("proc int down(int $n) { return $n == 0 ? 0 : 1 + down($n - 1); }\n"
+                           "global proc int countDown() { return down(3); }"));
+    EXPECT_EQ(eval("countDown()"), QStringLiteral("3"));
 }
 
 TEST_F(MelTest, GlobalVariablesNeedTheirDeclaration)
@@ -190,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"string $a[]; $a[100000000] = \"x\";", "line 1: Array index 100000000 is too large."},
                       ErrorCase{"int $z = 0; print (1 / $z);", "line 1: Divide by zero."},
                       ErrorCase{"string $s = {\"a\"};", "line 1: Cannot convert data of type string[] to type string."},
-                      ErrorCase{"proc f(int $a) {}\nf(1, 2);", "line 2: Wrong number of arguments on call to f."},
+                      ErrorCase{"global proc f(int $a) {}\nf(1, 2);", "line 2: Wrong number of arguments on call to f."},
                       ErrorCase{"size(1, 2);", "line 1: Wrong number of arguments on call to size."},
                       ErrorCase{"ls -bogus;", "line 1: Invalid flag '-bogus'"}));
 
@@ -269,9 +299,12 @@ TEST_F(MelTest, CommentsAndLineNumbers)
     EXPECT_FALSE(run("// a comment\n/* a block\ncomment */ print \"x\"; // trailing\n\nerror \"here\";"));
     EXPECT_EQ(host().errors(), QStringList({"line 5: here"}));
     host().clearErrors();
-    // Lines inside multi-line strings count too.
-    EXPECT_FALSE(run("string $s = \"a\nb\nc\";\nerror $s;"));
-    EXPECT_EQ(host().errors(), QStringList({"line 4: a\nb\nc"}));
+    // A line break inside a string literal is an error; "\\n" is the way.
+    EXPECT_FALSE(run("print \"x\";\nstring $s = \"a\nb\";"));
+    EXPECT_EQ(host().errors(), QStringList({"line 2: Syntax error"}));
+    host().clearErrors();
+    EXPECT_FALSE(run("string $s = \"a\\nb\";\nerror $s;"));
+    EXPECT_EQ(host().errors(), QStringList({"line 2: a\nb"}));
 }
 
 } // namespace

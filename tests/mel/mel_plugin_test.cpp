@@ -1,8 +1,11 @@
 // The built plug-in driven through MEL: loaded by name, its embedded script
 // run from the idle queue, its command called with MEL arguments.
 #include "host_fixture.h"
+#include "picker_files.h"
 
 #include <QtCore/QFileInfo>
+#include <QtCore/QTemporaryDir>
+#include <QtWidgets/QTabWidget>
 
 namespace {
 
@@ -41,6 +44,28 @@ TEST_F(MelPlugin, LoadedByNameItsScriptAndCommandWork)
     EXPECT_EQ(eval("loadPlugin \"QuillbrookPicker.so\""), QStringLiteral("QuillbrookPicker"));
     eval("unloadPlugin \"" + pluginPath() + "\";");
     EXPECT_FALSE(host().isPluginLoaded("QuillbrookPicker"));
+}
+
+TEST_F(MelPlugin, ArrayLiteralsReachTheCommandAsOneArgument)
+{
+    ASSERT_TRUE(loadPicker());
+    ASSERT_TRUE(picker()); // the panel, and its first restore, before the files
+    host().drainIdle();
+    createNodes({"hero:arm", "hero:leg", "other"});
+    QTemporaryDir dir;
+    const QDir d(dir.path());
+    const QString a = write_picker_file(d, QStringLiteral("Arms"), {selection_button({"hero:arm"})});
+    const QString b = write_picker_file(d, QStringLiteral("Legs"), {selection_button({"hero:leg"})});
+    eval(QStringLiteral("QuillbrookPicker open {\"%1\", \"%2\"};").arg(a, b));
+    host().drainIdle();
+    EXPECT_TRUE(tabTexts().contains(QStringLiteral("Arms")) && tabTexts().contains(QStringLiteral("Legs")))
+        << tabTexts().join('|').toStdString();
+    EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('|').toStdString();
+
+    eval("QuillbrookPicker select {\"hero:leg\", \"other\"};");
+    EXPECT_EQ(host().selection(), QStringList({"hero:leg", "other"}));
+    eval("select -r {\"hero:arm\", \"other\"};");
+    EXPECT_EQ(host().selection(), QStringList({"hero:arm", "other"}));
 }
 
 TEST_F(MelPlugin, MissingPluginsAreErrors)

@@ -247,28 +247,104 @@ protected:
     }
 };
 
+const char kSceneList[] = "hero,crowd,crowd:hero,crowd:hero:inner,crowd:extra,crowd:extra:deep,b_ns,zeta,:";
+
 TEST_F(EmbeddedScript, ListsNamespacesDepthFirstWithRootLast)
 {
-    EXPECT_EQ(eval("stringArrayToString(picker_ListNamespaces(), \",\")"),
-              QStringLiteral("b_ns,crowd,crowd:extra,crowd:extra:deep,crowd:hero,crowd:hero:inner,hero,zeta,:"));
-    // The helper stays private to the script.
-    EXPECT_FALSE(run("picker_ListOneNamespace(\"\", {})"));
-    host().clearErrors();
+    // In creation order, parents before their children.
+    EXPECT_EQ(eval("stringArrayToString(picker_ListNamespaces(), \",\")"), QLatin1String(kSceneList));
     // As the plug-in calls it.
     registerRecorder("QuillbrookPicker");
     eval("QuillbrookPicker \"rebind\" `picker_ListNamespaces`;");
     ASSERT_EQ(RecordedCalls::calls().size(), 1u);
     EXPECT_EQ(describe(RecordedCalls::calls()[0]),
-              QStringList({"rebind", "[b_ns|crowd|crowd:extra|crowd:extra:deep|crowd:hero|crowd:hero:inner|hero|zeta|:]"}));
+              QStringList({"rebind", "[hero|crowd|crowd:hero|crowd:hero:inner|crowd:extra|crowd:extra:deep|b_ns|zeta|:]"}));
 }
 
-TEST_F(EmbeddedScript, OlderHostsTakeTheFirstLevelFromNodeNames)
+TEST_F(EmbeddedScript, TheWholeSceneWhateverTheCurrentNamespaceAndNameMode)
 {
+    const struct {
+        const char* set;
+        const char* relative;
+        const char* current;
+    } rows[] = {
+        {"namespace -set \":\"", "false", ":"},
+        {"namespace -set \"hero\"", "false", "hero"},
+        {"namespace -set \"crowd\"; namespace -set \"hero\"", "false", "crowd:hero"},
+        {"namespace -set \":crowd:extra:deep\"", "false", "crowd:extra:deep"},
+        {"namespace -set \":\"", "true", ":"},
+        {"namespace -set \"hero\"", "true", "hero"},
+        {"namespace -set \":crowd:hero\"", "true", "crowd:hero"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.set) + ", relative names " + r.relative);
+        eval(QStringLiteral("namespace -set \":\"; %1; namespace -relativeNames %2;")
+                 .arg(QLatin1String(r.set), QLatin1String(r.relative)));
+        ASSERT_EQ(host().currentNamespace(), QLatin1String(r.current));
+        EXPECT_EQ(eval("stringArrayToString(picker_ListNamespaces(), \",\")"), QLatin1String(kSceneList));
+        EXPECT_EQ(host().currentNamespace(), QLatin1String(r.current));
+        EXPECT_EQ(eval("namespace -q -relativeNames"), QLatin1String(QLatin1String(r.relative) == QLatin1String("true") ? "1" : "0"));
+    }
+    EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('|').toStdString();
+}
+
+TEST_F(EmbeddedScript, OnlyGlobalPrefixedProceduresAndNoVersionBranch)
+{
+    const QString script = embeddedScript();
+    // Every procedure is global and carries a prefix of the plug-in.
+    const QRegularExpression proc(QStringLiteral("^\\s*(global\\s+)?proc\\s+(\\w+\\s*(\\[\\])?\\s+)?(\\w+)\\s*\\("),
+                                  QRegularExpression::MultilineOption);
+    int procs = 0;
+    for (auto it = proc.globalMatch(script); it.hasNext(); ++procs) {
+        const QRegularExpressionMatch m = it.next();
+        EXPECT_FALSE(m.captured(1).isEmpty()) << m.captured(0).toStdString();
+        EXPECT_TRUE(m.captured(4).startsWith("picker_") || m.captured(4).startsWith("QuillbrookPicker_"))
+            << m.captured(4).toStdString();
+    }
+    EXPECT_EQ(procs, 2);
+    EXPECT_FALSE(script.contains("getApplicationVersionAsFloat"));
+    EXPECT_FALSE(script.contains("namespace -set"));
+    // An old host version changes nothing now.
     host().setApplicationVersion(2012);
-    eval("namespace -set \"crowd\";");
-    // ls "*:*" sees nodes one level deep only, so "crowd" and "zeta" are missing.
-    EXPECT_EQ(eval("stringArrayToString(picker_ListNamespaces(), \",\")"), QStringLiteral("hero,b_ns,:"));
-    EXPECT_EQ(host().currentNamespace(), QStringLiteral(":"));
+    EXPECT_EQ(eval("stringArrayToString(picker_ListNamespaces(), \",\")"), QLatin1String(kSceneList));
+}
+
+TEST(EmbeddedScriptForm, ALocalHelperInQueuedTextFailsWithAMissingProcedure)
+{
+    qbhost::HostSession& host = qbhost::HostSession::instance();
+    host.resetForTest();
+    host.createNode("transform", "hero:arm_ctrl");
+    // The form the script had: a file-local helper, run as queued text.
+    const char* oldForm =
+        "proc string[] picker_ListOneNamespace(string $prefix, string $list[])\n"
+        "{\n"
+        "    string $children[] = `namespaceInfo -listOnlyNamespaces`;\n"
+        "    for ($name in $children) $list[size($list)] = $name;\n"
+        "    return $list;\n"
+        "}\n"
+        "global proc string[] picker_ListNamespaces()\n"
+        "{\n"
+        "    string $list[];\n"
+        "    $list = picker_ListOneNamespace(\"\", $list);\n"
+        "    $list[size($list)] = \":\";\n"
+        "    return $list;\n"
+        "}\n";
+    MGlobal::executeCommandOnIdle(MString(oldForm));
+    host.drainIdle();
+    ASSERT_FALSE(host.errors().isEmpty());
+    host.clearErrors();
+    EXPECT_FALSE(host.executeMel("QuillbrookPicker \"bind\" `picker_ListNamespaces`;"));
+    EXPECT_EQ(host.errors(), QStringList({"line 1: Cannot find procedure \"picker_ListNamespaces\"."}));
+
+    // The script as shipped passes.
+    host.clearErrors();
+    MGlobal::executeCommandOnIdle(MString(embeddedScript().toUtf8().constData()));
+    host.drainIdle();
+    EXPECT_TRUE(host.errors().isEmpty()) << host.errors().join('|').toStdString();
+    QString result;
+    EXPECT_TRUE(host.executeMel("stringArrayToString(picker_ListNamespaces(), \",\")", &result));
+    EXPECT_EQ(result, QStringLiteral("hero,:"));
+    host.resetForTest();
 }
 
 TEST_F(EmbeddedScript, EmptySceneGivesTheRootOnly)

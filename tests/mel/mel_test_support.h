@@ -7,6 +7,9 @@
 #include <maya/MPxCommand.h>
 #include <qbhost/host_session.h>
 
+#include <QtCore/QFile>
+#include <QtCore/QTemporaryDir>
+
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
@@ -80,6 +83,17 @@ protected:
         return result;
     }
     static MStatus run(const QString& text) { return host().executeMel(text); }
+    // Runs text as a script file the host sources, the one place where
+    // local procedures may be defined.
+    static MStatus runSourced(const QString& text)
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("script.mel")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+            return MS::kFailure;
+        file.close();
+        return host().executeMel(QStringLiteral("source \"%1\";").arg(file.fileName()));
+    }
 
     // The string arguments of a recorded call, arrays flattened with '|'
     // around them, so that "one array argument" is visible in comparisons.

@@ -74,22 +74,33 @@ protected:
 
 TEST_F(NamespaceModule, SceneListThroughTheScriptReachesTheDirective)
 {
+    // Whatever the host's current namespace and name mode, the list is the
+    // whole scene's, in creation order, depth first, root last, and the
+    // host's namespace state is left as it was.
+    const QStringList items{"hero", "crowd", "crowd:hero", "crowd:extra", "crowd:extra:deep", "zeta", ":"};
     const struct {
         const char* what;
-        double version;
-        QStringList items;
+        const char* current;
+        bool relative;
     } rows[] = {
-        {"nested namespaces, depth first, root last", 2024,
-         {"crowd", "crowd:extra", "crowd:extra:deep", "crowd:hero", "hero", "zeta", ":"}},
-        {"before 2013: first level from node names", 2012, {"hero", ":"}},
+        {"current namespace the root", ":", false},
+        {"current namespace hero", "hero", false},
+        {"current namespace nested", "crowd:hero", false},
+        {"root, relative names", ":", true},
+        {"hero, relative names", "hero", true},
+        {"nested, relative names", "crowd:extra", true},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         TearDown();
         SetUp();
-        host().setApplicationVersion(r.version);
         createNodes({"hero:arm_ctrl", "crowd:hero:head", "crowd:extra:deep:toe"});
         host().addNamespace(QStringLiteral("zeta"));
+        ASSERT_TRUE(host().executeMel(QStringLiteral("namespace -set \":%1\"; namespace -relativeNames %2;")
+                                          .arg(QLatin1String(r.current) == QLatin1String(":") ? QString()
+                                                                                               : QString::fromLatin1(r.current),
+                                               r.relative ? QStringLiteral("true") : QStringLiteral("false"))));
+        const QString current = host().currentNamespace();
         openPanel();
         QAction* item = changeNamespaceItem();
         ASSERT_NE(item, nullptr);
@@ -102,13 +113,26 @@ TEST_F(NamespaceModule, SceneListThroughTheScriptReachesTheDirective)
         // exactly the scene's list.
         ASSERT_EQ(probe.choosers.size(), 1);
         EXPECT_EQ(probe.choosers[0].labels, QStringList{"<b>:</b>"});
-        EXPECT_EQ(probe.choosers[0].items, QList<QStringList>{r.items});
+        EXPECT_EQ(probe.choosers[0].items, QList<QStringList>{items});
+        EXPECT_EQ(host().currentNamespace(), current);
+        EXPECT_EQ(host().relativeNames(), r.relative);
 
         // bind asks only when a namespace is missing: here none is used.
         MGlobal::executeCommandOnIdle(MString("QuillbrookPicker \"bind\" `picker_ListNamespaces`;"), false);
         host().drainIdle();
         QCoreApplication::processEvents();
         EXPECT_EQ(probe.choosers.size(), 1);
+
+        // A picker whose nested namespaces all exist binds without asking.
+        QTemporaryDir dir;
+        const QString file = write_picker_file(QDir(dir.path()), QStringLiteral("Nested"),
+                                               {selection_button({"crowd:hero:head", "zeta:root"})});
+        ASSERT_TRUE(picker(QStringList{"open", file}));
+        host().drainIdle();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(probe.choosers.size(), 1);
+        EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('|').toStdString();
+        EXPECT_EQ(host().currentNamespace(), current);
     }
 }
 

@@ -132,6 +132,15 @@ TEST_F(MainWindow, UnsavedChangesAreNotDroppedWithoutAsking)
     EXPECT_TRUE(window->openScene(other));
     EXPECT_FALSE(host().nodeExists("work"));
     EXPECT_TRUE(host().nodeExists("other"));
+    // The user was asked, so the host is told to drop the changes; it
+    // refuses unforced.
+    EXPECT_TRUE(host().historyTexts(qbhost::HistoryKind::Mel).last().startsWith(QStringLiteral("file -f -open ")));
+    ASSERT_TRUE(host().executeMel(QStringLiteral("createNode transform -n \"again\";")));
+    EXPECT_FALSE(host().executeMel(QStringLiteral("file -new;")));
+    answer(QMessageBox::Discard);
+    EXPECT_TRUE(window->newScene());
+    EXPECT_FALSE(host().nodeExists("again"));
+    EXPECT_EQ(host().historyTexts(qbhost::HistoryKind::Mel).last(), QStringLiteral("file -f -new;"));
 }
 
 TEST_F(MainWindow, ChoosingSaveKeepsTheChangesInTheFile)
@@ -197,6 +206,7 @@ TEST_F(MainWindow, ShelfButtonDocksThePanelOverThisWindowAndSelectionsMeet)
 
     // A selection the panel makes shows in the outliner...
     ASSERT_TRUE(host().executeMel(QStringLiteral("QuillbrookPicker \"select\" \"hero:leg\";")));
+    QCoreApplication::processEvents(); // the outliner follows when idle
     EXPECT_EQ(window->sceneOutliner()->selectedNodes(), QStringList{"hero:leg"});
     // ...and one made in the outliner reaches the panel's selection list.
     QTreeWidgetItem* arm = window->sceneOutliner()->nodeItem("hero:arm");

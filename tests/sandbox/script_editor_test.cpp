@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
+#include <QtGui/QTextDocument>
 #include <QtTest/QTest>
 #include <QtWidgets/QPlainTextEdit>
 
@@ -118,4 +119,24 @@ TEST_F(ScriptEditor, EmptyInputRunsNothing)
     editor.input()->setPlainText(QStringLiteral("  \n "));
     editor.runInput();
     EXPECT_TRUE(host().history().isEmpty());
+}
+
+TEST_F(ScriptEditor, LongEntriesWrapShortenedAndTheirWholeTextStaysAtHand)
+{
+    script_editor editor(host());
+    EXPECT_EQ(editor.historyView()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QStringList values;
+    for (int i = 0; i < script_editor::kWholeTextsKept + 1; ++i) {
+        values << QStringLiteral("fileInfo \"k\" \"%1%2\";").arg(i).arg(QString(5000, QLatin1Char('x')));
+        ASSERT_TRUE(host().executeMel(values.last()));
+    }
+    QTextDocument* doc = editor.historyView()->document();
+    const QTextBlock last = doc->lastBlock();
+    EXPECT_LT(last.text().size(), script_editor::kShownCharacters + 40);
+    EXPECT_EQ(editor.wholeText(last), values.last());
+    // Only the latest are kept whole; a short line has nothing more.
+    EXPECT_TRUE(editor.wholeText(doc->firstBlock()).isEmpty());
+    EXPECT_EQ(editor.wholeText(doc->findBlockByNumber(1)), values[1]);
+    host().executeMel(QStringLiteral("print \"short\";"));
+    EXPECT_TRUE(editor.wholeText(doc->lastBlock()).isEmpty());
 }

@@ -3,6 +3,7 @@
 // Forward declarations of the API classes. The real devkit opens a versioned
 // namespace here; the stand-in keeps the classes in the global namespace.
 class MArgList;
+class MFnBase;
 class MFnPlugin;
 class MGlobal;
 class MItSelectionList;

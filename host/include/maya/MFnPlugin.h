@@ -1,6 +1,7 @@
 #ifndef QB_STANDIN_MFNPLUGIN_H
 #define QB_STANDIN_MFNPLUGIN_H
 #include <maya/MTypes.h>
+#include <maya/MFnBase.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MObject.h>
@@ -9,7 +10,7 @@
 typedef void* (*MCreatorFunction)();
 typedef MSyntax (*MCreateSyntaxFunction)();
 
-class OPENMAYA_EXPORT MFnPlugin
+class OPENMAYA_EXPORT MFnPlugin : public MFnBase
 {
 public:
     MFnPlugin(MObject& object,
@@ -17,7 +18,7 @@ public:
               const char* version = "Unknown",
               const char* requiredApiVersion = "Any",
               MStatus* ReturnStatus = NULL);
-    virtual ~MFnPlugin();
+    ~MFnPlugin() override;
 
     MStatus registerCommand(const MString& commandName,
                             MCreatorFunction creatorFunction,

@@ -10,7 +10,7 @@ class OPENMAYA_EXPORT MItSelectionList
 {
 public:
     MItSelectionList(const MSelectionList& list, MFn::Type = MFn::kInvalid, MStatus* ReturnStatus = NULL);
-    ~MItSelectionList();
+    virtual ~MItSelectionList();
 
     bool isDone(MStatus* ReturnStatus = NULL);
     MStatus next();

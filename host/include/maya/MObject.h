@@ -13,7 +13,7 @@ public:
 
     bool isNull() const;
 
-    static const MObject kNullObj;
+    static MObject kNullObj;
 
 private:
     friend class MFnPlugin;

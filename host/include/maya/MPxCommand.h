@@ -2,7 +2,6 @@
 #define QB_STANDIN_MPXCOMMAND_H
 #include <maya/MTypes.h>
 #include <maya/MStatus.h>
-#include <maya/MArgList.h>
 
 class OPENMAYA_EXPORT MPxCommand
 {

@@ -11,7 +11,7 @@ class OPENMAYA_EXPORT MSelectionList
 public:
     MSelectionList();
     MSelectionList(const MSelectionList& other);
-    ~MSelectionList();
+    virtual ~MSelectionList();
     MSelectionList& operator=(const MSelectionList& other);
 
     bool isEmpty(MStatus* ReturnStatus = NULL) const;

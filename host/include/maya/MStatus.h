@@ -1,7 +1,6 @@
 #ifndef QB_STANDIN_MSTATUS_H
 #define QB_STANDIN_MSTATUS_H
 #include <maya/MTypes.h>
-#include <maya/MString.h>
 
 class OPENMAYA_EXPORT MStatus
 {

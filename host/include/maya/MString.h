@@ -31,10 +31,11 @@ public:
     bool operator!=(const MString& other) const;
     bool operator!=(const char* other) const;
 
+    // Found by argument lookup only, as in the real header.
+    friend OPENMAYA_EXPORT MString operator+(const char* left, const MString& right);
+
 private:
     std::string text_;
     mutable std::wstring wide_;
 };
-
-OPENMAYA_EXPORT MString operator+(const char* left, const MString& right);
 #endif

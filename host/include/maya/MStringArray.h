@@ -19,7 +19,7 @@ public:
     MStatus setLength(unsigned int length);
     MStatus clear();
     MString& operator[](unsigned int index);
-    const MString operator[](unsigned int index) const;
+    MString operator[](unsigned int index) const;
 
 private:
     std::vector<MString> items_;

@@ -4,10 +4,19 @@
 #include <cstddef>
 #include <cstdint>
 
+// The release the plug-in is built for: 20220000 for 2022 ... 20250000 for
+// 2025. The build picks it (MAYA_VERSION in CMake); a devkit's own header
+// fixes it.
+#ifndef MAYA_API_VERSION
+#define MAYA_API_VERSION 20240000
+#endif
+
+#ifndef PLUGIN_EXPORT
 #ifdef _WIN32
 #define PLUGIN_EXPORT _declspec(dllexport)
 #else
 #define PLUGIN_EXPORT __attribute__((visibility("default")))
+#endif
 #endif
 
 // Symbols of the stand-in runtime library itself.

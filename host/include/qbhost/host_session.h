@@ -112,6 +112,10 @@ public:
     MelInterpreter& mel();
 
     // ---- logs -----------------------------------------------------------
+    // Texts longer than 4,096 characters stay whole in the history only
+    // while they are among the latest eight such; older ones are kept as
+    // their first 1,000 characters followed by "…(N characters)".
+    // historyAdded always carries the whole text.
     QList<HistoryEntry> history() const;
     QStringList historyTexts(HistoryKind kind) const;
     void clearHistory();
@@ -145,7 +149,8 @@ public:
     // "crowd:hero"), those added on their own and those implied by node
     // names, plus "UI" and "shared", which always exist. Sorted.
     QStringList namespaces() const;
-    // Namespaces directly below parent (empty or ":" for the root), as full names.
+    // Namespaces directly below parent (empty or ":" for the root), as full
+    // names, in the order they came to exist ("UI" and "shared" first).
     QStringList childNamespaces(const QString& parent) const;
     bool namespaceExists(const QString& name) const;
     // The namespaces added on their own (not only implied by node names), sorted.
@@ -154,6 +159,10 @@ public:
     MStatus removeNamespace(const QString& fullName);
     QString currentNamespace() const; // ":" for the root
     MStatus setCurrentNamespace(const QString& name);
+    // Relative-name mode (`namespace -relativeNames`): names are given and
+    // read relative to the current namespace.
+    bool relativeNames() const;
+    void setRelativeNames(bool on);
 
     // ---- scene: selection -----------------------------------------------
     QStringList selection() const;

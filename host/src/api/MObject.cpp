@@ -1,6 +1,6 @@
 #include <maya/MObject.h>
 
-const MObject MObject::kNullObj;
+MObject MObject::kNullObj;
 
 MObject::MObject() : ptr_(nullptr) {}
 MObject::MObject(const MObject& other) = default;

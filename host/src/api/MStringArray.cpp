@@ -24,7 +24,7 @@ MStatus MStringArray::clear()
     return MS::kSuccess;
 }
 MString& MStringArray::operator[](unsigned int index) { return items_.at(index); }
-const MString MStringArray::operator[](unsigned int index) const
+MString MStringArray::operator[](unsigned int index) const
 {
     return index < items_.size() ? items_[index] : MString();
 }

@@ -118,6 +118,7 @@ struct CallExpr : Expr {
     QString name;
     bool commandSyntax;
     std::vector<CallArgNode> args;
+    int pos = 0; // offset of the name in the text: a local procedure is seen only after its definition
 };
 
 struct Stmt;
@@ -194,6 +195,7 @@ struct Param {
 
 struct ProcDef {
     int line = 0;
+    int pos = 0; // offset of "proc" in the text
     QString name;
     bool global = false;
     bool hasReturn = false;

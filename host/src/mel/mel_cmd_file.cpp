@@ -65,6 +65,9 @@ Value fileCommand(CommandCall& call)
         call.fail(QStringLiteral("file -query needs -modified or -sceneName."));
     }
     Value result;
+    // The host will not drop unsaved changes unless told to.
+    if ((flags.has("new") || flags.has("open")) && host.isModified() && !flags.has("force"))
+        call.fail(QStringLiteral("Unsaved changes"));
     if (flags.has("new")) {
         host.newScene();
     } else if (flags.has("open")) {

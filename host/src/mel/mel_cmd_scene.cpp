@@ -1,5 +1,6 @@
 // Built-in commands on the scene: selection, nodes and namespaces.
 #include "mel_flags.h"
+#include "mel_parser.h"
 
 #include <qbhost/host_session.h>
 
@@ -198,9 +199,23 @@ Value namespaceCommand(CommandCall& call)
                        {"p", "parent", true},
                        {"set", "setNamespace", true},
                        {"rm", "removeNamespace", true},
-                       {"ex", "exists", false}});
+                       {"ex", "exists", false},
+                       {"rel", "relativeNames", true}},
+                true);
     HostSession& host = call.host();
     const auto& pos = flags.positional();
+    if (flags.has("relativeNames")) {
+        if (flags.query())
+            return Value::fromInt(host.relativeNames() ? 1 : 0);
+        const Value v = flags.value("relativeNames");
+        int on = 0;
+        if (!(v.isString() && isBooleanWord(v.stringRef(), &on)))
+            on = v.toInt() != 0 ? 1 : 0;
+        host.setRelativeNames(on != 0);
+        return Value();
+    }
+    if (flags.query())
+        call.fail(QStringLiteral("namespace -query needs -relativeNames."));
     if (flags.has("exists")) {
         if (pos.size() != 1)
             call.fail(QStringLiteral("namespace -exists needs one namespace name."));
@@ -251,6 +266,21 @@ Value namespaceCommand(CommandCall& call)
     call.fail(QStringLiteral("namespace needs one of -add, -set, -rm or -exists."));
 }
 
+// A full namespace name ("" for the root) as namespaceInfo gives it: with
+// -absoluteName from the root (":hero:sub"); in relative-name mode relative
+// to the current namespace where it lies below it; otherwise the full name.
+QString shownNamespace(const HostSession& host, const QString& full, bool absolute)
+{
+    if (absolute || full.isEmpty())
+        return QLatin1Char(':') + full;
+    const QString current = host.currentNamespace();
+    if (!host.relativeNames() || current == QLatin1String(":"))
+        return full;
+    if (full.startsWith(current + QLatin1Char(':')))
+        return full.mid(current.size() + 1);
+    return QLatin1Char(':') + full;
+}
+
 void listBelow(HostSession& host, const QString& parent, QStringList& out)
 {
     for (const QString& ns : host.childNamespaces(parent.isEmpty() ? QStringLiteral(":") : parent)) {
@@ -263,10 +293,16 @@ Value namespaceInfoCommand(CommandCall& call)
 {
     Flags flags(call, {{"lon", "listOnlyNamespaces", false},
                        {"r", "recurse", false},
-                       {"cur", "currentNamespace", false}});
+                       {"cur", "currentNamespace", false},
+                       {"an", "absoluteName", false}});
     HostSession& host = call.host();
-    if (flags.has("currentNamespace"))
-        return Value::fromString(host.currentNamespace());
+    const bool absolute = flags.has("absoluteName");
+    if (flags.has("currentNamespace")) {
+        const QString current = host.currentNamespace();
+        if (!absolute)
+            return Value::fromString(current);
+        return Value::fromString(current == QLatin1String(":") ? current : QLatin1Char(':') + current);
+    }
     if (!flags.has("listOnlyNamespaces"))
         call.fail(QStringLiteral("namespaceInfo needs -listOnlyNamespaces or -currentNamespace."));
     if (flags.positional().size() > 1)
@@ -287,6 +323,8 @@ Value namespaceInfoCommand(CommandCall& call)
         listBelow(host, base, out);
     else
         out = host.childNamespaces(base.isEmpty() ? QStringLiteral(":") : base);
+    for (QString& name : out)
+        name = shownNamespace(host, name, absolute);
     return Value::fromStringArray(out);
 }
 

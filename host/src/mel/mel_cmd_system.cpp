@@ -71,7 +71,7 @@ Value sourceCommand(CommandCall& call)
     // Not added to the history: a script file can be large.
     const QByteArray bytes = file.readAll();
     const QString text = QString::fromUtf8(bytes.constData(), bytes.size());
-    call.engine.runNested(text, call.line);
+    call.engine.runNested(text, call.line, true);
     return Value();
 }
 

@@ -127,8 +127,9 @@ MStatus Engine::run(const QString& text, QString* result, TextKind kind)
         }
     } count(this);
     auto unit = std::make_shared<Unit>();
+    unit->fromFile = kind != TextKind::Command;
     int errorLine = 0;
-    if (!Parser(text).parse(&unit->program, &errorLine)) {
+    if (!parseUnit(text, unit.get(), &errorLine)) {
         host_.logError(QStringLiteral("line %1: Syntax error").arg(errorLine));
         return MS::kFailure;
     }
@@ -156,12 +157,22 @@ MStatus Engine::run(const QString& text, QString* result, TextKind kind)
     return MS::kSuccess;
 }
 
-Value Engine::runNested(const QString& text, int line)
+bool Engine::parseUnit(const QString& text, Unit* unit, int* errorLine)
+{
+    Parser parser(text);
+    const bool ok = parser.parse(&unit->program, errorLine);
+    for (const QString& w : parser.warnings())
+        host_.logWarning(w);
+    return ok;
+}
+
+Value Engine::runNested(const QString& text, int line, bool fromFile)
 {
     DepthGuard depth(this, line);
     auto unit = std::make_shared<Unit>();
+    unit->fromFile = fromFile;
     int errorLine = 0;
-    if (!Parser(text).parse(&unit->program, &errorLine))
+    if (!parseUnit(text, unit.get(), &errorLine))
         fail(errorLine, QStringLiteral("Syntax error"));
     bool hasValue = false;
     return runUnit(unit, &hasValue);
@@ -357,10 +368,17 @@ void Engine::defineProc(const ProcDef* def)
         host_.logWarning(QStringLiteral("Procedure \"%1\" will not be called: a command of that name comes first.")
                              .arg(def->name));
     const UnitPtr& unit = frames_.back()->unit;
-    if (def->global)
+    if (def->global) {
         globalProcs_.insert(def->name, GlobalProc{unit, def});
-    else
-        unit->localProcs.insert(def->name, def);
+        return;
+    }
+    // The host keeps local procedures for script files it sources; typed,
+    // evaluated or queued text must define them with "global proc".
+    if (!unit->fromFile)
+        fail(def->line, QStringLiteral("Cannot define the local procedure \"%1\" here: only a sourced script "
+                                       "file may hold local procedures (use \"global proc\").")
+                            .arg(def->name));
+    unit->localProcs.insert(def->name, def);
 }
 
 // ---- variables ----------------------------------------------------------------
@@ -430,7 +448,8 @@ Value Engine::evalCall(const CallExpr* c)
         return callPluginCommand(c->name, args, c->line);
     const UnitPtr& unit = frames_.back()->unit;
     auto local = unit->localProcs.constFind(c->name);
-    if (local != unit->localProcs.constEnd())
+    // A local procedure is known only below its definition in the file.
+    if (local != unit->localProcs.constEnd() && (*local)->pos <= c->pos)
         return callProc(unit, *local, args, c->line);
     auto global = globalProcs_.constFind(c->name);
     if (global != globalProcs_.constEnd()) {

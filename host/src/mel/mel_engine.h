@@ -45,6 +45,9 @@ struct MelError {
 struct Unit {
     Program program;
     QHash<QString, const ProcDef*> localProcs;
+    // Read from a file (a sourced script, a scene file): only such a text
+    // may define local procedures.
+    bool fromFile = false;
 };
 using UnitPtr = std::shared_ptr<Unit>;
 
@@ -97,8 +100,9 @@ public:
     // Runs one text on its own: an error stops it and is logged once.
     MStatus run(const QString& text, QString* result, TextKind kind);
     // Runs a text inside the running one (eval, source): its errors stop
-    // the caller too. Returns the value of its last statement.
-    Value runNested(const QString& text, int line);
+    // the caller too. Returns the value of its last statement. fromFile:
+    // the text is a sourced file.
+    Value runNested(const QString& text, int line, bool fromFile = false);
     // Forgets global variables and procedures.
     void reset();
 
@@ -124,6 +128,8 @@ private:
     };
 
     Value runUnit(const UnitPtr& unit, bool* hasValue);
+    // Parses text into unit, logging its warnings; false on a syntax error.
+    bool parseUnit(const QString& text, Unit* unit, int* errorLine);
     Flow exec(const Stmt* s);
     Flow execLoopBody(const Stmt* body, bool* stop);
     void declare(const DeclStmt* d);

@@ -171,24 +171,23 @@ bool Lexer::readString(QString* out)
 {
     // One pass to find the end, one to decode into a buffer of the final
     // size: a 10 MB literal costs two linear scans and one allocation.
+    // A line break inside the quotes is an error, as in the host: it is
+    // written "\n".
     int i = pos_ + 1;
     int escapes = 0;
-    int newlines = 0;
     while (i < size_) {
         const ushort c = data_[i].unicode();
         if (c == '"')
             break;
         if (c == '\\') {
-            if (i + 1 >= size_)
+            if (i + 1 >= size_ || data_[i + 1] == QLatin1Char('\n'))
                 return false;
-            if (data_[i + 1] == QLatin1Char('\n'))
-                ++newlines;
             ++escapes;
             i += 2;
             continue;
         }
         if (c == '\n')
-            ++newlines;
+            return false;
         ++i;
     }
     if (i >= size_)
@@ -208,16 +207,31 @@ bool Lexer::readString(QString* out)
                 case 'n': c = QLatin1Char('\n'); break;
                 case 't': c = QLatin1Char('\t'); break;
                 case 'r': c = QLatin1Char('\r'); break;
-                default: break; // \" \\ and any other: the character itself
+                case '"':
+                case '\\': break;
+                default:
+                    // The host reads the character itself, and says so.
+                    warnEscape(j - 1, c);
+                    break;
                 }
             }
             *w++ = c;
         }
         *out = s;
     }
-    line_ += newlines;
     pos_ = rawEnd + 1;
     return true;
+}
+
+void Lexer::warnEscape(int pos, QChar c)
+{
+    // The parser may read a text twice after looking ahead: one warning a place.
+    if (!warnedAt_.isEmpty() && warnedAt_.last() >= pos)
+        return;
+    warnedAt_.append(pos);
+    warnings_.append(QStringLiteral("line %1: Unrecognized escape sequence \"\\%2\" in a string; read as \"%2\".")
+                         .arg(line_)
+                         .arg(c));
 }
 
 Token Lexer::next()
@@ -339,8 +353,10 @@ ArgToken Lexer::nextCommandArg(bool insideBackquote)
         ++pos_;
         t.kind = ArgKind::Paren;
         return t;
-    case ')':
     case '{':
+        t.kind = ArgKind::Brace;
+        return t;
+    case ')':
         t.kind = ArgKind::Error;
         return t;
     case '$': {

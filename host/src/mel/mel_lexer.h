@@ -6,6 +6,8 @@
 // the same position, so the text is scanned once from start to end.
 
 #include <QtCore/QString>
+#include <QtCore/QStringList>
+#include <QtCore/QVector>
 
 namespace qbhost {
 namespace mel {
@@ -37,6 +39,7 @@ enum class ArgKind {
     Word,           // bare word
     Flag,           // bare word "-name"
     Paren,          // '(' consumed: an expression follows
+    Brace,          // '{', not consumed: an array literal follows
     Error
 };
 
@@ -73,8 +76,11 @@ public:
         line_ = s.line;
     }
     int line() const { return line_; }
+    // Warnings met while reading ("line N: ..."), in text order.
+    const QStringList& warnings() const { return warnings_; }
 
 private:
+    void warnEscape(int pos, QChar c);
     // Skips blanks and comments; false on an unterminated block comment.
     bool skipBlanks();
     // At the opening quote: decodes the literal; false when unterminated.
@@ -86,6 +92,8 @@ private:
     int size_;
     int pos_ = 0;
     int line_ = 1;
+    QStringList warnings_;
+    QVector<int> warnedAt_;
 };
 
 // A string as a MEL literal, quotes included, escaped so that reading it back

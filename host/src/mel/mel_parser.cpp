@@ -320,6 +320,7 @@ StmtPtr Parser::parseProc(bool global, bool topLevel)
         fail();
     auto def = std::make_unique<ProcDef>();
     def->line = cur_.line;
+    def->pos = cur_.pos;
     def->global = global;
     advance(); // "proc"
     Type type;
@@ -372,15 +373,18 @@ StmtPtr Parser::parseProc(bool global, bool topLevel)
 StmtPtr Parser::parseCallStatement()
 {
     const int line = cur_.line;
+    const int pos = cur_.pos;
     const QString name = cur_.text;
     if (lex_.peekChar() != QLatin1Char('(')) {
         auto call = std::make_unique<CallExpr>(line, name, true);
+        call->pos = pos;
         parseCommandArgs(call.get(), false);
         advance();
         return StmtPtr(new ExprStmt(line, std::move(call)));
     }
     advance(); // '('
     auto call = std::make_unique<CallExpr>(line, name, false);
+    call->pos = pos;
     parseCallArgs(call.get());
     if (call->args.size() == 1 && startsCommandArg(cur_)) {
         // `setAttr ($n + ".tx") 1;`: command syntax whose first argument
@@ -473,11 +477,33 @@ void Parser::parseCommandArgs(CallExpr* call, bool insideBackquote)
             require(")");
             break;
         }
+        case ArgKind::Brace:
+            // `select -r {"a", "b"}`: an array literal is one argument.
+            arg.expr = parseArrayLiteral();
+            break;
         case ArgKind::Error:
             fail(a.line);
         }
         call->args.push_back(std::move(arg));
     }
+}
+
+ExprPtr Parser::parseArrayLiteral()
+{
+    Nest nest(this);
+    advance(); // '{'
+    auto list = std::make_unique<ArrayLiteralExpr>(cur_.line);
+    advance();
+    if (!cur_.is("}")) {
+        for (;;) {
+            list->items.push_back(parseExpression());
+            if (!cur_.is(","))
+                break;
+            advance();
+        }
+    }
+    require("}");
+    return list;
 }
 
 ExprPtr Parser::parseBackquote(int line)
@@ -488,13 +514,16 @@ ExprPtr Parser::parseBackquote(int line)
         fail();
     const QString name = cur_.text;
     const int nameLine = cur_.line;
+    const int namePos = cur_.pos;
     if (lex_.peekChar() != QLatin1Char('(')) {
         auto call = std::make_unique<CallExpr>(nameLine, name, true);
+        call->pos = namePos;
         parseCommandArgs(call.get(), true);
         return call;
     }
     advance();
     auto call = std::make_unique<CallExpr>(nameLine, name, false);
+    call->pos = namePos;
     parseCallArgs(call.get());
     if (cur_.kind != Tok::Backquote)
         fail(line);

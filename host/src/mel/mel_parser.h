@@ -23,6 +23,8 @@ public:
     explicit Parser(const QString& text);
     // The program, or false with the line of the first error.
     bool parse(Program* program, int* errorLine);
+    // Warnings of the text read so far ("line N: ...").
+    const QStringList& warnings() const { return lex_.warnings(); }
 
 private:
     [[noreturn]] void fail(int line);
@@ -48,6 +50,9 @@ private:
     void parseCommandArgs(CallExpr* call, bool insideBackquote);
     // After an opening back-quote; leaves the lexer after the closing one.
     ExprPtr parseBackquote(int line);
+    // A `{...}` array literal as a command argument, the lexer at its '{';
+    // leaves the lexer after the closing '}'.
+    ExprPtr parseArrayLiteral();
     void parseCallArgs(CallExpr* call); // function syntax, cur_ at '('
 
     ExprPtr parseExpression();

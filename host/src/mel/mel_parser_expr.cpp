@@ -179,9 +179,11 @@ ExprPtr Parser::parsePrimary()
     }
     case Tok::Ident: {
         const QString name = cur_.text;
+        const int namePos = cur_.pos;
         advance();
         if (cur_.is("(")) {
             auto call = std::make_unique<CallExpr>(line, name, false);
+            call->pos = namePos;
             parseCallArgs(call.get());
             return call;
         }

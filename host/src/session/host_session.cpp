@@ -53,6 +53,20 @@ const char* const kEvents[] = {
     "SceneSaved", "NameChanged", "idle", "timeChanged", "Undo", "Redo", "PreFileNewOrOpened", "PostSceneRead", "SceneImported", "workspaceChanged",
 };
 
+// History texts longer than this are long; of those, the latest
+// kWholeLongTexts are kept whole.
+constexpr int kLongHistoryText = 4096;
+constexpr int kWholeLongTexts = 8;
+
+// The start of a long text and its length, marked as shortened.
+QString shortHistoryText(const QString& text)
+{
+    int cut = 1000;
+    if (text.at(cut - 1).isHighSurrogate())
+        --cut;
+    return text.left(cut) + QStringLiteral("\u2026(%1 characters)").arg(text.size());
+}
+
 QString stripRoot(const QString& name)
 {
     return name.startsWith(QLatin1Char(':')) ? name.mid(1) : name;
@@ -71,18 +85,26 @@ struct SessionData {
     bool drainScheduled = false;
     std::unique_ptr<MelInterpreter> mel;
     QList<HistoryEntry> history;
+    // Entries whose long text is still whole, oldest first.
+    std::deque<int> wholeLongTexts;
     QStringList errors;
     QList<CallbackRecord> callbacks;
     MCallbackId nextCallbackId = 1;
     QStringList nodeOrder;
     QHash<QString, QString> nodeTypes;
     QSet<QString> explicitNamespaces;
+    // When each namespace first came to exist: the host lists them in
+    // creation order.
+    QHash<QString, quint64> namespaceRank;
+    quint64 nextNamespaceRank = 1;
     QString currentNamespace = QStringLiteral(":");
+    bool relativeNames = false;
     QStringList selection;
+    QSet<QString> selected; // the names of selection, for lookups by name
     QList<QPair<QString, QString>> fileInfo;
     bool modified = false;
     QString sceneName;
-    double applicationVersion = 2024.0;
+    double applicationVersion = MAYA_API_VERSION / 10000;
     QPointer<QWidget> mainWindow;
     QList<QRect> screens;
     QStringList pluginSearchPath;
@@ -91,6 +113,19 @@ struct SessionData {
     QHash<QString, Failure> failures;
     QStringList trace;
 };
+
+// Gives the namespaces a name implies (parents first) their creation rank,
+// unless they have one.
+static void rankNamespaces(SessionData& d, const QString& name)
+{
+    int pos = name.indexOf(QLatin1Char(':'));
+    while (pos > 0) {
+        const QString ns = name.left(pos);
+        if (!d.namespaceRank.contains(ns))
+            d.namespaceRank.insert(ns, d.nextNamespaceRank++);
+        pos = name.indexOf(QLatin1Char(':'), pos + 1);
+    }
+}
 
 HostSession& HostSession::instance()
 {
@@ -114,16 +149,20 @@ void HostSession::resetForTest()
     d->queue.clear();
     d->callbacks.clear();
     d->history.clear();
+    d->wholeLongTexts.clear();
     d->errors.clear();
     d->nodeOrder.clear();
     d->nodeTypes.clear();
     d->explicitNamespaces.clear();
+    d->namespaceRank.clear();
     d->currentNamespace = QStringLiteral(":");
+    d->relativeNames = false;
     d->selection.clear();
+    d->selected.clear();
     d->fileInfo.clear();
     d->modified = false;
     d->sceneName.clear();
-    d->applicationVersion = 2024.0;
+    d->applicationVersion = MAYA_API_VERSION / 10000;
     d->screens.clear();
     d->customScreens = false;
     d->primaryScreen = 0;
@@ -433,6 +472,7 @@ QStringList HostSession::historyTexts(HistoryKind kind) const
 void HostSession::clearHistory()
 {
     d->history.clear();
+    d->wholeLongTexts.clear();
 }
 
 QStringList HostSession::errors() const
@@ -448,6 +488,17 @@ void HostSession::clearErrors()
 void HostSession::addHistory(HistoryKind kind, const QString& text)
 {
     d->history.append(HistoryEntry{kind, text});
+    // Every edit queues the whole scene value (megabytes for a big picker):
+    // only the latest few long texts stay whole, older ones keep their
+    // start and their length, so a long session's history stays small.
+    if (text.size() > kLongHistoryText) {
+        d->wholeLongTexts.push_back(d->history.size() - 1);
+        while (static_cast<int>(d->wholeLongTexts.size()) > kWholeLongTexts) {
+            QString& old = d->history[d->wholeLongTexts.front()].text;
+            old = shortHistoryText(old);
+            d->wholeLongTexts.pop_front();
+        }
+    }
     emit historyAdded(static_cast<int>(kind), text);
 }
 
@@ -566,6 +617,7 @@ MStatus HostSession::createNode(const QString& type, const QString& rawName)
         return MS::kInvalidParameter;
     d->nodeOrder.append(name);
     d->nodeTypes.insert(name, type);
+    rankNamespaces(*d, name);
     d->modified = true;
     emit sceneChanged();
     return MS::kSuccess;
@@ -578,7 +630,7 @@ MStatus HostSession::deleteNode(const QString& rawName)
         return MS::kInvalidParameter;
     d->nodeOrder.removeOne(name);
     d->modified = true;
-    if (d->selection.contains(name)) {
+    if (d->selected.contains(name)) {
         QStringList sel = d->selection;
         sel.removeAll(name);
         setSelection(sel);
@@ -652,6 +704,10 @@ QStringList HostSession::childNamespaces(const QString& rawParent) const
             out << ns;
         }
     }
+    // "UI" and "shared" exist before anything else (rank 0).
+    std::stable_sort(out.begin(), out.end(), [this](const QString& a, const QString& b) {
+        return d->namespaceRank.value(a, 0) < d->namespaceRank.value(b, 0);
+    });
     return out;
 }
 
@@ -680,6 +736,7 @@ MStatus HostSession::addNamespace(const QString& rawName)
     if (name.isEmpty() || namespaceExists(name))
         return MS::kInvalidParameter;
     d->explicitNamespaces.insert(name);
+    rankNamespaces(*d, name + QLatin1Char(':'));
     d->modified = true;
     emit sceneChanged();
     return MS::kSuccess;
@@ -713,6 +770,16 @@ QString HostSession::currentNamespace() const
     return d->currentNamespace;
 }
 
+bool HostSession::relativeNames() const
+{
+    return d->relativeNames;
+}
+
+void HostSession::setRelativeNames(bool on)
+{
+    d->relativeNames = on;
+}
+
 MStatus HostSession::setCurrentNamespace(const QString& rawName)
 {
     QString name = rawName;
@@ -741,6 +808,7 @@ void HostSession::setSelection(const QStringList& names)
     if (names == d->selection)
         return;
     d->selection = names;
+    d->selected = QSet<QString>(names.begin(), names.end());
     emit selectionChanged();
     raiseEvent(QStringLiteral("SelectionChanged"));
 }
@@ -752,8 +820,25 @@ MStatus HostSession::selectByName(const QString& pattern, MGlobal::ListAdjustmen
         logWarning(QStringLiteral("No object matches name: %1").arg(pattern));
         return MS::kInvalidParameter;
     }
-    QStringList sel = d->selection;
-    QSet<QString> present(sel.begin(), sel.end());
+    if (adjustment == MGlobal::kAddToList) {
+        // Adding by name costs the names added, not the selection's size:
+        // a caller selecting n nodes one by one stays linear.
+        bool changed = false;
+        for (const QString& m : matches) {
+            if (d->selected.contains(m))
+                continue;
+            d->selected.insert(m);
+            d->selection << m;
+            changed = true;
+        }
+        if (changed) {
+            emit selectionChanged();
+            raiseEvent(QStringLiteral("SelectionChanged"));
+        }
+        return MS::kSuccess;
+    }
+    QStringList sel;
+    QSet<QString> present;
     auto append = [&](const QString& m) {
         if (!present.contains(m)) {
             present.insert(m);
@@ -762,44 +847,28 @@ MStatus HostSession::selectByName(const QString& pattern, MGlobal::ListAdjustmen
     };
     switch (adjustment) {
     case MGlobal::kReplaceList:
-        sel.clear();
-        present.clear();
-        for (const QString& m : matches)
-            append(m);
-        break;
     case MGlobal::kAddToList:
         for (const QString& m : matches)
             append(m);
         break;
     case MGlobal::kXORWithList:
+    case MGlobal::kRemoveFromList: {
+        sel = d->selection;
+        present = d->selected;
         for (const QString& m : matches) {
             if (present.remove(m))
                 sel.removeAll(m);
-            else
+            else if (adjustment == MGlobal::kXORWithList)
                 append(m);
         }
         break;
-    case MGlobal::kRemoveFromList:
-        for (const QString& m : matches)
-            if (present.remove(m))
-                sel.removeAll(m);
-        break;
-    case MGlobal::kAddToHeadOfList: {
-        QStringList head;
-        QSet<QString> seen;
-        for (const QString& m : matches)
-            if (!seen.contains(m)) {
-                seen.insert(m);
-                head << m;
-            }
-        for (const QString& s : sel)
-            if (!seen.contains(s)) {
-                seen.insert(s);
-                head << s;
-            }
-        sel = head;
-        break;
     }
+    case MGlobal::kAddToHeadOfList:
+        for (const QString& m : matches)
+            append(m);
+        for (const QString& s : d->selection)
+            append(s);
+        break;
     }
     setSelection(sel);
     return MS::kSuccess;
@@ -885,6 +954,7 @@ void HostSession::clearScene()
     d->nodeOrder.clear();
     d->nodeTypes.clear();
     d->explicitNamespaces.clear();
+    d->namespaceRank.clear();
     d->currentNamespace = QStringLiteral(":");
     d->fileInfo.clear();
     d->sceneName.clear();

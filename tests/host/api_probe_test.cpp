@@ -1,0 +1,153 @@
+// Every member of the stand-in API that the plug-in uses, taken with the
+// exact type of the real devkit's signature. A parameter, a const, a return
+// type or a static that differs from the real header fails to compile here,
+// so code that builds against the stand-in also builds against a devkit.
+#include <maya/MArgList.h>
+#include <maya/MEventMessage.h>
+#include <maya/MFnPlugin.h>
+#include <maya/MGlobal.h>
+#include <maya/MItSelectionList.h>
+#include <maya/MMessage.h>
+#include <maya/MObject.h>
+#include <maya/MPxCommand.h>
+#include <maya/MQtUtil.h>
+#include <maya/MSelectionList.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
+#include <maya/MStringArray.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+namespace {
+
+// Each line initialises a pointer of the real signature's type from the
+// member: overloads are picked by that type, and nothing converts.
+template <typename T>
+using Exactly = T;
+#define QB_PROBE(name, member, ...) [[maybe_unused]] const Exactly<__VA_ARGS__> name = member
+
+QB_PROBE(statusEqual, &MStatus::operator==, bool (MStatus::*)(const MStatus&) const);
+QB_PROBE(statusEqualCode, &MStatus::operator==, bool (MStatus::*)(MStatus::MStatusCode) const);
+QB_PROBE(statusDiffer, &MStatus::operator!=, bool (MStatus::*)(const MStatus&) const);
+QB_PROBE(statusDifferCode, &MStatus::operator!=, bool (MStatus::*)(MStatus::MStatusCode) const);
+QB_PROBE(statusBool, &MStatus::operator bool, bool (MStatus::*)() const);
+QB_PROBE(statusCode, &MStatus::statusCode, MStatus::MStatusCode (MStatus::*)() const);
+QB_PROBE(statusText, &MStatus::errorString, MString (MStatus::*)() const);
+QB_PROBE(statusPerror, &MStatus::perror, void (MStatus::*)(const char*) const);
+
+QB_PROBE(stringChar, &MString::asChar, const char* (MString::*)() const);
+QB_PROBE(stringUtf8, &MString::asUTF8, const char* (MString::*)() const);
+QB_PROBE(stringWide, &MString::asWChar, const wchar_t* (MString::*)() const);
+QB_PROBE(stringLength, &MString::length, unsigned int (MString::*)() const);
+QB_PROBE(stringChars, &MString::numChars, unsigned int (MString::*)() const);
+QB_PROBE(stringAppend, &MString::operator+=, MString& (MString::*)(const MString&));
+QB_PROBE(stringPlus, &MString::operator+, MString (MString::*)(const MString&) const);
+QB_PROBE(stringEqual, &MString::operator==, bool (MString::*)(const MString&) const);
+QB_PROBE(stringEqualChars, &MString::operator==, bool (MString::*)(const char*) const);
+QB_PROBE(stringDiffer, &MString::operator!=, bool (MString::*)(const MString&) const);
+QB_PROBE(stringDifferChars, &MString::operator!=, bool (MString::*)(const char*) const);
+
+QB_PROBE(arrayLength, &MStringArray::length, unsigned int (MStringArray::*)() const);
+QB_PROBE(arrayAppend, &MStringArray::append, MStatus (MStringArray::*)(const MString&));
+QB_PROBE(arraySetLength, &MStringArray::setLength, MStatus (MStringArray::*)(unsigned int));
+QB_PROBE(arrayClear, &MStringArray::clear, MStatus (MStringArray::*)());
+QB_PROBE(arrayAt, &MStringArray::operator[], MString& (MStringArray::*)(unsigned int));
+QB_PROBE(arrayAtConst, &MStringArray::operator[], MString (MStringArray::*)(unsigned int) const);
+
+QB_PROBE(objectIsNull, &MObject::isNull, bool (MObject::*)() const);
+QB_PROBE(nullObject, &MObject::kNullObj, MObject*); // not const in the real header
+
+QB_PROBE(pluginRegister, &MFnPlugin::registerCommand,
+         MStatus (MFnPlugin::*)(const MString&, MCreatorFunction, MCreateSyntaxFunction));
+QB_PROBE(pluginDeregister, &MFnPlugin::deregisterCommand, MStatus (MFnPlugin::*)(const MString&));
+QB_PROBE(commandDoIt, &MPxCommand::doIt, MStatus (MPxCommand::*)(const MArgList&));
+
+QB_PROBE(argsLength, &MArgList::length, unsigned int (MArgList::*)(MStatus*) const);
+QB_PROBE(argsString, &MArgList::asString, MString (MArgList::*)(unsigned int, MStatus*) const);
+QB_PROBE(argsArray, &MArgList::asStringArray, const MStringArray (MArgList::*)(unsigned int&, MStatus*) const);
+QB_PROBE(argsGetString, &MArgList::get, MStatus (MArgList::*)(unsigned int, MString&) const);
+QB_PROBE(argsGetArray, &MArgList::get, MStatus (MArgList::*)(unsigned int&, MStringArray&) const);
+
+QB_PROBE(onIdle, &MGlobal::executeCommandOnIdle, MStatus (*)(const MString&, bool));
+QB_PROBE(pythonOnIdle, &MGlobal::executePythonCommandOnIdle, MStatus (*)(const MString&, bool));
+QB_PROBE(execute, &MGlobal::executeCommand, MStatus (*)(const MString&, bool, bool));
+QB_PROBE(selectByName, &MGlobal::selectByName, MStatus (*)(const MString&, MGlobal::ListAdjustment));
+QB_PROBE(clearSelection, &MGlobal::clearSelectionList, MStatus (*)());
+QB_PROBE(activeSelection, &MGlobal::getActiveSelectionList, MStatus (*)(MSelectionList&, bool));
+QB_PROBE(displayError, &MGlobal::displayError, void (*)(const MString&));
+QB_PROBE(displayWarning, &MGlobal::displayWarning, void (*)(const MString&));
+QB_PROBE(displayInfo, &MGlobal::displayInfo, void (*)(const MString&));
+
+QB_PROBE(listEmpty, &MSelectionList::isEmpty, bool (MSelectionList::*)(MStatus*) const);
+QB_PROBE(listLength, &MSelectionList::length, unsigned int (MSelectionList::*)(MStatus*) const);
+QB_PROBE(listClear, &MSelectionList::clear, MStatus (MSelectionList::*)());
+QB_PROBE(listAdd, &MSelectionList::add, MStatus (MSelectionList::*)(const MString&, const bool));
+QB_PROBE(listStrings, &MSelectionList::getSelectionStrings, MStatus (MSelectionList::*)(MStringArray&) const);
+
+QB_PROBE(iterDone, &MItSelectionList::isDone, bool (MItSelectionList::*)(MStatus*));
+QB_PROBE(iterNext, &MItSelectionList::next, MStatus (MItSelectionList::*)());
+QB_PROBE(iterReset, &MItSelectionList::reset, MStatus (MItSelectionList::*)());
+QB_PROBE(iterStrings, &MItSelectionList::getStrings, MStatus (MItSelectionList::*)(MStringArray&));
+
+QB_PROBE(addEventCallback, &MEventMessage::addEventCallback,
+         MCallbackId (*)(const MString&, MMessage::MBasicFunction, void*, MStatus*));
+QB_PROBE(removeCallback, &MMessage::removeCallback, MStatus (*)(MCallbackId));
+
+QB_PROBE(mainWindow, &MQtUtil::mainWindow, QWidget* (*)());
+QB_PROBE(toQString, &MQtUtil::toQString, QString (*)(const MString&));
+QB_PROBE(toMString, &MQtUtil::toMString, MString (*)(const QString&));
+
+#undef QB_PROBE
+
+static_assert(std::is_same<MCallbackId, uintptr_t>::value, "MCallbackId is uintptr_t");
+static_assert(std::is_same<MMessage::MBasicFunction, void (*)(void*)>::value, "MBasicFunction");
+static_assert(std::is_same<MCreatorFunction, void* (*)()>::value, "MCreatorFunction");
+static_assert(std::is_base_of<MFnBase, MFnPlugin>::value, "MFnPlugin is a function set");
+static_assert(std::has_virtual_destructor<MFnPlugin>::value, "as its base's");
+static_assert(std::has_virtual_destructor<MPxCommand>::value, "MPxCommand");
+static_assert(std::has_virtual_destructor<MSelectionList>::value, "MSelectionList");
+static_assert(std::has_virtual_destructor<MItSelectionList>::value, "MItSelectionList");
+static_assert(MGlobal::kReplaceList == 0 && MGlobal::kXORWithList == 1 && MGlobal::kAddToList == 2
+                  && MGlobal::kRemoveFromList == 3 && MGlobal::kAddToHeadOfList == 4,
+              "ListAdjustment values");
+static_assert(MStatus::kSuccess == 0 && MStatus::kFailure == 1 && MStatus::kInvalidParameter == 3
+                  && MStatus::kNotFound == 7 && MStatus::kEndOfFile == 8,
+              "MStatusCode values");
+static_assert(std::is_same<MS, MStatus>::value, "the MS typedef");
+static_assert(MAYA_API_VERSION >= 20220000 && MAYA_API_VERSION % 10000 == 0, "a release's API version");
+
+// The calls the plug-in writes with default arguments; compiled, never run.
+[[maybe_unused]] void defaultArguments(MObject& object, const MArgList& args, MSelectionList& list)
+{
+    MFnPlugin plugin(object);
+    MFnPlugin named(object, "vendor", "1.0", "Any", nullptr);
+    plugin.registerCommand("cmd", nullptr);
+    MGlobal::executeCommandOnIdle("text");
+    MGlobal::selectByName("name");
+    MGlobal::getActiveSelectionList(list);
+    MEventMessage::addEventCallback("SelectionChanged", nullptr);
+    unsigned int index = 1;
+    args.asStringArray(index);
+    args.length();
+    MItSelectionList it(list);
+    it.isDone();
+    list.add("name");
+    // Found by argument lookup, as the real friend operator is.
+    const MString joined = "a" + MString("b");
+    (void)joined;
+}
+
+} // namespace
+
+TEST(ApiProbe, VersionMarkersFollowTheApiVersion)
+{
+    // MFnPlugin.h (included once here) defines both markers from
+    // MAYA_API_VERSION, which the build selects.
+    const std::string version = std::to_string(MAYA_API_VERSION);
+    EXPECT_EQ(std::string(MApiVersion), version);
+    EXPECT_NE(std::string(ADSK_PLUGIN_SIGNATURE).find(version), std::string::npos);
+}
