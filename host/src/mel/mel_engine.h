@@ -101,6 +101,13 @@ public:
     Value runNested(const QString& text, int line);
     // Forgets global variables and procedures.
     void reset();
+    // Statements an outermost text (with all it runs) may execute before it
+    // is interrupted, and bytes its variables may hold; 0 for no limit.
+    void setStepBudget(qint64 steps) { stepBudget_ = steps; }
+    void setMemoryBudget(qint64 bytes) { memoryBudget_ = bytes; }
+    // Called before a value grows by bytes: fails when the variables of all
+    // frames would then hold more than the memory budget.
+    void checkGrowth(qint64 oldBytes, qint64 newBytes, int line);
 
     HostSession& host() { return host_; }
     // A scene file is being read (createNode leaves the selection alone).
@@ -160,6 +167,11 @@ private:
     int texts_ = 0;
     int line_ = 0; // of the statement running, for errors not raised by MEL
     const char* stackBase_ = nullptr; // where the outermost text began
+    qint64 stepBudget_ = 0;
+    qint64 steps_ = 0; // run by the outermost text so far
+    qint64 memoryBudget_ = 0;
+
+    qint64 heldBytes() const;
 };
 
 } // namespace mel
