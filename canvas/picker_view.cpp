@@ -9,6 +9,7 @@
 #include "canvas/track_button_cmd.h"
 #include "canvas/zoom_picker_cmd.h"
 #include "model/button_label.h"
+#include "window/nested_loop.h"
 #include "window/picker_window.h"
 #include "window/shortcut_dispatch.h"
 
@@ -333,7 +334,10 @@ void picker_view::show_context_menu(QMouseEvent* e, const QPoint& point)
     pressed_ = find_button(point);
     const QList<QAction*> entries = menu_->actions();
     QPointer<picker_view> self(this);
-    menu_->exec(e->globalPos(), entries.isEmpty() ? nullptr : entries.first());
+    {
+        const nested_loop loop(QStringLiteral("context menu"));
+        menu_->exec(e->globalPos(), entries.isEmpty() ? nullptr : entries.first());
+    }
     e->accept();
     if (!self)
         return; // a scene reset closed the tab while the menu was open

@@ -37,7 +37,9 @@ void note(size_t n)
 } // namespace
 
 #ifdef QB_ASAN
-#include <sanitizer/allocator_interface.h>
+// Declared here: not every compiler ships the header that declares it.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
+                                                          void (*)(const volatile void*));
 namespace {
 void mallocHook(const volatile void*, size_t n) { note(n); }
 void freeHook(const volatile void*) {}
