@@ -6,10 +6,8 @@ int open = 0;
 
 QStringList& kinds()
 {
-    // On the heap and never freed: the module may be pinned after its
-    // unload, and a static destructor of an unloaded module never runs well.
-    static QStringList* list = new QStringList;
-    return *list;
+    static QStringList list;
+    return list;
 }
 } // namespace
 
