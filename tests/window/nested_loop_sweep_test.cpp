@@ -139,6 +139,16 @@ protected:
                  ASSERT_TRUE(picker({"open", file}));
                  host().drainIdle();
              }},
+            {"critical: Open Failed",
+             [this] {
+                 const QString junk = dir.filePath(QStringLiteral("junk.qbx"));
+                 QFile f(junk);
+                 ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                 f.write("not a picker");
+                 f.close();
+                 ASSERT_TRUE(picker({"open", junk}));
+                 host().drainIdle();
+             }},
             {"warning: Close Tab", byAction("Close Tab...")},
             {"getText: Tab Name", byAction("Rename Tab...")},
             {"getOpenFileNames: Select Picker", byAction("Open...")},
