@@ -11,5 +11,7 @@ cmake --build "$build" -j "$jobs"
 export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:strict_init_order=1"
 export LSAN_OPTIONS="suppressions=$here/tools/lsan-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# Sanitized frames are larger: MEL's stack budget is 16 MB in this build.
+ulimit -s 65536 2>/dev/null || ulimit -s unlimited 2>/dev/null || true
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"

@@ -27,7 +27,13 @@ constexpr int kMaxCallDepth = 1000;
 // command running MEL) nest at most this deep.
 constexpr int kMaxTextNesting = 64;
 // Whatever the nesting, MEL stops before it has used this much stack.
+// AddressSanitizer makes every frame several times larger; its runs raise
+// the stack limit to match (tools/run-sanitized-tests.sh).
+#if defined(__SANITIZE_ADDRESS__)
+constexpr size_t kStackBudget = 16u * 1024u * 1024u;
+#else
 constexpr size_t kStackBudget = 4u * 1024u * 1024u;
+#endif
 // Strings longer than this (in characters) are refused rather than left to
 // exhaust memory.
 constexpr int kMaxStringSize = 1 << 28;
