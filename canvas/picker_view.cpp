@@ -10,6 +10,7 @@
 #include "canvas/zoom_picker_cmd.h"
 #include "edit/add_manybuttons_cmd.h"
 #include "model/button_label.h"
+#include "window/nested_loop.h"
 #include "window/picker_window.h"
 #include "window/shortcut_dispatch.h"
 

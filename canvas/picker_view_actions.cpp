@@ -2,6 +2,7 @@
 // submenu, the keyboard-only nudges, and how the menu is shown and which of
 // its entries are live.
 #include "canvas/picker_view.h"
+#include "window/nested_loop.h"
 #include "window/picker_window.h"
 #include "window/shortcut_dispatch.h"
 
@@ -100,7 +101,10 @@ void picker_view::show_context_menu(QMouseEvent* e, const QPoint& point)
     // reset) may close this tab. An entry chosen acts before exec returns,
     // on a canvas still alive; after it, touch nothing unless it still is.
     QPointer<picker_view> self(this);
-    menu_->exec(e->globalPos(), addOneAction_);
+    {
+        const nested_loop loop(QStringLiteral("context menu"));
+        menu_->exec(e->globalPos(), addOneAction_);
+    }
     e->accept();
     if (!self)
         return;

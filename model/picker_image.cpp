@@ -1,4 +1,5 @@
 #include "model/picker_image.h"
+#include "model/stream_bounds.h"
 #include <QtCore/QBuffer>
 #include <QtCore/QtEndian>
 
@@ -106,12 +107,13 @@ QByteArray readPngFile(QDataStream& stream)
             stream.setStatus(QDataStream::ReadCorruptData);
             return QByteArray();
         }
-        if (!readBytes(stream, png, qint64(length) + 4))
+        if (!claimBytes(stream, qint64(length) + 4) || !readBytes(stream, png, qint64(length) + 4))
             return QByteArray();
         if (first) {
             const quint32 w = qFromBigEndian<quint32>(png.constData() + head + 8);
             const quint32 h = qFromBigEndian<quint32>(png.constData() + head + 12);
-            if (w == 0 || h == 0 || qint64(w) * qint64(h) > kMaxImagePixels) {
+            // Divided, not multiplied: two 32-bit sides overflow a 64-bit product.
+            if (w == 0 || h == 0 || qint64(w) > kMaxImagePixels / qint64(h)) {
                 stream.setStatus(QDataStream::ReadCorruptData);
                 return QByteArray();
             }

@@ -1,5 +1,6 @@
 #include "model/picker_stream.h"
 #include "model/picker_image.h"
+#include "model/stream_bounds.h"
 
 namespace {
 
@@ -33,8 +34,11 @@ bool readButton(QDataStream& s, int version, qint32* index, buttonAttributes* b)
     if (version >= 4)
         s >> labelColor;
     QString label;
-    s >> label >> count;
-    if (!ok(s))
+    readString(s, &label);
+    s >> count;
+    // Every name takes at least its 4-byte length: a count the data cannot
+    // hold ends the record now instead of after the data runs out.
+    if (!ok(s) || (count > 0 && !claimBytes(s, qint64(count) * 4)))
         return false;
     b->position = QPoint(x, y);
     b->size = size;
@@ -46,7 +50,7 @@ bool readButton(QDataStream& s, int version, qint32* index, buttonAttributes* b)
     b->nodes.clear(); // nothing carries over from the previous record
     for (qint32 i = 0; i < count; ++i) {
         QString n;
-        s >> n;
+        readString(s, &n);
         if (!ok(s))
             return false;
         b->nodes.append(n);
@@ -145,7 +149,7 @@ void writeBackgroundBlock(QDataStream& stream, const QString& name, const QImage
 void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image)
 {
     *image = QImage();
-    stream >> *name;
+    readString(stream, name);
     if (ok(stream) && !name->isEmpty())
         readImage(stream, image);
 }
@@ -184,7 +188,8 @@ bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_re
     for (qint32 t = 0; t < count && ok(stream); ++t) {
         picker_tab_data tab;
         qint32 number = 0;
-        stream >> number >> tab.name;
+        stream >> number;
+        readString(stream, &tab.name);
         if (!ok(stream))
             break;
         if (version >= 2)
@@ -208,7 +213,8 @@ bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, 
 {
     *tab = picker_tab_data();
     qint32 v = 0;
-    stream >> v >> tab->name;
+    stream >> v;
+    readString(stream, &tab->name);
     *version = v;
     if (!ok(stream)) {
         tab->name = QString();

@@ -1,4 +1,5 @@
 #include "namespaces/picker_editNamespaceDialog.h"
+#include "window/nested_loop.h"
 #include "canvas/picker_view.h"
 #include "namespaces/namespace_rewrite.h"
 
@@ -112,7 +113,11 @@ bool picker_editNamespaceDialog::do_dialog(picker_view* view, QStringList const&
     // the dialog with it as its child.
     QPointer<picker_view> canvas(view);
     QPointer<picker_editNamespaceDialog> dialog = new picker_editNamespaceDialog(view, current, available);
-    const int result = dialog->exec();
+    int result = QDialog::Rejected;
+    {
+        const nested_loop loop(QStringLiteral("namespace chooser"));
+        result = dialog->exec();
+    }
     if (!dialog || !canvas)
         return false;
     if (result != QDialog::Accepted) {

@@ -8,6 +8,24 @@
 #include "plugin/picker_main.h"
 #include "plugin/picker_version.h"
 #include "plugin/report_error.h"
+#include "window/nested_loop.h"
+
+#if defined(__unix__)
+#include <dlfcn.h>
+#endif
+
+// Unloaded while one of its dialogs or menus is open (a script run by a host
+// callback, say), the module must outlive the unload: the code that opened
+// the loop still has to return through it. One more reference to the module
+// keeps it mapped for the rest of the process.
+static void keep_module_mapped()
+{
+#if defined(__unix__)
+    Dl_info info;
+    if (dladdr(reinterpret_cast<void*>(&keep_module_mapped), &info) && info.dli_fname)
+        dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD);
+#endif
+}
 
 PLUGIN_EXPORT MStatus initializePlugin(MObject obj)
 {
@@ -62,6 +80,8 @@ PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj)
         return status;
     }
 
+    if (nested_loop::open_count() > 0)
+        keep_module_mapped();
     if (picker_main::window_) {
         picker_main::write_settings();
         delete picker_main::window_.data();

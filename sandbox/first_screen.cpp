@@ -1,7 +1,9 @@
 #include "sandbox/first_screen.h"
 #include <QtCore/QSettings>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenuBar>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QTabBar>
 
@@ -42,10 +44,15 @@ QSize panel_size_for_canvas(const QSize& canvasSize)
     QTabBar tabs;
     tabs.addTab(QStringLiteral("Body"));
     const int frame = 2 * qApp->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    // The toolbox row under the tabs: its tallest control and 4 pixels
+    // above and below.
+    const int toolbox = qMax(QPushButton(QStringLiteral("Color")).sizeHint().height(),
+                             QLineEdit().sizeHint().height()) + 8;
     // A few pixels of slack: the dock's own margins.
     const int slack = 8;
     return QSize(canvasSize.width() + frame + slack,
-                 canvasSize.height() + menus.sizeHint().height() + tabs.sizeHint().height() + frame + slack);
+                 canvasSize.height() + menus.sizeHint().height() + tabs.sizeHint().height() + toolbox + frame +
+                     slack);
 }
 
 first_screen_layout demo_first_screen(const QRect& available)

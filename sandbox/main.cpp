@@ -70,6 +70,10 @@ void batch_messages(QtMsgType type, const QMessageLogContext& context, const QSt
     print(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
 }
 
+// Statements one text may run in batch mode before it is interrupted: far
+// more than any real script needs, and still only seconds.
+const qint64 kBatchMelSteps = 50 * 1000 * 1000;
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -141,8 +145,11 @@ int main(int argc, char** argv)
     }
 
     qbhost::HostSession& host = qbhost::HostSession::instance();
-    if (options.batch)
+    if (options.batch) {
         QObject::connect(&host, &qbhost::HostSession::historyAdded, &echo_history);
+        // Nobody is there to interrupt an endless script: the run does it.
+        host.setMelStepBudget(kBatchMelSteps);
+    }
     if (!plugin.isEmpty())
         host.setPluginSearchPath(QStringList{QFileInfo(plugin).absolutePath()});
 

@@ -163,12 +163,13 @@ void picker_window::save_current()
 
 void picker_window::saveas_current()
 {
-    picker_view* view = frontPicker();
+    // The dialog runs its own loop, in which a new scene may close the tab.
+    QPointer<picker_view> view = frontPicker();
     if (!view)
         return;
     const QString path =
         picker_dialogs::current().getSaveFileName(this, tr("Save Tab:"), view->filePath(), pickerFilter());
-    if (path.isEmpty())
+    if (path.isEmpty() || !view)
         return;
     view->setFilePath(do_save(view, path) ? path : QString());
 }

@@ -160,7 +160,7 @@ TEST_F(AuthoringEndToEnd, NewSceneWhileTheContextMenuIsOpen)
     QTimer::singleShot(0, [&] {
         if (!QApplication::activePopupWidget())
             return;
-        host().executeMel("file -new;");
+        host().executeMel("file -f -new;");
         QCoreApplication::processEvents(); // the scene write goes out when the loop turns
     host().drainIdle();
         reset = true;

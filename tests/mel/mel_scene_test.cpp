@@ -176,6 +176,23 @@ TEST_F(MelScene, BrokenFileStillEndsWithSceneOpened)
     EXPECT_EQ(host().nodes(), QStringList({"first"}));
 }
 
+TEST_F(MelScene, OversizedFileIsRefusedBeforeReading)
+{
+    {
+        // Sparse: no disk is used for the 300 MB.
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(300) << 20));
+    }
+    host().createNode("transform", "old");
+    watch({"deleteAll", "SceneOpened"});
+    EXPECT_FALSE(host().openScene(path));
+    EXPECT_TRUE(events.isEmpty());
+    ASSERT_EQ(host().errors().size(), 1);
+    EXPECT_TRUE(host().errors()[0].contains("larger than")) << host().errors()[0].toStdString();
+    EXPECT_EQ(host().nodes(), QStringList({"old"}));
+}
+
 TEST_F(MelScene, SceneThatOpensItselfStopsWithOneError)
 {
     {

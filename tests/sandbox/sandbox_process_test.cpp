@@ -179,6 +179,17 @@ TEST_F(SandboxProcess, ExitStatusIsOneAfterAMelErrorElseZero)
     EXPECT_TRUE(bad.value("picker").isNull());
 }
 
+TEST_F(SandboxProcess, AnEndlessScriptIsInterruptedInBatchMode)
+{
+    run_result r;
+    const QJsonObject dump = batch({"--no-plugin", "-c", "for(;;);", "-c", "createNode transform -n \"after\";"}, &r);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("// Error: ")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("interrupted")) << r.err.toStdString();
+    // Like any error, it does not stop the commands that follow.
+    EXPECT_TRUE(strings(dump.value("scene").toObject().value("nodes")).contains("after"));
+}
+
 TEST_F(SandboxProcess, AModuleThatIsNoPluginFailsTheRun)
 {
     const QString fake = dir.filePath("NotAPlugin.so");

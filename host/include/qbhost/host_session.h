@@ -110,6 +110,12 @@ public:
     // the last statement, if any, is returned as text.
     MStatus executeMel(const QString& text, QString* result = nullptr);
     MelInterpreter& mel();
+    // Limits for every text run from now on, 0 for none (the default). A
+    // text that runs more statements than steps is interrupted, as the host
+    // interrupts a script; one whose variables, in all frames together,
+    // would hold more than bytes stops with an error.
+    void setMelStepBudget(qint64 steps);
+    void setMelMemoryBudget(qint64 bytes);
 
     // ---- logs -----------------------------------------------------------
     // Texts longer than 4,096 characters stay whole in the history only

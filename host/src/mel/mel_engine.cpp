@@ -3,6 +3,8 @@
 
 #include <qbhost/host_session.h>
 
+#include <QtCore/QSet>
+
 #include <exception>
 #include <new>
 
@@ -117,8 +119,10 @@ MStatus Engine::run(const QString& text, QString* result, TextKind kind)
         Engine* e;
         explicit TextCount(Engine* engine) : e(engine)
         {
-            if (e->texts_++ == 0)
+            if (e->texts_++ == 0) {
                 e->stackBase_ = static_cast<const char*>(__builtin_frame_address(0));
+                e->steps_ = 0;
+            }
         }
         ~TextCount()
         {
@@ -222,6 +226,8 @@ Engine::Flow Engine::execLoopBody(const Stmt* body, bool* stop)
 Engine::Flow Engine::exec(const Stmt* s)
 {
     line_ = s->line;
+    if (stepBudget_ > 0 && ++steps_ > stepBudget_)
+        fail(s->line, QStringLiteral("Script interrupted: more than %1 statements run.").arg(stepBudget_));
     switch (s->kind) {
     case Stmt::Empty:
         return Flow::Normal;
@@ -333,6 +339,7 @@ void Engine::declare(const DeclStmt* d)
             const int n = eval(v.size.get()).toInt();
             if (n < 0 || n > kMaxArraySize)
                 fail(v.line, QStringLiteral("Invalid array size %1.").arg(n));
+            checkGrowth(0, qint64(n) * (type == Type::StringArray ? 8 : type == Type::FloatArray ? 8 : 4), v.line);
             if (n > 0)
                 init.setElement(n - 1, Value::defaultOf(elementType(type)));
         }
@@ -518,6 +525,59 @@ Value Engine::callPluginCommand(const QString& name, std::vector<CallArg>& args,
         fail(line, QStringLiteral("%1: %2").arg(name, QString::fromUtf8(st.errorString().asChar())));
     }
     return Value();
+}
+
+// ---- memory budget ----------------------------------------------------------
+
+namespace {
+
+// Approximate bytes of a value: what an array or a string allocates.
+qint64 footprint(const Value& v)
+{
+    switch (v.type()) {
+    case Type::String: return qint64(v.stringRef().size()) * 2;
+    case Type::IntArray: return qint64(v.arraySize()) * 4;
+    case Type::FloatArray: return qint64(v.arraySize()) * 8;
+    // The elements' own characters are not walked: that would make every
+    // check as slow as the array is long.
+    case Type::StringArray: return qint64(v.arraySize()) * 8;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+qint64 Engine::heldBytes() const
+{
+    // A variable reached from several scopes (an array passed by reference)
+    // counts once.
+    QSet<const Variable*> seen;
+    qint64 total = 0;
+    const auto add = [&](const VarRef& v) {
+        if (v && !seen.contains(v.get())) {
+            seen.insert(v.get());
+            total += footprint(v->value);
+        }
+    };
+    for (const VarRef& v : globals_)
+        add(v);
+    for (const Frame* f : frames_)
+        for (const auto& scope : f->scopes)
+            for (const VarRef& v : scope)
+                add(v);
+    return total;
+}
+
+void Engine::checkGrowth(qint64 oldBytes, qint64 newBytes, int line)
+{
+    // The variables are walked only when the value crosses a 256 KiB step,
+    // so growing one element at a time stays cheap.
+    const int kStepShift = 18;
+    if (memoryBudget_ <= 0 || newBytes <= oldBytes || (oldBytes >> kStepShift) == (newBytes >> kStepShift))
+        return;
+    if (heldBytes() - oldBytes + newBytes > memoryBudget_)
+        fail(line, QStringLiteral("Out of memory: the script's variables would hold more than %1 MiB.")
+                       .arg(memoryBudget_ >> 20));
 }
 
 } // namespace mel

@@ -27,7 +27,13 @@ constexpr int kMaxCallDepth = 1000;
 // command running MEL) nest at most this deep.
 constexpr int kMaxTextNesting = 64;
 // Whatever the nesting, MEL stops before it has used this much stack.
+// AddressSanitizer makes every frame several times larger; its runs raise
+// the stack limit to match (tools/run-sanitized-tests.sh).
+#if defined(__SANITIZE_ADDRESS__)
+constexpr size_t kStackBudget = 16u * 1024u * 1024u;
+#else
 constexpr size_t kStackBudget = 4u * 1024u * 1024u;
+#endif
 // Strings longer than this (in characters) are refused rather than left to
 // exhaust memory.
 constexpr int kMaxStringSize = 1 << 28;
@@ -105,6 +111,13 @@ public:
     Value runNested(const QString& text, int line, bool fromFile = false);
     // Forgets global variables and procedures.
     void reset();
+    // Statements an outermost text (with all it runs) may execute before it
+    // is interrupted, and bytes its variables may hold; 0 for no limit.
+    void setStepBudget(qint64 steps) { stepBudget_ = steps; }
+    void setMemoryBudget(qint64 bytes) { memoryBudget_ = bytes; }
+    // Called before a value grows by bytes: fails when the variables of all
+    // frames would then hold more than the memory budget.
+    void checkGrowth(qint64 oldBytes, qint64 newBytes, int line);
 
     HostSession& host() { return host_; }
     // A scene file is being read (createNode leaves the selection alone).
@@ -166,6 +179,11 @@ private:
     int texts_ = 0;
     int line_ = 0; // of the statement running, for errors not raised by MEL
     const char* stackBase_ = nullptr; // where the outermost text began
+    qint64 stepBudget_ = 0;
+    qint64 steps_ = 0; // run by the outermost text so far
+    qint64 memoryBudget_ = 0;
+
+    qint64 heldBytes() const;
 };
 
 } // namespace mel

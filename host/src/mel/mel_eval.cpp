@@ -149,6 +149,7 @@ Value Engine::binary(const QString& op, const Value& a, const Value& b, int line
         const QString x = a.toString(), y = b.toString();
         if (qint64(x.size()) + y.size() > kMaxStringSize)
             fail(line, QStringLiteral("String too long (more than %1 characters).").arg(kMaxStringSize));
+        checkGrowth(qint64(x.size()) * 2, (qint64(x.size()) + y.size()) * 2, line);
         return Value::fromString(x + y);
     }
     const Value x = numeric(a), y = numeric(b);
@@ -203,8 +204,10 @@ Value Engine::evalAssign(const AssignExpr* e)
         } else if (e->op == QLatin1Char('+') && v->type == Type::String && !rhs.isArray()) {
             // In place: `$s += ...` in a loop stays linear.
             const QString tail = rhs.toString();
-            if (qint64(v->value.stringRef().size()) + tail.size() > kMaxStringSize)
+            const qint64 had = v->value.stringRef().size();
+            if (had + tail.size() > kMaxStringSize)
                 fail(line, QStringLiteral("String too long (more than %1 characters).").arg(kMaxStringSize));
+            checkGrowth(had * 2, (had + tail.size()) * 2, line);
             v->value.stringRef().append(tail);
         } else {
             v->value = converted(binary(opText, v->value, rhs, line), v->type, line);
@@ -227,6 +230,10 @@ Value Engine::evalAssign(const AssignExpr* e)
         v = declareLocal(target->name, arrayTypeOf(rhs.type()));
     if (!v->value.isArray())
         fail(line, QStringLiteral("\"$%1\" is not an array.").arg(target->name));
+    if (index >= v->value.arraySize()) {
+        const qint64 each = v->type == Type::IntArray ? 4 : 8;
+        checkGrowth(qint64(v->value.arraySize()) * each, (qint64(index) + 1) * each, line);
+    }
     Value element = rhs;
     if (e->op != QLatin1Char('='))
         element = binary(opText, v->value.element(index), rhs, line);
@@ -254,6 +261,10 @@ Value Engine::evalIncDec(const IncDecExpr* e)
     const int index = arrayIndex(target->index.get(), line);
     if (index >= kMaxArraySize)
         fail(line, QStringLiteral("Array index %1 is too large.").arg(index));
+    if (index >= v->value.arraySize()) {
+        const qint64 each = v->type == Type::IntArray ? 4 : 8;
+        checkGrowth(qint64(v->value.arraySize()) * each, (qint64(index) + 1) * each, line);
+    }
     const Value before = v->value.element(index);
     const Value after = binary(op, before, one, line);
     v->value.setElement(index, after);

@@ -28,4 +28,14 @@ void MelInterpreter::reset()
     engine_->reset();
 }
 
+void MelInterpreter::setStepBudget(qint64 steps)
+{
+    engine_->setStepBudget(steps);
+}
+
+void MelInterpreter::setMemoryBudget(qint64 bytes)
+{
+    engine_->setMemoryBudget(bytes);
+}
+
 } // namespace qbhost

@@ -31,6 +31,9 @@ public:
     MStatus execute(const QString& text, Source source, QString* result = nullptr);
     // Forgets global variables and global procedures.
     void reset();
+    // See HostSession::setMelStepBudget and setMelMemoryBudget.
+    void setStepBudget(qint64 steps);
+    void setMemoryBudget(qint64 bytes);
 
 private:
     std::unique_ptr<mel::Engine> engine_;

@@ -453,6 +453,16 @@ MelInterpreter& HostSession::mel()
     return *d->mel;
 }
 
+void HostSession::setMelStepBudget(qint64 steps)
+{
+    d->mel->setStepBudget(steps);
+}
+
+void HostSession::setMelMemoryBudget(qint64 bytes)
+{
+    d->mel->setMemoryBudget(bytes);
+}
+
 // ---- logs -------------------------------------------------------------------
 
 QList<HistoryEntry> HostSession::history() const

@@ -123,6 +123,15 @@ MStatus HostSession::openScene(const QString& path)
         logError(QStringLiteral("Cannot open the scene file \"%1\": %2").arg(path, file.errorString()));
         return MS::kNotFound;
     }
+    // Read whole, and decoded to twice its size: a file past this cannot be
+    // held, so it is refused before anything is allocated for it.
+    const qint64 kMaxSceneFileBytes = qint64(256) << 20;
+    if (file.size() > kMaxSceneFileBytes) {
+        logError(QStringLiteral("Cannot open the scene file \"%1\": it is larger than %2 MB.")
+                     .arg(path)
+                     .arg(kMaxSceneFileBytes >> 20));
+        return MS::kFailure;
+    }
     // With the size: the QByteArray overload would stop at a NUL character.
     const QByteArray bytes = file.readAll();
     file.close();

@@ -1,0 +1,222 @@
+// Host events during every nested event loop of the plug-in: while a menu,
+// the namespace chooser, a message box or a file dialog is open, the host
+// resets the scene, opens one, quits or unloads the plug-in; then the loop
+// ends as a person would end it (Escape). The built module runs in the
+// stand-in host, with its real dialogs. The loops and events swept are
+// listed in nested_loops.txt, which also checks the suite's loop log.
+#include "host_fixture.h"
+#include "picker_files.h"
+#include <QtCore/QFile>
+#include <QtCore/QPointer>
+#include <QtCore/QTemporaryDir>
+#include <QtCore/QTimer>
+#include <QtTest/QTest>
+#include <QtWidgets/QAction>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QDockWidget>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QTabWidget>
+#include <functional>
+#include <map>
+
+namespace {
+
+struct sweep_row {
+    QString kind;
+    QStringList events;
+};
+
+QList<sweep_row> sweepList()
+{
+    QFile f(QStringLiteral(QB_SWEEP_LIST));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QList<sweep_row> rows;
+    for (const QByteArray& raw : f.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const int tab = line.indexOf(QLatin1Char('\t'));
+        sweep_row r{line.left(tab), {}};
+        for (const QString& e : line.mid(tab + 1).split(QLatin1Char(',')))
+            r.events << e.trimmed();
+        rows << r;
+    }
+    return rows;
+}
+
+class NestedLoopSweep : public HostFixture
+{
+protected:
+    void openPanel()
+    {
+        ASSERT_TRUE(loadPicker());
+        ASSERT_TRUE(picker());
+        host().drainIdle();
+        host().clearErrors();
+    }
+
+    QAction* action(const char* text) const
+    {
+        if (QWidget* w = pickerWindow())
+            for (QMenu* m : w->findChildren<QMenu*>())
+                for (QAction* a : m->actions())
+                    if (a->text() == QLatin1String(text))
+                        return a;
+        return nullptr;
+    }
+
+    void trigger(const char* text)
+    {
+        QAction* a = action(text);
+        ASSERT_NE(a, nullptr) << text;
+        a->trigger();
+    }
+
+    QTemporaryDir dir;
+};
+
+// What opens each loop, from a panel with one empty tab.
+using opener = std::function<void()>;
+
+// The host event raised while the loop is open.
+std::map<QString, std::function<void()>> hostEvents()
+{
+    qbhost::HostSession& host = qbhost::HostSession::instance();
+    return {
+        {"new scene",
+         [&host] {
+             host.raiseEvent(QStringLiteral("deleteAll"));
+             host.raiseEvent(QStringLiteral("NewSceneOpened"));
+         }},
+        {"SceneOpened", [&host] { host.raiseEvent(QStringLiteral("SceneOpened")); }},
+        {"quitApplication", [&host] { host.raiseEvent(QStringLiteral("quitApplication")); }},
+        {"unload", [&host] { host.unloadPlugin(QStringLiteral("QuillbrookPicker")); }},
+    };
+}
+
+// Runs act once inside the next loop: a modal dialog or a popup menu.
+void whileOpen(std::function<void(QWidget*)> act, int turnsLeft = 1000)
+{
+    QTimer::singleShot(0, [act, turnsLeft] {
+        QWidget* w = QApplication::activePopupWidget();
+        if (!w)
+            w = QApplication::activeModalWidget();
+        if (w) {
+            act(w);
+            return;
+        }
+        if (turnsLeft > 0)
+            whileOpen(act, turnsLeft - 1);
+    });
+}
+
+} // namespace
+
+class NestedLoopSweepTable : public NestedLoopSweep
+{
+protected:
+    std::map<QString, opener> openers()
+    {
+        const auto byAction = [this](const char* text) {
+            return [this, text] {
+                trigger(text);
+                host().drainIdle(); // items that go through the host as MEL
+            };
+        };
+        return {
+            {"context menu",
+             [this] {
+                 QWidget* canvas = tabs() ? tabs()->currentWidget() : nullptr;
+                 ASSERT_NE(canvas, nullptr);
+                 QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, QPoint(40, 40));
+             }},
+            {"namespace chooser",
+             [this] {
+                 createNodes({"hero:arm"});
+                 const QString file =
+                     write_picker_file(QDir(dir.path()), QStringLiteral("One"), {selection_button({"n1:arm"})});
+                 ASSERT_TRUE(picker({"open", file}));
+                 host().drainIdle();
+             }},
+            {"critical: Open Failed",
+             [this] {
+                 const QString junk = dir.filePath(QStringLiteral("junk.qbx"));
+                 QFile f(junk);
+                 ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                 f.write("not a picker");
+                 f.close();
+                 ASSERT_TRUE(picker({"open", junk}));
+                 host().drainIdle();
+             }},
+            {"warning: Close Tab", byAction("Close Tab...")},
+            {"getText: Tab Name", byAction("Rename Tab...")},
+            {"getOpenFileNames: Select Picker", byAction("Open...")},
+            {"getSaveFileName: Save Tab:", byAction("Save As...")},
+            {"getOpenFileName: Choose Background", byAction("Change Background...")},
+            {"about: About", byAction("About QuillbrookPicker...")},
+        };
+    }
+};
+
+TEST_F(NestedLoopSweepTable, EveryListedLoopSurvivesEveryHostEvent)
+{
+    const QList<sweep_row> rows = sweepList();
+    ASSERT_FALSE(rows.isEmpty()) << "the sweep list is missing";
+    std::map<QString, opener> open = openers();
+    const std::map<QString, std::function<void()>> events = hostEvents();
+    for (const sweep_row& row : rows) {
+        ASSERT_TRUE(open.count(row.kind)) << "no opener for " << row.kind.toStdString();
+        for (const QString& event : row.events) {
+            SCOPED_TRACE(row.kind.toStdString() + " / " + event.toStdString());
+            ASSERT_TRUE(events.count(event)) << "unknown event " << event.toStdString();
+            TearDown();
+            SetUp();
+            openPanel();
+            bool opened = false;
+            whileOpen([&](QWidget* loop) {
+                opened = true;
+                QPointer<QWidget> guard(loop);
+                events.at(event)();
+                // Then the person presses Escape, if the loop is still there.
+                if (guard)
+                    QTest::keyClick(guard.data(), Qt::Key_Escape);
+            });
+            open.at(row.kind)();
+            EXPECT_TRUE(opened) << "the loop did not open";
+            host().drainIdle();
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            // Whatever is left still answers, and nothing queued fails.
+            if (pickerWindow())
+                pickerState();
+            EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('|').toStdString();
+        }
+    }
+    // Every opener is listed.
+    for (const auto& kv : open) {
+        bool listed = false;
+        for (const sweep_row& r : rows)
+            listed = listed || r.kind == kv.first;
+        EXPECT_TRUE(listed) << kv.first.toStdString() << " is not in the sweep list";
+    }
+}
+
+// Run last by ctest: every loop any test program opened is in the list.
+TEST(NestedLoopLog, EveryLoopOpenedInTheSuiteIsSwept)
+{
+    const QString path = qEnvironmentVariable("QB_NESTED_LOOP_LOG");
+    if (path.isEmpty() || !qEnvironmentVariableIsSet("QB_CHECK_NESTED_LOOP_LOG"))
+        GTEST_SKIP() << "run by ctest after the suite";
+    QStringList listed;
+    for (const sweep_row& r : sweepList())
+        listed << r.kind;
+    QFile log(path);
+    if (!log.open(QIODevice::ReadOnly))
+        return; // no loop opened at all
+    for (const QByteArray& raw : log.readAll().split('\n')) {
+        const QString kind = QString::fromUtf8(raw).trimmed();
+        if (!kind.isEmpty())
+            EXPECT_TRUE(listed.contains(kind)) << kind.toStdString() << " was opened but is not swept";
+    }
+}

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-asan/ (or $QB_ASAN_BUILD_DIR) and runs the whole test suite under
+# them. Any sanitizer report fails the test that caused it.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+build="${QB_ASAN_BUILD_DIR:-$here/build-asan}"
+jobs="$(nproc 2>/dev/null || echo 2)"
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQB_SANITIZE=address,undefined "$@"
+cmake --build "$build" -j "$jobs"
+export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:strict_init_order=1"
+export LSAN_OPTIONS="suppressions=$here/tools/lsan-suppressions.txt:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# Sanitized frames are larger: MEL's stack budget is 16 MB in this build.
+ulimit -s 65536 2>/dev/null || ulimit -s unlimited 2>/dev/null || true
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
