@@ -4,6 +4,7 @@
 #include "canvas/marquee_overlay.h"
 #include "canvas/picker_cursors.h"
 #include "canvas/picker_mouse_cmd.h"
+#include "canvas/qt_compat.h"
 #include "canvas/select_button_cmd.h"
 #include "canvas/shift_picker_cmd.h"
 #include "canvas/track_button_cmd.h"
@@ -16,7 +17,7 @@
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
-#include <QtWidgets/QAction>
+#include <QAction>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMenu>
 
@@ -283,7 +284,7 @@ banner_overlay* picker_view::banner() const
 
 void picker_view::mousePressEvent(QMouseEvent* e)
 {
-    const QPoint point = round_half_away(e->localPos());
+    const QPoint point = round_half_away(qt_compat::local_position(e));
     pressPoint_ = point;
     pressed_ = nullptr;
     adjustCursor(false);
@@ -333,7 +334,7 @@ void picker_view::show_context_menu(QMouseEvent* e, const QPoint& point)
     pressed_ = find_button(point);
     const QList<QAction*> entries = menu_->actions();
     QPointer<picker_view> self(this);
-    menu_->exec(e->globalPos(), entries.isEmpty() ? nullptr : entries.first());
+    menu_->exec(qt_compat::global_position(e), entries.isEmpty() ? nullptr : entries.first());
     e->accept();
     if (!self)
         return; // a scene reset closed the tab while the menu was open
@@ -343,7 +344,7 @@ void picker_view::show_context_menu(QMouseEvent* e, const QPoint& point)
 
 void picker_view::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPoint point = round_half_away(e->localPos());
+    const QPoint point = round_half_away(qt_compat::local_position(e));
     if (tracker_) {
         tracker_->update(point, int(e->modifiers()));
         e->accept();
@@ -376,7 +377,7 @@ void picker_view::mouseReleaseEvent(QMouseEvent* e)
         e->ignore();
         return;
     }
-    t->update(round_half_away(e->localPos()), int(e->modifiers()));
+    t->update(round_half_away(qt_compat::local_position(e)), int(e->modifiers()));
     t->finish();
     delete t;
     e->accept();

@@ -1,5 +1,6 @@
 #ifndef QB_WINDOW_PICKER_WINDOW_H
 #define QB_WINDOW_PICKER_WINDOW_H
+#include "canvas/qt_compat.h"
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
 #include <QtCore/QPointer>
@@ -94,8 +95,9 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void enterEvent(QEvent* e) override;
+    void enterEvent(qt_compat::enter_event* e) override;
     void leaveEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void make_menus(QDockWidget* dock);
@@ -135,5 +137,7 @@ private:
     // Requests that came while a chooser was open, run after it closes.
     QList<rebind_request> deferredRebinds_;
     bool rebinding_ = false;
+    // Shown with the pointer already over it: no entering until it leaves.
+    bool shownUnderPointer_ = false;
 };
 #endif

@@ -3,6 +3,7 @@
 #include "canvas_harness.h"
 #include "scripted_dialogs.h"
 #include <gtest/gtest.h>
+#include <QtGui/QEnterEvent>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QTabWidget>
 
@@ -54,7 +55,8 @@ struct KeyboardTest : ::testing::Test {
     }
     void enter()
     {
-        QEvent e(QEvent::Enter);
+        const QPoint centre = window->rect().center();
+        QEnterEvent e(centre, centre, window->mapToGlobal(centre));
         QApplication::sendEvent(window, &e);
     }
     void leave()
