@@ -168,6 +168,19 @@ TEST(GoldenBytes, EveryLayoutWritesTheGoldenBytes)
     }
 }
 
+// The PNG's resolution is fixed: Qt 5 and Qt 6 give new images different
+// ones (from the screen), which must not change the bytes.
+TEST(GoldenBytes, ImageBytesIgnoreTheScreenResolution)
+{
+    const QByteArray golden = encodeImageValue(background());
+    for (const int dotsPerMeter : {2835, 3780, 3937, 7874}) {
+        QImage image = background();
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        EXPECT_EQ(encodeImageValue(image), golden) << dotsPerMeter;
+    }
+}
+
 // The scene keeps the window stream compressed; it reads back through the
 // same decoding whichever build compressed it.
 TEST(GoldenBytes, SceneValueRoundTrips)
