@@ -1,1 +1,1 @@
-qb_add_benchmark(bench_paint SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_paint.cpp LIBS picker_objects Qt5::Widgets)
+qb_add_benchmark(bench_paint SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_paint.cpp LIBS picker_objects Qt::Widgets)

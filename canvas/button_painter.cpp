@@ -1,4 +1,5 @@
 #include "canvas/button_painter.h"
+#include "model/button_label.h"
 #include <QtGui/QLinearGradient>
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
@@ -46,16 +47,24 @@ void add_shape(QPainterPath* path, int kind, const QRectF& r)
 void button_painter::sprite_cache::clear()
 {
     entries_.clear();
+    labels_.clear();
     bytes_ = 0;
     sprites_ = 0;
 }
 
-void button_painter::sprite_cache::prepare(double zoom)
+void button_painter::sprite_cache::prepare(double zoom, qreal pixelRatio)
 {
-    if (zoom != zoom_ || bytes_ > kSpriteBytes) {
+    if (zoom != zoom_ || pixelRatio != pixelRatio_ || bytes_ > kSpriteBytes) {
         clear();
         zoom_ = zoom;
+        pixelRatio_ = pixelRatio;
     }
+}
+
+qreal button_painter::pixel_ratio() const
+{
+    const QPaintDevice* device = painter_.device();
+    return device ? device->devicePixelRatioF() : 1.0;
 }
 
 QRectF button_painter::canvas_rect(const buttonRecord& button, const view_transform& view)
@@ -76,7 +85,7 @@ void button_painter::draw_buttons(const QList<buttonRecord>& buttons, const QRec
     if (buttons.isEmpty())
         return;
     if (sprites_)
-        sprites_->prepare(view_.zoom);
+        sprites_->prepare(view_.zoom, pixel_ratio());
     const QRect pickerArea = view_.mapToPicker(area);
     painter_.setPen(Qt::NoPen);
     for (const buttonRecord& b : buttons) {
@@ -123,7 +132,10 @@ void button_painter::draw_command_button(const buttonRecord& button)
 
 void button_painter::draw_body(const body& b, const QRectF& r)
 {
-    if (!sprites_ || !is_small(r) || r.width() <= 0 || r.height() <= 0) {
+    // A sprite is copied pixel for pixel, so it is made at the device's
+    // resolution; a fractional ratio would misplace it: drawn directly.
+    const qreal ratio = pixel_ratio();
+    if (!sprites_ || !is_small(r) || r.width() <= 0 || r.height() <= 0 || ratio != qreal(int(ratio))) {
         paint_body(painter_, b, r);
         return;
     }
@@ -138,7 +150,10 @@ void button_painter::draw_body(const body& b, const QRectF& r)
         // A pixel of margin all round holds the outline's outer half. The
         // box has whole-pixel corners, so the copy lands exactly where the
         // shape would have been drawn.
-        e.image = QImage(int(r.width()) + 2, int(r.height()) + 2, QImage::Format_ARGB32_Premultiplied);
+        const int scale = int(ratio);
+        e.image = QImage((int(r.width()) + 2) * scale, (int(r.height()) + 2) * scale,
+                         QImage::Format_ARGB32_Premultiplied);
+        e.image.setDevicePixelRatio(scale);
         e.image.fill(Qt::transparent);
         QPainter sprite(&e.image);
         sprite.setRenderHint(QPainter::Antialiasing, true);
@@ -194,14 +209,31 @@ void button_painter::paint_shape(QPainter& painter, shape_kind kind, const QRect
     painter.drawPolygon(it.value().translated(r.topLeft()));
 }
 
+QPixmap button_painter::device_label(const buttonRecord& button)
+{
+    const qreal ratio = pixel_ratio();
+    if (ratio == 1.0 || button.labelPicture.isNull())
+        return button.labelPicture;
+    if (!sprites_)
+        return QPixmap::fromImage(button_label::render(button.label, button.labelColor, ratio));
+    QPixmap& picture = sprites_->labels_[qMakePair(button.label, button.labelColor)];
+    if (picture.isNull()) {
+        picture = QPixmap::fromImage(button_label::render(button.label, button.labelColor, ratio));
+        sprites_->bytes_ += qint64(picture.width()) * picture.height() * 4;
+    }
+    return picture;
+}
+
 void button_painter::draw_label(const buttonRecord& button, const QPointF& centre)
 {
-    const QPixmap& picture = button.labelPicture;
-    if (picture.isNull())
+    if (button.labelPicture.isNull())
         return;
+    const QPixmap picture = device_label(button);
+    // Laid out in logical pixels whatever the picture's resolution.
+    const QSize size = button.labelPicture.size();
     const double z = view_.zoom;
-    const double w = int(picture.width() * z + 0.5);
-    const double h = int(picture.height() * z + 0.5);
+    const double w = int(size.width() * z + 0.5);
+    const double h = int(size.height() * z + 0.5);
     if (w <= 0 || h <= 0)
         return; // too small to show a pixel
     const QRectF target(int(centre.x() + 0.5) - w / 2, int(centre.y() + 0.5) - h / 2, w, h);

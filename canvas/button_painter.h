@@ -8,7 +8,9 @@
 #include <QtCore/QHash>
 #include <QtCore/QList>
 #include <QtGui/QColor>
+#include <QtCore/QPair>
 #include <QtGui/QImage>
+#include <QtGui/QPixmap>
 #include <QtGui/QPolygonF>
 
 class QPainter;
@@ -43,7 +45,7 @@ public:
                        && outline == o.outline && gradient == o.gradient;
             }
         };
-        friend uint qHash(const look& l, uint seed)
+        friend size_t qHash(const look& l, size_t seed = 0)
         {
             return ::qHash(quint64(l.kind) << 60 ^ quint64(l.width) << 40 ^ quint64(l.height) << 20 ^ l.gradient, seed)
                    ^ ::qHash(quint64(l.fill) << 32 | l.outline, seed);
@@ -52,10 +54,13 @@ public:
             int seen = 0;
             QImage image;
         };
-        void prepare(double zoom);
+        void prepare(double zoom, qreal pixelRatio);
 
         QHash<look, entry> entries_;
+        // Label pictures at the device's pixel ratio, by text and colour.
+        QHash<QPair<QString, QRgb>, QPixmap> labels_;
         double zoom_ = 0.0;
+        qreal pixelRatio_ = 1.0;
         qint64 bytes_ = 0;
         int sprites_ = 0;
     };
@@ -88,6 +93,10 @@ private:
     void draw_body(const body& b, const QRectF& r);
     void paint_body(QPainter& painter, const body& b, const QRectF& r);
     void paint_shape(QPainter& painter, shape_kind kind, const QRectF& r);
+    // The label picture drawn at the device's pixel ratio, so that a scaled
+    // display shows the text as crisp as an unscaled one.
+    QPixmap device_label(const buttonRecord& button);
+    qreal pixel_ratio() const;
 
     QPainter& painter_;
     const view_transform& view_;

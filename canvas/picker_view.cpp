@@ -4,6 +4,7 @@
 #include "canvas/marquee_overlay.h"
 #include "canvas/picker_cursors.h"
 #include "canvas/picker_mouse_cmd.h"
+#include "canvas/qt_compat.h"
 #include "canvas/select_button_cmd.h"
 #include "canvas/shift_picker_cmd.h"
 #include "canvas/track_button_cmd.h"
@@ -17,6 +18,7 @@
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
+#include <QAction>
 #include <QtWidgets/QApplication>
 
 namespace {
@@ -271,7 +273,7 @@ banner_overlay* picker_view::banner() const
 
 void picker_view::mousePressEvent(QMouseEvent* e)
 {
-    const QPoint point = round_half_away(e->localPos());
+    const QPoint point = round_half_away(qt_compat::local_position(e));
     pressPoint_ = point;
     pressed_ = nullptr;
     adjustCursor(false);
@@ -325,7 +327,7 @@ void picker_view::left_press(QMouseEvent* e, const QPoint& point)
 
 void picker_view::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPoint point = round_half_away(e->localPos());
+    const QPoint point = round_half_away(qt_compat::local_position(e));
     if (tracker_) {
         tracker_->update(point, int(e->modifiers()));
         e->accept();
@@ -358,7 +360,7 @@ void picker_view::mouseReleaseEvent(QMouseEvent* e)
         e->ignore();
         return;
     }
-    t->update(round_half_away(e->localPos()), int(e->modifiers()));
+    t->update(round_half_away(qt_compat::local_position(e)), int(e->modifiers()));
     t->finish();
     delete t;
     e->accept();

@@ -10,7 +10,7 @@
 #include <QtCore/QList>
 #include <QtCore/QTimer>
 #include <QtGui/QPixmap>
-#include <QtWidgets/QUndoStack>
+#include <QUndoStack>
 #include <QtWidgets/QWidget>
 
 class QAction;

@@ -2,6 +2,7 @@
 // submenu, the keyboard-only nudges, and how the menu is shown and which of
 // its entries are live.
 #include "canvas/picker_view.h"
+#include "canvas/qt_compat.h"
 #include "window/nested_loop.h"
 #include "window/picker_window.h"
 #include "window/shortcut_dispatch.h"
@@ -9,7 +10,7 @@
 #include <QtCore/QPointer>
 #include <QtGui/QIcon>
 #include <QtGui/QMouseEvent>
-#include <QtWidgets/QAction>
+#include <QAction>
 #include <QtWidgets/QMenu>
 
 QAction* picker_view::make_action(const QString& text, void (picker_view::*slot)())
@@ -103,7 +104,7 @@ void picker_view::show_context_menu(QMouseEvent* e, const QPoint& point)
     QPointer<picker_view> self(this);
     {
         const nested_loop loop(QStringLiteral("context menu"));
-        menu_->exec(e->globalPos(), addOneAction_);
+        menu_->exec(qt_compat::global_position(e), addOneAction_);
     }
     e->accept();
     if (!self)

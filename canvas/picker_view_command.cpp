@@ -5,7 +5,7 @@
 #include "edit/picker_editCmdDialog.h"
 
 #include <QtCore/QPointer>
-#include <QtWidgets/QAction>
+#include <QAction>
 
 #include <memory>
 

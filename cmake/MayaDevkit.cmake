@@ -33,7 +33,7 @@ if(NOT MAYA_INCLUDE_DIR OR NOT MAYA_OpenMaya_LIBRARY OR NOT MAYA_OpenMayaUI_LIBR
         "  OpenMayaUI: ${MAYA_OpenMayaUI_LIBRARY}\n"
         "  Foundation: ${MAYA_Foundation_LIBRARY}\n"
         "Set MAYA_LOCATION to the folder that holds include/maya and lib "
-        "(for example -DMAYA_LOCATION=/usr/autodesk/maya2024), and point Qt5_DIR at the Qt "
+        "(for example -DMAYA_LOCATION=/usr/autodesk/maya2024), and point Qt${QB_QT_MAJOR}_DIR at the Qt "
         "that ships with that Maya.")
 endif()
 

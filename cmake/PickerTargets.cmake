@@ -29,7 +29,7 @@ set_target_properties(picker_model PROPERTIES POSITION_INDEPENDENT_CODE ON AUTOM
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
 target_include_directories(picker_model PUBLIC ${QB_ROOT})
 target_compile_definitions(picker_model PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
-target_link_libraries(picker_model PUBLIC Qt5::Core Qt5::Gui)
+target_link_libraries(picker_model PUBLIC Qt::Core Qt::Gui)
 
 # The scene value's zlib stream: libdeflate where the system has it (much
 # faster than zlib at the same size), else the toolkit's qCompress at level 9.
@@ -64,7 +64,7 @@ list(REMOVE_ITEM QB_PLUGIN_SOURCES ${QB_ROOT}/plugin/plugin_entry.cpp)
 add_library(picker_objects OBJECT ${QB_PLUGIN_SOURCES} ${QB_ROOT}/resources/picker_resources.qrc)
 set_target_properties(picker_objects PROPERTIES POSITION_INDEPENDENT_CODE ON AUTOMOC ON AUTORCC ON
     AUTORCC_OPTIONS "-no-compress" CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-target_link_libraries(picker_objects PUBLIC picker_model Qt5::Widgets ${QB_HOST_API})
+target_link_libraries(picker_objects PUBLIC picker_model Qt::Widgets ${QB_HOST_API})
 target_compile_definitions(picker_objects PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 if(NOT QB_WITH_MAYA_DEVKIT)
     target_compile_definitions(picker_objects PUBLIC QB_STANDIN_HOST)
@@ -87,11 +87,49 @@ else()
 endif()
 set(QB_PLUGIN_PATH $<TARGET_FILE:QuillbrookPicker>)
 
-# Installed as a Maya module: <prefix>/QuillbrookPicker.mod next to
-# <prefix>/QuillbrookPicker/{plug-ins,scripts}; put <prefix> on MAYA_MODULE_PATH.
-install(TARGETS QuillbrookPicker LIBRARY DESTINATION QuillbrookPicker/plug-ins
-                                 RUNTIME DESTINATION QuillbrookPicker/plug-ins)
-install(DIRECTORY DESTINATION QuillbrookPicker/scripts)
-file(WRITE ${CMAKE_BINARY_DIR}/QuillbrookPicker.mod
-    "+ QuillbrookPicker ${PROJECT_VERSION} ./QuillbrookPicker\n")
-install(FILES ${CMAKE_BINARY_DIR}/QuillbrookPicker.mod DESTINATION .)
+# Installed as one Maya module serving several releases:
+#   <prefix>/QuillbrookPicker.mod
+#   <prefix>/QuillbrookPicker/<year>/<platform>/{plug-ins,scripts}
+# with one "+ MAYAVERSION:<year> PLATFORM:<platform>" line per installed
+# release. Each install merges its lines into the .mod file already there, so
+# a Qt 5 build (Maya 2022-2024) and a Qt 6 build (Maya 2025 and later)
+# installed into one prefix make one module; put <prefix> on MAYA_MODULE_PATH.
+if(QB_WITH_MAYA_DEVKIT)
+    set(_qb_default_releases ${MAYA_VERSION})
+elseif(QB_QT_MAJOR STREQUAL "6")
+    set(_qb_default_releases 2025)
+else()
+    set(_qb_default_releases 2024)
+endif()
+set(QB_MAYA_VERSIONS ${_qb_default_releases} CACHE STRING
+    "Maya releases (years, a list) this build is installed for")
+foreach(year ${QB_MAYA_VERSIONS})
+    if(NOT year MATCHES "^20[0-9][0-9]$")
+        message(FATAL_ERROR "QB_MAYA_VERSIONS: '${year}' is not a Maya release year")
+    endif()
+    # Maya 2025 moved to Qt 6: a plug-in built for the other Qt does not load.
+    if((year LESS 2025 AND QB_QT_MAJOR STREQUAL "6") OR (year GREATER_EQUAL 2025 AND QB_QT_MAJOR STREQUAL "5"))
+        message(WARNING "Maya ${year} does not ship Qt ${QB_QT_MAJOR}; its build will not load there")
+    endif()
+endforeach()
+if(APPLE)
+    set(QB_MAYA_PLATFORM mac)
+elseif(WIN32)
+    set(QB_MAYA_PLATFORM win64)
+else()
+    set(QB_MAYA_PLATFORM linux)
+endif()
+
+set(_qb_mod_lines "")
+foreach(year ${QB_MAYA_VERSIONS})
+    set(_qb_dir QuillbrookPicker/${year}/${QB_MAYA_PLATFORM})
+    install(TARGETS QuillbrookPicker LIBRARY DESTINATION ${_qb_dir}/plug-ins
+                                     RUNTIME DESTINATION ${_qb_dir}/plug-ins)
+    install(DIRECTORY DESTINATION ${_qb_dir}/scripts)
+    list(APPEND _qb_mod_lines
+        "+ MAYAVERSION:${year} PLATFORM:${QB_MAYA_PLATFORM} QuillbrookPicker ${PROJECT_VERSION} ./${_qb_dir}")
+endforeach()
+install(CODE "
+    set(QB_MOD_LINES \"${_qb_mod_lines}\")
+    include(\"${QB_ROOT}/cmake/MergeModFile.cmake\")
+")

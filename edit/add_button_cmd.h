@@ -3,7 +3,7 @@
 #include "model/buttonAttributes.h"
 #include <QtCore/QPoint>
 #include <QtCore/QString>
-#include <QtWidgets/QUndoCommand>
+#include <QUndoCommand>
 
 class picker_view;
 

@@ -3,7 +3,7 @@
 #include <QtCore/QPoint>
 #include <QtCore/QRect>
 #include <QtCore/QVector>
-#include <QtWidgets/QUndoCommand>
+#include <QUndoCommand>
 
 class picker_view;
 

@@ -6,7 +6,7 @@
 // value; a run of edits on the same buttons can merge into one undo step.
 #include "canvas/picker_view.h"
 #include <QtCore/QVector>
-#include <QtWidgets/QUndoCommand>
+#include <QUndoCommand>
 
 template <typename Value>
 class change_value_cmd : public QUndoCommand

@@ -3,7 +3,7 @@
 #include "model/buttonAttributes.h"
 #include <QtCore/QList>
 #include <QtCore/QVector>
-#include <QtWidgets/QUndoCommand>
+#include <QUndoCommand>
 
 class picker_view;
 

@@ -2,7 +2,7 @@
 #define QB_EDIT_NUDGE_BUTTONS_CMD_H
 #include <QtCore/QPoint>
 #include <QtCore/QVector>
-#include <QtWidgets/QUndoCommand>
+#include <QUndoCommand>
 
 class picker_view;
 

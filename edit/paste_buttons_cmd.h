@@ -4,7 +4,7 @@
 #include <QtCore/QList>
 #include <QtCore/QRect>
 #include <QtCore/QVector>
-#include <QtWidgets/QUndoCommand>
+#include <QUndoCommand>
 
 class picker_view;
 

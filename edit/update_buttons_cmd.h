@@ -1,7 +1,7 @@
 #ifndef QB_EDIT_UPDATE_BUTTONS_CMD_H
 #define QB_EDIT_UPDATE_BUTTONS_CMD_H
 #include <QtCore/QStringList>
-#include <QtWidgets/QUndoCommand>
+#include <QUndoCommand>
 
 class picker_view;
 struct buttonRecord;

@@ -2,11 +2,12 @@
 #include <QtGui/QFontMetrics>
 #include <QtGui/QPainter>
 #include <QtGui/QPixmap>
+#include <QtCore/QtMath>
 
 QFont button_label::font()
 {
     // A heap string: the toolkit's font cache outlives the plug-in module.
-    QFont f(QString::fromLatin1("Tahoma"), 12, 50, false);
+    QFont f(QString::fromLatin1("Tahoma"), 12, QFont::Normal, false);
     f.setStyleStrategy(QFont::NoAntialias);
     return f;
 }
@@ -30,10 +31,11 @@ QRect button_label::labelRect(const QPoint& position, int size, const QSize& pic
     return QRect(position.x() - (W - 1) / 2, position.y() - (H - 1) / 2, W, H);
 }
 
-QImage button_label::render(const QString& text, QRgb color)
+QImage button_label::render(const QString& text, QRgb color, qreal pixelRatio)
 {
     const QSize size = pictureSize(text);
-    QImage image(size, QImage::Format_ARGB32);
+    QImage image(qCeil(size.width() * pixelRatio), qCeil(size.height() * pixelRatio), QImage::Format_ARGB32);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::transparent);
     if (image.isNull())
         return image; // an empty text measures nothing

@@ -9,7 +9,7 @@
 class button_label
 {
 public:
-    // "Tahoma" 12 pt, weight 50, without antialiasing (the machine's fallback
+    // "Tahoma" 12 pt, normal weight, without antialiasing (the machine's fallback
     // where Tahoma is missing).
     static QFont font();
 
@@ -20,8 +20,10 @@ public:
     // pixels wider than the picture, centred on position by the half rule.
     static QRect labelRect(const QPoint& position, int size, const QSize& picture);
 
-    // The label in color on a transparent picture of pictureSize(text).
-    static QImage render(const QString& text, QRgb color);
+    // The label in color on a transparent picture of pictureSize(text), in
+    // logical pixels: at a pixel ratio above 1 the picture holds that many
+    // device pixels per logical one, drawn from the font at that size.
+    static QImage render(const QString& text, QRgb color, qreal pixelRatio = 1.0);
 
     // Renders attributes' label into record's picture and sets its box.
     static void apply(const buttonAttributes& attributes, buttonRecord* record);

@@ -1,5 +1,6 @@
 #include "model/picker_image.h"
 #include "model/stream_bounds.h"
+#include "model/picker_stream.h"
 #include <QtCore/QBuffer>
 #include <QtCore/QtEndian>
 
@@ -7,6 +8,8 @@ namespace {
 
 const char kPngSignature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
 const int kReadStep = 1 << 20;
+// 96 dots per inch, as Qt writes it.
+const int kPngDotsPerMeter = 3780;
 
 // Appends exactly n bytes from the stream, in steps, so that memory grows
 // only with data that is really there.
@@ -57,10 +60,18 @@ static QByteArray pngBytes(const QImage& image)
             return recent.first().png;
         }
     }
+    // The PNG's resolution chunk would otherwise carry the screen's DPI,
+    // which Qt 5 and Qt 6 take differently: fix it so that the same image
+    // gives the same bytes under either.
+    QImage fixed = image;
+    if (fixed.dotsPerMeterX() != kPngDotsPerMeter || fixed.dotsPerMeterY() != kPngDotsPerMeter) {
+        fixed.setDotsPerMeterX(kPngDotsPerMeter);
+        fixed.setDotsPerMeterY(kPngDotsPerMeter);
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
+    if (!fixed.save(&buffer, "PNG"))
         return QByteArray();
     recent.prepend(Entry{key, png});
     while (recent.size() > 8)
@@ -141,6 +152,7 @@ QByteArray encodeImageValue(const QImage& image)
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setVersion(kPickerDataStreamVersion);
     writeImage(stream, image);
     return bytes.toBase64();
 }
@@ -152,6 +164,7 @@ bool decodeImageValue(const QByteArray& base64, QImage* image)
     if (bytes.isEmpty())
         return false;
     QDataStream stream(bytes);
+    stream.setVersion(kPickerDataStreamVersion);
     // The image encoding starts with its marker; a bare PNG has none.
     if (!isPngSignature(bytes)) {
         qint32 marker = -1;

@@ -156,6 +156,7 @@ void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image)
 
 void writeWindowStream(QDataStream& stream, const picker_window_data& window)
 {
+    stream.setVersion(kPickerDataStreamVersion);
     stream << qint32(kPickerDataVersion) << qint32(window.tabs.size()) << qint32(window.current);
     for (int t = 0; t < window.tabs.size(); ++t) {
         const picker_tab_data& tab = window.tabs[t];
@@ -167,6 +168,7 @@ void writeWindowStream(QDataStream& stream, const picker_window_data& window)
 
 bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_report* report)
 {
+    stream.setVersion(kPickerDataStreamVersion);
     *window = picker_window_data();
     qint32 version = 0, count = 0, current = -1;
     stream >> version;
@@ -236,6 +238,7 @@ bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, 
 
 void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons)
 {
+    stream.setVersion(kPickerDataStreamVersion);
     stream << kButtonListVersion << qint32(buttons.size());
     for (int i = 0; i < buttons.size(); ++i)
         writeButton(stream, i, buttons[i], kPickerDataVersion);
@@ -243,6 +246,7 @@ void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& b
 
 QList<buttonAttributes> readButtonAttributes(QDataStream& stream)
 {
+    stream.setVersion(kPickerDataStreamVersion);
     qint32 version = 0, count = 0;
     stream >> version;
     if (!ok(stream) || version != kButtonListVersion)

@@ -14,6 +14,10 @@
 constexpr qint32 kPickerDataVersion = 4;
 // The data-stream version of picker files.
 constexpr int kPickerFileStreamVersion = 7;
+// The data-stream version of the window stream, the button-list block and
+// the scene image value: the one Qt 5.15 writes by default, pinned so that
+// the bytes never depend on the Qt a build uses.
+constexpr int kPickerDataStreamVersion = QDataStream::Qt_5_15;
 // The version of the button-list block.
 constexpr qint32 kButtonListVersion = 1;
 // White: the label colour of data older than version 4.
@@ -64,7 +68,8 @@ QList<buttonAttributes> readButtonBlock(QDataStream& stream, int version, stream
 void writeBackgroundBlock(QDataStream& stream, const QString& name, const QImage& image);
 void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image);
 
-// Window stream.
+// Window stream. Reader and writer set the stream's version to
+// kPickerDataStreamVersion.
 void writeWindowStream(QDataStream& stream, const picker_window_data& window);
 // False when the version is newer than this reader knows (window->version
 // holds it and nothing else was read). Tabs read before the data ended are
@@ -78,7 +83,8 @@ void writePickerFile(QDataStream& stream, const picker_tab_data& tab);
 // were read, i.e. there is no picker at all; the tab is then left empty.
 bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, stream_report* report = nullptr);
 
-// Button-list block (clipboard payload).
+// Button-list block (clipboard payload). Reader and writer set the stream's
+// version to kPickerDataStreamVersion.
 void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons);
 QList<buttonAttributes> readButtonAttributes(QDataStream& stream);
 #endif

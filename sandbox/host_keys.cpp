@@ -1,6 +1,6 @@
 #include "sandbox/host_keys.h"
 #include <QtGui/QKeyEvent>
-#include <QtWidgets/QAction>
+#include <QAction>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QDockWidget>
 #include <QtWidgets/QMainWindow>

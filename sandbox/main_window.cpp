@@ -9,7 +9,7 @@
 #include <QtGui/QCloseEvent>
 #include <QtGui/QLinearGradient>
 #include <QtGui/QPainter>
-#include <QtWidgets/QAction>
+#include <QAction>
 #include <QtWidgets/QDockWidget>
 #include <QtWidgets/QFileDialog>
 #include <QtWidgets/QLabel>

@@ -3,9 +3,10 @@
 # Maya's is (include/maya, lib/libOpenMaya.so, libOpenMayaUI.so,
 # libFoundation.so), so that the plug-in's sources are known to compile
 # without the stand-in host's own extras. Arguments: source dir, the stand-in
-# runtime library, a scratch folder.
+# runtime library, a scratch folder, and the Qt major version (5 or 6; else
+# $QB_QT_MAJOR, else 5).
 set -euo pipefail
-src="$1"; runtime="$2"; work="$3"
+src="$1"; runtime="$2"; work="$3"; qt="${4:-${QB_QT_MAJOR:-5}}"
 rm -rf "$work"
 mkdir -p "$work/devkit/include" "$work/devkit/lib"
 cp -r "$src/host/include/maya" "$work/devkit/include/"
@@ -14,7 +15,7 @@ for lib in OpenMayaUI Foundation; do
     echo "void qb_placeholder_$lib(void) {}" > "$work/$lib.c"
     cc -shared -fPIC -o "$work/devkit/lib/lib$lib.so" "$work/$lib.c"
 done
-cmake -S "$src" -B "$work/build" -DQB_WITH_MAYA_DEVKIT=ON -DMAYA_LOCATION="$work/devkit" >/dev/null
+cmake -S "$src" -B "$work/build" -DQB_WITH_MAYA_DEVKIT=ON -DMAYA_LOCATION="$work/devkit" -DQB_QT_MAJOR="$qt" >/dev/null
 cmake --build "$work/build" -j "$(nproc 2>/dev/null || echo 2)"
 module="$work/build/plug-ins/QuillbrookPicker.so"
 # The module exports its entry points and the API version markers, nothing

@@ -5,5 +5,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 "$here/tools/setup-debian.sh"
 "$here/tools/build.sh"
-build="${QB_BUILD_DIR:-$here/build}"
+default_build="$here/build"
+[ "${QB_QT_MAJOR:-5}" = 6 ] && default_build="$here/build-qt6"
+build="${QB_BUILD_DIR:-$default_build}"
 exec "$build/sandbox/quillbrook-sandbox" "$@"

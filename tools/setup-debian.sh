@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build and test the
-# project (asks for root through sudo when not root).
+# project (asks for root through sudo when not root). QB_QT_MAJOR=6 installs
+# Qt 6 instead of Qt 5.
 set -euo pipefail
 
-packages=(build-essential cmake git pkg-config qtbase5-dev qtbase5-dev-tools
-          libgtest-dev libgmock-dev libbenchmark-dev libdeflate-dev fonts-dejavu-core)
+# fonts-dejavu-extra: a light face, so that the label weight test can tell
+# normal from thin.
+packages=(build-essential cmake git pkg-config libgtest-dev libgmock-dev libbenchmark-dev libdeflate-dev
+          fonts-dejavu-core fonts-dejavu-extra)
+case "${QB_QT_MAJOR:-5}" in
+    5) packages+=(qtbase5-dev qtbase5-dev-tools) ;;
+    6) packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev) ;;
+    *) echo "QB_QT_MAJOR must be 5 or 6" >&2; exit 1 ;;
+esac
 if [ "${QB_WITH_FUZZERS:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

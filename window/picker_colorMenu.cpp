@@ -1,4 +1,5 @@
 #include "window/picker_colorMenu.h"
+#include "canvas/qt_compat.h"
 
 #include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
@@ -162,7 +163,7 @@ void picker_colorMenu::paintEvent(QPaintEvent*)
 
 void picker_colorMenu::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPoint point = e->localPos().toPoint();
+    const QPoint point = qt_compat::local_position(e).toPoint();
     if (point == lastPoint_)
         return;
     setTracking(positionToIndex(point));

@@ -7,15 +7,16 @@
 #include "window/shortcut_dispatch.h"
 
 #include <QtCore/QPointer>
+#include <QtGui/QCursor>
 #include <QtGui/QIcon>
 #include <QtGui/QKeyEvent>
-#include <QtWidgets/QAction>
+#include <QAction>
 #include <QtWidgets/QDockWidget>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
-#include <QtWidgets/QUndoStack>
+#include <QUndoStack>
 #include <QtWidgets/QVBoxLayout>
 
 QStringList& picker_window::selection_ = window_selection::names();
@@ -361,16 +362,26 @@ void picker_window::setWidgetShortcut(QAction* action, const QKeySequence& seque
     shortcut_dispatch::set_widget_shortcut(action, sequence);
 }
 
-void picker_window::enterEvent(QEvent* e)
+void picker_window::enterEvent(qt_compat::enter_event* e)
 {
     QWidget::enterEvent(e);
-    setFocus(Qt::MouseFocusReason);
+    // Qt 6 sends an enter to a widget shown under the pointer; opening the
+    // panel must not take the keyboard from the host.
+    if (!shownUnderPointer_)
+        setFocus(Qt::MouseFocusReason);
 }
 
 void picker_window::leaveEvent(QEvent* e)
 {
     QWidget::leaveEvent(e);
+    shownUnderPointer_ = false;
     clearFocus();
+}
+
+void picker_window::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    shownUnderPointer_ = rect().contains(mapFromGlobal(QCursor::pos()));
 }
 
 // ---- state for the sandbox and the end-to-end tests

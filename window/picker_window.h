@@ -1,5 +1,6 @@
 #ifndef QB_WINDOW_PICKER_WINDOW_H
 #define QB_WINDOW_PICKER_WINDOW_H
+#include "canvas/qt_compat.h"
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
 #include <QtCore/QPointer>
@@ -137,8 +138,9 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void enterEvent(QEvent* e) override;
+    void enterEvent(qt_compat::enter_event* e) override;
     void leaveEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void make_menus(QDockWidget* dock);
@@ -207,5 +209,7 @@ private:
     QList<rebind_request> deferredRebinds_;
     bool rebinding_ = false;
     scene_writer* sceneWriter_ = nullptr;
+    // Shown with the pointer already over it: no entering until it leaves.
+    bool shownUnderPointer_ = false;
 };
 #endif

@@ -5,8 +5,8 @@
 #include "edit/picker_clipboard.h"
 #include "window/picker_window.h"
 
-#include <QtWidgets/QAction>
-#include <QtWidgets/QUndoStack>
+#include <QAction>
+#include <QUndoStack>
 
 void picker_window::updateClipboardItems(picker_view* view)
 {

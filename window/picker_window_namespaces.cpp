@@ -5,7 +5,7 @@
 #include "canvas/picker_view.h"
 #include "plugin/host_services.h"
 
-#include <QtWidgets/QAction>
+#include <QAction>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QTabWidget>
 

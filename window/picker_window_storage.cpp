@@ -88,12 +88,8 @@ void picker_window::load_pickers(QStringList const& paths)
         view->setFilePath(path);
         connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
         tabs_->setCurrentIndex(tabs_->addTab(view, read.tab.name));
-        updateSceneData();
-        // The request may run after later files made other tabs current:
-        // remember which canvas it is for.
-        awaitingBind_.append(view);
-        request_rebind(false);
         if (read.damaged()) {
+            const QPointer<picker_view> loaded(view);
             // What could be read is loaded; saving it back would destroy the
             // rest without a word, so say so now.
             report_damage(tr("The picker file \"%1\" is damaged: %2 could be read, and only these are loaded.")
@@ -101,9 +97,18 @@ void picker_window::load_pickers(QStringList const& paths)
                           read.problems(),
                           tr("Saving this picker over the file replaces what could not be read. Save it under "
                              "another name to keep the damaged file as it is."));
+            // Nothing is queued for the host until the box is answered: an
+            // unload or a new scene meanwhile leaves nothing behind.
             if (!self)
                 return;
+            if (!loaded) // a scene reset closed the tab meanwhile
+                continue;
         }
+        updateSceneData();
+        // The request may run after later files made other tabs current:
+        // remember which canvas it is for.
+        awaitingBind_.append(view);
+        request_rebind(false);
     }
 }
 

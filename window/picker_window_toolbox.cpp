@@ -10,7 +10,7 @@
 
 #include <QtCore/QSignalBlocker>
 #include <QtGui/QCursor>
-#include <QtWidgets/QAction>
+#include <QAction>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>

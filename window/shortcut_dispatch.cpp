@@ -1,7 +1,7 @@
 #include "window/shortcut_dispatch.h"
 #include <QtGui/QKeyEvent>
 #include <QtCore/QPointer>
-#include <QtWidgets/QAction>
+#include <QAction>
 
 void shortcut_dispatch::set_widget_shortcut(QAction* action, const QKeySequence& sequence)
 {

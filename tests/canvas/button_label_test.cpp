@@ -9,7 +9,7 @@ namespace {
 // What the label rule asks for, computed here from the font metrics alone.
 QSize expected_picture(const QString& text)
 {
-    QFont f(QStringLiteral("Tahoma"), 12, 50);
+    QFont f(QStringLiteral("Tahoma"), 12, QFont::Normal);
     f.setStyleStrategy(QFont::NoAntialias);
     const QRect r = QFontMetrics(f).boundingRect(text);
     return QSize(r.width() + r.width() % 2, r.height() + r.height() % 2);

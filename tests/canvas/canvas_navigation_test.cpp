@@ -9,7 +9,7 @@
 #include <QtGui/QBitmap>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QTabWidget>
-#include <QtWidgets/QUndoCommand>
+#include <QUndoCommand>
 
 namespace {
 

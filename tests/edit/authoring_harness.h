@@ -6,7 +6,7 @@
 #include "canvas_harness.h"
 #include <QtCore/QTimer>
 #include <QtWidgets/QMenu>
-#include <QtWidgets/QUndoStack>
+#include <QUndoStack>
 #include <functional>
 
 // The host takes key presses before the toolkit's shortcut map: only the

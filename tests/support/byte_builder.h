@@ -31,16 +31,20 @@ public:
         bytes_.append(b);
         return *this;
     }
-    // The image encoding: marker 1 and a PNG file, or marker 0.
+    // The image encoding: marker 1 and a PNG file (at 96 dots per inch
+    // whatever the screen's), or marker 0.
     byte_builder& image(const QImage& img)
     {
         if (img.isNull())
             return i32(0);
         i32(1);
+        QImage fixed = img;
+        fixed.setDotsPerMeterX(3780);
+        fixed.setDotsPerMeterY(3780);
         QByteArray png;
         QBuffer buf(&png);
         buf.open(QIODevice::WriteOnly);
-        img.save(&buf, "PNG");
+        fixed.save(&buf, "PNG");
         return raw(png);
     }
     // One button record in the layout of a data version.

@@ -11,9 +11,10 @@
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
 #include <QtTest/QTest>
-#include <QtWidgets/QAction>
+#include <QAction>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QDockWidget>
+#include <QtWidgets/QFileDialog>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QTabWidget>
 #include <functional>
@@ -95,6 +96,10 @@ std::map<QString, std::function<void()>> hostEvents()
     };
 }
 
+// Set by an opener whose loop comes after a file dialog that it answers
+// itself: the sweep then waits for the next loop.
+bool passFileDialogs = false;
+
 // Runs act once inside the next loop: a modal dialog or a popup menu.
 void whileOpen(std::function<void(QWidget*)> act, int turnsLeft = 1000)
 {
@@ -102,6 +107,8 @@ void whileOpen(std::function<void(QWidget*)> act, int turnsLeft = 1000)
         QWidget* w = QApplication::activePopupWidget();
         if (!w)
             w = QApplication::activeModalWidget();
+        if (w && passFileDialogs && qobject_cast<QFileDialog*>(w))
+            w = nullptr;
         if (w) {
             act(w);
             return;
@@ -155,6 +162,44 @@ protected:
             {"getSaveFileName: Save Tab:", byAction("Save As...")},
             {"getOpenFileName: Choose Background", byAction("Change Background...")},
             {"about: About", byAction("About QuillbrookPicker...")},
+            {"warning: Damaged Picker",
+             [this] {
+                 const QString file = write_picker_file(
+                     QDir(dir.path()), QStringLiteral("Cut"), {selection_button({"a"}), selection_button({"b"})});
+                 QFile f(file);
+                 ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+                 ASSERT_TRUE(f.resize(f.size() - 6)); // the last button cut short
+                 f.close();
+                 ASSERT_TRUE(picker({"open", file}));
+                 host().drainIdle();
+             }},
+            {"question: Background",
+             [this] {
+                 // The question follows a cancelled file dialog on a canvas
+                 // that shows a background.
+                 picker_tab_data tab;
+                 tab.name = QStringLiteral("Back");
+                 tab.backgroundName = QStringLiteral("bg");
+                 tab.background = QImage(8, 8, QImage::Format_ARGB32);
+                 tab.background.fill(Qt::red);
+                 const QString file = dir.filePath(QStringLiteral("back.qbx"));
+                 {
+                     QFile f(file);
+                     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                     QDataStream stream(&f);
+                     stream.setVersion(kPickerFileStreamVersion);
+                     writePickerFile(stream, tab);
+                 }
+                 ASSERT_TRUE(picker({"open", file}));
+                 host().drainIdle();
+                 passFileDialogs = true;
+                 QTimer::singleShot(0, [] {
+                     if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                         d->reject();
+                 });
+                 trigger("Change Background...");
+                 passFileDialogs = false;
+             }},
         };
     }
 };

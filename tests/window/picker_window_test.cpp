@@ -15,7 +15,7 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
-#include <QtWidgets/QUndoCommand>
+#include <QUndoCommand>
 
 namespace {
 QStringList tab_texts(const picker_window& w)

@@ -3,6 +3,8 @@
 #include "canvas_harness.h"
 #include "scripted_dialogs.h"
 #include <gtest/gtest.h>
+#include <QtGui/QCursor>
+#include <QtGui/QEnterEvent>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QTabWidget>
 
@@ -48,13 +50,17 @@ struct KeyboardTest : ::testing::Test {
         window->setParent(host.get());
         host->resize(500, 500);
         window->resize(480, 480);
+        // The pointer comes in later (enter()): a panel opened under it
+        // would not take focus.
+        QCursor::setPos(QPoint(-300, -300));
         host->show();
         host->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
     }
     void enter()
     {
-        QEvent e(QEvent::Enter);
+        const QPoint centre = window->rect().center();
+        QEnterEvent e(centre, centre, window->mapToGlobal(centre));
         QApplication::sendEvent(window, &e);
     }
     void leave()

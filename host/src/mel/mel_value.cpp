@@ -154,8 +154,8 @@ double stringToFloat(const QString& s)
     const int len = numericPrefix(s, start, &sawFloat);
     if (len == 0)
         return 0.0;
-    // QStringRef::toDouble reads with the C locale whatever the process locale.
-    return s.midRef(start, len).toDouble();
+    // QStringView::toDouble reads with the C locale whatever the process locale.
+    return QStringView(s).mid(start, len).toDouble();
 }
 
 int stringToInt(const QString& s)
@@ -166,9 +166,9 @@ int stringToInt(const QString& s)
     if (len == 0)
         return 0;
     if (sawFloat)
-        return truncateToInt(s.midRef(start, len).toDouble());
+        return truncateToInt(QStringView(s).mid(start, len).toDouble());
     bool ok = false;
-    const qlonglong v = s.midRef(start, len).toLongLong(&ok);
+    const qlonglong v = QStringView(s).mid(start, len).toLongLong(&ok);
     if (!ok) // more digits than a 64-bit number holds
         return s.at(start) == QLatin1Char('-') ? std::numeric_limits<int>::min()
                                                : std::numeric_limits<int>::max();

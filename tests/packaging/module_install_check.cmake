@@ -1,0 +1,35 @@
+# Installs the build into a module folder where an install for another Maya
+# release (and a release-less line of an older install) already sit, twice,
+# and checks the folders and the merged .mod file.
+file(REMOVE_RECURSE "${PREFIX}")
+file(MAKE_DIRECTORY "${PREFIX}/QuillbrookPicker/2019/${PLATFORM}/plug-ins")
+set(other "+ MAYAVERSION:2019 PLATFORM:${PLATFORM} QuillbrookPicker 1.0.0 ./QuillbrookPicker/2019/${PLATFORM}")
+file(WRITE "${PREFIX}/QuillbrookPicker.mod" "${other}\n+ QuillbrookPicker 1.0.0 ./QuillbrookPicker\n")
+
+foreach(pass 1 2)
+    execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                    RESULT_VARIABLE rc OUTPUT_QUIET)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "cmake --install failed (${rc})")
+    endif()
+endforeach()
+
+set(expected "${other}")
+foreach(year ${RELEASES})
+    set(dir "QuillbrookPicker/${year}/${PLATFORM}")
+    if(NOT EXISTS "${PREFIX}/${dir}/plug-ins/${PLUGIN}")
+        message(FATAL_ERROR "missing ${dir}/plug-ins/${PLUGIN}")
+    endif()
+    if(NOT IS_DIRECTORY "${PREFIX}/${dir}/scripts")
+        message(FATAL_ERROR "missing ${dir}/scripts")
+    endif()
+    list(APPEND expected "+ MAYAVERSION:${year} PLATFORM:${PLATFORM} QuillbrookPicker ${VERSION} ./${dir}")
+endforeach()
+list(SORT expected)
+file(STRINGS "${PREFIX}/QuillbrookPicker.mod" lines)
+if(NOT lines STREQUAL expected)
+    string(REPLACE ";" "\n  " got "${lines}")
+    string(REPLACE ";" "\n  " want "${expected}")
+    message(FATAL_ERROR "QuillbrookPicker.mod holds\n  ${got}\nexpected\n  ${want}")
+endif()
+message(STATUS "module install: ok")
