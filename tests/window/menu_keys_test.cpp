@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QtCore/QMimeData>
 #include <QtGui/QClipboard>
+#include <QtGui/QCursor>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QTabWidget>
@@ -86,6 +87,9 @@ struct MenuKeys : ::testing::Test {
         w->setParent(host.get());
         host->resize(520, 520);
         w->resize(500, 500);
+        // The pointer comes in later (enter()): a panel opened under it
+        // would not take focus.
+        QCursor::setPos(QPoint(-300, -300));
         host->show();
         host->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));

@@ -152,6 +152,9 @@ TEST_F(WindowModule, ColourSizeAndLabelFromTheToolbox)
     // The offscreen platform leaves the closed size menu active: give the
     // panel back its activation, as the window system would.
     QApplication::setActiveWindow(window->window());
+    // The pointer went to the size menu and comes back over the panel.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(window, &leave);
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(window, &enter);
     EXPECT_TRUE(window->hasFocus());
