@@ -1,4 +1,4 @@
-find_package(Qt5 COMPONENTS Test QUIET)
+find_package(Qt${QB_QT_MAJOR} COMPONENTS Test QUIET)
 if(TARGET sandbox_core AND TARGET qbx AND TARGET Qt::Test)
     qb_add_benchmark(bench_sandbox_click SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_sandbox_click.cpp
         LIBS sandbox_core qb_widget_bench_main Qt::Test)
