@@ -1,6 +1,7 @@
 #include "model/clipboard_payload.h"
 #include "model/picker_stream.h"
 #include <QtCore/QDataStream>
+#include <QtCore/QIODevice>
 
 QByteArray writeClipboardPayload(const QList<buttonAttributes>& buttons)
 {

@@ -4,6 +4,7 @@
 #include "model/scene_data.h"
 #include <gtest/gtest.h>
 #include <QtCore/QDataStream>
+#include <QtCore/QIODevice>
 #include <QtCore/QtEndian>
 
 namespace {
