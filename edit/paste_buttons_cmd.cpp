@@ -7,7 +7,7 @@
 namespace {
 int clamped(qint64 v)
 {
-    return int(qBound<qint64>(INT_MIN, v, INT_MAX));
+    return int(qBound(qint64(INT_MIN), v, qint64(INT_MAX)));
 }
 } // namespace
 
