@@ -88,7 +88,13 @@ TEST_F(CommandButtons, AddedThroughTheEditorAndRunByAClick)
     host().drainIdle(); // the scene key written after the edit
     EXPECT_FALSE(host().nodeExists(QStringLiteral("madeByButton")));
 
-    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, at);
+    // Straight to the canvas: under Qt 6 on the offscreen platform, QTest's
+    // window-level click after the editor closed does not reach it.
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(at), QPointF(canvas->mapToGlobal(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &e);
+    }
     EXPECT_EQ(pendingMel(), QStringList{"createNode transform -n madeByButton;"});
     host().drainIdle();
     EXPECT_TRUE(host().nodeExists(QStringLiteral("madeByButton")));
