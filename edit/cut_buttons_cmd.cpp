@@ -17,15 +17,7 @@ int cut_buttons_cmd::id() const
 
 void cut_buttons_cmd::redo()
 {
-    // Highest first, so that the lower positions stay valid.
-    bool removed = false;
-    for (int i = indices_.size() - 1; i >= 0; --i) {
-        if (indices_[i] < 0 || indices_[i] >= view_->buttons().size())
-            continue;
-        view_->pop_button(indices_[i]);
-        removed = true;
-    }
-    if (removed) {
+    if (remove_buttons(view_, indices_)) {
         view_->update();
         emit view_->changed();
         view_->update_toolbox();

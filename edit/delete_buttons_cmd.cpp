@@ -17,10 +17,7 @@ int delete_buttons_cmd::id() const
 
 void delete_buttons_cmd::redo()
 {
-    // Highest first, so that the lower indices stay valid.
-    for (int i = indices_.size() - 1; i >= 0; --i)
-        if (indices_[i] < view_->buttons().size())
-            view_->pop_button(indices_[i]);
+    remove_buttons(view_, indices_);
     if (indices_.isEmpty())
         return;
     view_->update();

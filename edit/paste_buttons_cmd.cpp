@@ -1,5 +1,6 @@
 #include "edit/paste_buttons_cmd.h"
 #include "canvas/picker_view.h"
+#include "edit/saved_buttons.h"
 #include "edit/undo_ids.h"
 
 #include <climits>
@@ -81,14 +82,7 @@ void paste_buttons_cmd::bring_into_view()
 
 void paste_buttons_cmd::undo()
 {
-    bool removed = false;
-    for (int i = indices_.size() - 1; i >= 0; --i) {
-        if (indices_[i] < 0 || indices_[i] >= view_->buttons().size())
-            continue;
-        view_->pop_button(indices_[i]);
-        removed = true;
-    }
-    if (removed) {
+    if (remove_buttons(view_, indices_)) {
         view_->update();
         emit view_->changed();
         view_->update_toolbox();

@@ -1,6 +1,6 @@
 #ifndef QB_EDIT_SAVED_BUTTONS_H
 #define QB_EDIT_SAVED_BUTTONS_H
-// The pair that commands removing buttons share (delete, cut): what to
+// The pair that commands removing buttons share (delete, cut, and the undo of paste): what to
 // keep of the selected buttons, and how to put them back where they were.
 #include "model/buttonAttributes.h"
 #include <QtCore/QList>
@@ -11,6 +11,11 @@ class picker_view;
 // The list positions (ascending) and attributes of the fully selected
 // buttons; partly selected ones are left alone.
 void save_selected_buttons(picker_view* view, QVector<int>& indices, QList<buttonAttributes>& attributes);
+
+// Removes the buttons at the saved positions, highest first so that the
+// lower ones stay valid; positions the list no longer has are skipped.
+// True when any button went.
+bool remove_buttons(picker_view* view, QVector<int> const& indices);
 
 // Inserts each saved button at its old position, lowest first, so that
 // every one returns to its place in the list and in the drawing order.
