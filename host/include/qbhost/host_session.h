@@ -232,6 +232,8 @@ public:
     QStringList traceLog() const;
     void clearTrace();
     void trace(const QString& line);
+    // Traces "selectByName <name> <adjustment>".
+    void traceSelectByName(const QString& name, int adjustment);
 
 signals:
     void selectionChanged();
@@ -242,7 +244,6 @@ signals:
 private:
     HostSession();
     ~HostSession() override;
-    void scheduleDrain();
     // Empties nodes, namespaces, fileInfo, selection and the scene name.
     void clearScene();
     friend class MelInterpreter;

@@ -30,12 +30,15 @@ MStatus MGlobal::executeCommand(const MString& command, bool, bool)
 
 MStatus MGlobal::selectByName(const MString& name, ListAdjustment listAdjustment)
 {
+    // Called once per name by callers selecting thousands: the name is
+    // converted once.
     HostSession& s = HostSession::instance();
-    s.trace(QStringLiteral("selectByName %1 %2").arg(qbhost::toQString(name)).arg(int(listAdjustment)));
-    MStatus st = s.takeFailure(QStringLiteral("selectByName"), qbhost::toQString(name));
+    const QString text = qbhost::toQString(name);
+    s.traceSelectByName(text, int(listAdjustment));
+    MStatus st = s.takeFailure(QStringLiteral("selectByName"), text);
     if (!st)
         return st;
-    return s.selectByName(qbhost::toQString(name), listAdjustment);
+    return s.selectByName(text, listAdjustment);
 }
 
 MStatus MGlobal::clearSelectionList()
