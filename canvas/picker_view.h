@@ -5,6 +5,7 @@
 #include "canvas/stream_part_cache.h"
 #include "canvas/view_transform.h"
 #include "model/buttonRecord.h"
+#include "model/button_block_cache.h"
 #include "model/button_set.h"
 
 #include <QtCore/QDataStream>
@@ -231,6 +232,7 @@ private:
     quint64 buttonsRevision_ = 0;
     quint64 backgroundRevision_ = 0;
     mutable stream_part_cache buttonsPart_;
+    mutable button_block_cache buttonBlock_;
     mutable stream_part_cache backgroundPart_;
     buttonRecord* pressed_ = nullptr;
     overlay_list overlays_;

@@ -34,7 +34,7 @@ const QByteArray& picker_view::encoded_background() const
 
 const QByteArray& picker_view::encoded_buttons() const
 {
-    return buttonsPart_.get(buttonsRevision_, [this] { return encodeButtonBlock(buttons_); });
+    return buttonsPart_.get(buttonsRevision_, [this] { return buttonBlock_.encode(buttons_); });
 }
 
 void picker_view::streamFrom(QDataStream& stream, int version)

@@ -141,6 +141,11 @@ QByteArray encodeBlock(Write write)
 
 } // namespace
 
+void writeButtonRecord(QDataStream& stream, int index, const buttonAttributes& button)
+{
+    writeButton(stream, index, button, kPickerDataVersion);
+}
+
 void writeButtonBlock(QDataStream& stream, const QList<buttonAttributes>& buttons)
 {
     writeRecords(stream, buttons);

@@ -57,6 +57,8 @@ struct picker_window_data {
     QList<picker_tab_data> tabs;
 };
 
+// One record of a button block: the button at index.
+void writeButtonRecord(QDataStream& stream, int index, const buttonAttributes& button);
 // Button block: count, then each button with its index.
 void writeButtonBlock(QDataStream& stream, const QList<buttonAttributes>& buttons);
 // Reads a button block of a data version; invalid records are read in full
