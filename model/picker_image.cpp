@@ -3,6 +3,7 @@
 #include "model/picker_stream.h"
 #include <QtCore/QBuffer>
 #include <QtCore/QtEndian>
+#include <cstring>
 
 namespace {
 
@@ -129,6 +130,14 @@ private:
         entries_.prepend(std::move(entry));
         while (entries_.size() > 8)
             entries_.removeLast();
+        // Older entries let go of their pixels beyond the budget; their
+        // key still finds the very image they were made from.
+        qint64 kept = 0;
+        for (Entry& e : entries_) {
+            kept += e.image.sizeInBytes();
+            if (kept > kMaxKeptImageBytes * 2)
+                e.image = QImage();
+        }
     }
 
     QList<Entry> entries_;
