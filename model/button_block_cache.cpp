@@ -1,5 +1,6 @@
 #include "model/button_block_cache.h"
 #include "model/picker_stream.h"
+#include <QtCore/QIODevice>
 
 QByteArray button_block_cache::encode(const QList<buttonRecord>& buttons)
 {

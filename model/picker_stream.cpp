@@ -1,6 +1,7 @@
 #include "model/picker_stream.h"
 #include "model/picker_image.h"
 #include "model/stream_bounds.h"
+#include <QtCore/QIODevice>
 
 namespace {
 

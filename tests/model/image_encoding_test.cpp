@@ -4,6 +4,7 @@
 #include "model/picker_image.h"
 #include "model/picker_stream.h"
 #include <gtest/gtest.h>
+#include <QtCore/QIODevice>
 #include <QtGui/QPainter>
 #include <functional>
 
