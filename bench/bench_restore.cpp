@@ -1,7 +1,10 @@
 // Opening a scene with large pickers: the restore of a scene value holding
 // 3 tabs of 1,000 labelled buttons with a background, from the Base64 text
-// to canvases whose buttons and labels are ready to paint.
+// to canvases whose buttons and labels are ready to paint. Every run
+// restores a value of its own (other labels, another background), so that
+// nothing a previous run decoded or rendered is there to be reused.
 #include "canvas/picker_view.h"
+#include "model/picker_stream.h"
 #include "model/scene_data.h"
 #include "window/picker_window.h"
 #include <benchmark/benchmark.h>
@@ -9,54 +12,69 @@
 #include <QtCore/QElapsedTimer>
 #include <QtGui/QPainter>
 #include <QtWidgets/QTabWidget>
+#include <ctime>
 #include <memory>
 
 namespace {
 
-QByteArray sceneValue()
+constexpr int kRuns = 8;
+
+// Written without a window, so that no label is rendered before the runs.
+QByteArray sceneValue(int run)
 {
-    picker_window window(nullptr);
     QImage img(1024, 1024, QImage::Format_RGB32);
     QPainter p(&img);
     for (int y = 0; y < 1024; y += 16)
         for (int x = 0; x < 1024; x += 16)
-            p.fillRect(x, y, 16, 16, QColor::fromHsv((x * 7 + y * 3) % 360, 200, 100 + (x ^ y) % 150));
+            p.fillRect(x, y, 16, 16, QColor::fromHsv((x * 7 + y * 3 + run) % 360, 200, 100 + (x ^ y) % 150));
     p.end();
+    picker_window_data window;
+    window.current = 0;
     for (int t = 0; t < 3; ++t) {
-        if (t > 0)
-            window.new_tab();
-        QList<buttonAttributes> buttons;
+        picker_tab_data tab;
+        tab.name = QStringLiteral("Tab %1").arg(t);
+        tab.backgroundName = QStringLiteral("1024");
+        tab.background = img;
         for (int i = 0; i < 1000; ++i) {
             buttonAttributes b;
             b.position = QPoint((i % 40) * 14, (i / 40) * 14);
             b.size = 12;
             b.color = 0x00b22222u + uint(i);
-            b.label = QStringLiteral("B%1").arg(i);
+            b.label = QStringLiteral("R%1B%2").arg(run).arg(i);
             b.nodes = QStringList{QStringLiteral("hero:ctrl_%1").arg(i)};
-            buttons << b;
+            tab.buttons << b;
         }
-        window.frontPicker()->set_buttons(buttons);
-        window.frontPicker()->setBackground(QStringLiteral("1024"), QPixmap::fromImage(img));
+        window.tabs << tab;
     }
     QByteArray bytes;
     {
         QDataStream s(&bytes, QIODevice::WriteOnly);
-        window.streamTo(s);
+        writeWindowStream(s, window);
     }
     return encodeSceneData(bytes);
 }
 
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
 void restore(benchmark::State& state)
 {
-    const QByteArray value = sceneValue();
+    QList<QByteArray> values;
+    for (int run = 0; run < kRuns; ++run)
+        values << sceneValue(run);
     auto window = std::make_unique<picker_window>(nullptr);
     qbhost::HostSession& host = qbhost::HostSession::instance();
     constexpr double kBudgetMs = 100.0;
     QElapsedTimer timer;
     qint64 runs = 0;
     timer.start();
+    const double cpu = cpuMs();
     for (auto _ : state) {
-        QDataStream in(decodeSceneData(value));
+        QDataStream in(decodeSceneData(values.at(int(runs % kRuns))));
         window->streamFrom(in);
         ++runs;
         state.PauseTiming();
@@ -64,12 +82,16 @@ void restore(benchmark::State& state)
         state.ResumeTiming();
     }
     const double ms = double(timer.nsecsElapsed()) / 1e6 / double(qMax<qint64>(runs, 1));
-    state.counters["value_chars"] = double(value.size());
+    const double runCpuMs = (cpuMs() - cpu) / double(qMax<qint64>(runs, 1));
+    state.counters["value_chars"] = double(values.first().size());
     state.counters["tabs"] = double(window->tabs()->count());
-    // Above 1: inside the 100 ms budget by that factor.
+    // Above 1: inside the 100 ms budget by that factor. The machine may be
+    // shared: the CPU time is printed beside the wall time.
     state.counters["budget_ratio"] = ms > 0 ? kBudgetMs / ms : 0;
+    state.counters["cpu_ms"] = runCpuMs;
+    state.counters["cpu_budget_ratio"] = runCpuMs > 0 ? kBudgetMs / runCpuMs : 0;
     state.SetLabel("3 tabs of 1000 labelled buttons, 1024x1024 background");
 }
-BENCHMARK(restore)->Unit(benchmark::kMillisecond);
+BENCHMARK(restore)->Iterations(kRuns)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -39,6 +39,10 @@ picker_view::picker_view(picker_window* window)
 
     setMouseTracking(true);
     connect(&zoomTimer_, &QTimer::timeout, this, &picker_view::animate_zoom);
+    // Made before anyone else connects: whatever reports a change, the kept
+    // button block is stale before the scene write that follows is made.
+    connect(this, &picker_view::changed, this, [this] { touch_buttons(); });
+    connect(&undo_, &QUndoStack::indexChanged, this, [this] { touch_buttons(); });
 }
 
 picker_view::~picker_view()
@@ -161,6 +165,7 @@ int picker_view::push_button(const buttonAttributes& attributes, int index)
     }
     pressed_ = pressed >= 0 ? &buttons_[pressed] : nullptr;
     ++generation_;
+    touch_buttons();
     return at;
 }
 
@@ -174,15 +179,18 @@ void picker_view::pop_button(int index)
         --pressed;
     pressed_ = pressed >= 0 ? &buttons_[pressed] : nullptr;
     ++generation_;
+    touch_buttons();
 }
 
 void picker_view::make_button_label(const buttonAttributes& attributes, buttonRecord* record)
 {
+    touch_buttons();
     button_label::apply(attributes, record);
 }
 
 void picker_view::set_button_label(buttonRecord* record, const QString& text)
 {
+    touch_buttons();
     if (text.isEmpty()) {
         if (!record->labelPicture.isNull())
             record->labelPicture = QPixmap();
@@ -196,6 +204,7 @@ void picker_view::set_button_label(buttonRecord* record, const QString& text)
 
 void picker_view::set_button_size(buttonRecord* record, int size)
 {
+    touch_buttons();
     record->size = size;
     if (record->label.isEmpty())
         record->rect = buttonRecord::squareRect(record->position, size);
@@ -207,6 +216,7 @@ void picker_view::reset_buttons()
 {
     pressed_ = nullptr;
     ++generation_;
+    touch_buttons();
     if (!buttons_.isEmpty()) {
         undo_.clear();
         buttons_.clear();
@@ -220,6 +230,7 @@ int picker_view::index_of(const buttonRecord* record) const
 
 buttonRecord* picker_view::find_button(const QPoint& point)
 {
+    touch_buttons(); // the caller may change the record it gets
     for (int i = 0; i < buttons_.size(); ++i)
         if (mapToScreen(buttons_[i].rect).contains(point))
             return &buttons_[i];
@@ -230,6 +241,7 @@ void picker_view::setBackground(const QString& name, const QPixmap& image)
 {
     backgroundName_ = name;
     background_ = image;
+    ++backgroundRevision_;
     update();
 }
 

@@ -2,8 +2,10 @@
 #define QB_CANVAS_PICKER_VIEW_H
 #include "canvas/button_painter.h"
 #include "canvas/overlay_list.h"
+#include "canvas/stream_part_cache.h"
 #include "canvas/view_transform.h"
 #include "model/buttonRecord.h"
+#include "model/button_block_cache.h"
 #include "model/button_set.h"
 
 #include <QtCore/QDataStream>
@@ -61,7 +63,12 @@ public:
     void make_button_label(const buttonAttributes& attributes, buttonRecord* record);
     void set_button_label(buttonRecord* record, const QString& text);
     void set_button_size(buttonRecord* record, int size);
-    buttonRecord* button(int index) { return &buttons_[index]; }
+    // A record to change in place: what the picker data holds may change.
+    buttonRecord* button(int index)
+    {
+        touch_buttons();
+        return &buttons_[index];
+    }
     void reset_buttons();
     // The first button, in list order, whose canvas box holds point.
     buttonRecord* find_button(const QPoint& point);
@@ -95,6 +102,10 @@ public:
 
     // The button block of the picker data, as every stream layout holds it.
     void streamTo(QDataStream& stream) const;
+    // This tab's two blocks of the window stream, encoded when first asked
+    // for after a change to what they hold, and kept until the next.
+    const QByteArray& encoded_background() const;
+    const QByteArray& encoded_buttons() const;
     void streamFrom(QDataStream& stream, int version);
     // Replaces every button (the undo stack is cleared first).
     void set_buttons(QList<buttonAttributes> const& buttons);
@@ -175,6 +186,9 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // Every access that may change a button's stored attributes calls it;
+    // when in doubt, call it: a block kept too long corrupts the scene data.
+    void touch_buttons() { ++buttonsRevision_; }
     bool releases_own_background() const;
     void make_actions();
     QAction* make_action(const QString& text, void (picker_view::*slot)());
@@ -215,6 +229,11 @@ private:
     int cursorState_ = 0;
     QList<buttonRecord> buttons_;
     quint64 generation_ = 0;
+    quint64 buttonsRevision_ = 0;
+    quint64 backgroundRevision_ = 0;
+    mutable stream_part_cache buttonsPart_;
+    mutable button_block_cache buttonBlock_;
+    mutable stream_part_cache backgroundPart_;
     buttonRecord* pressed_ = nullptr;
     overlay_list overlays_;
     QUndoStack undo_;

@@ -33,7 +33,7 @@ void picker_view::add_command_button()
         // then the position no longer names the edited button.
         if (generation_ != generation || index < 0 || index >= buttons_.size())
             return;
-        buttonRecord& record = buttons_[index];
+        buttonRecord& record = *button(index);
         static_cast<buttonAttributes&>(record) = copy;
         record.flags.resize(record.nodes.size());
         make_button_label(copy, &record);

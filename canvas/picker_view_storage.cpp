@@ -26,6 +26,17 @@ void picker_view::streamTo(QDataStream& stream) const
     writeButtonBlock(stream, attributes);
 }
 
+const QByteArray& picker_view::encoded_background() const
+{
+    return backgroundPart_.get(backgroundRevision_,
+                               [this] { return encodeBackgroundBlock(backgroundName_, background_.toImage()); });
+}
+
+const QByteArray& picker_view::encoded_buttons() const
+{
+    return buttonsPart_.get(buttonsRevision_, [this] { return buttonBlock_.encode(buttons_); });
+}
+
 void picker_view::streamFrom(QDataStream& stream, int version)
 {
     set_buttons(readButtonBlock(stream, version));

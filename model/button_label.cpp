@@ -2,6 +2,8 @@
 #include <QtGui/QFontMetrics>
 #include <QtGui/QPainter>
 #include <QtGui/QPixmap>
+#include <QtCore/QCache>
+#include <QtCore/QPair>
 #include <QtCore/QtMath>
 
 QFont button_label::font()
@@ -47,9 +49,30 @@ QImage button_label::render(const QString& text, QRgb color, qreal pixelRatio)
     return image;
 }
 
+namespace {
+
+// Pickers repeat their labels (the sides of a rig, tabs of one character),
+// and a scene restores thousands of them at once: one rendered picture per
+// text and colour serves every button showing it. Images, not pixmaps, so
+// that nothing of the window system outlives the application here.
+QImage cachedPicture(const QString& text, QRgb color)
+{
+    using Key = QPair<QString, QRgb>;
+    static QCache<Key, QImage> pictures(16 << 20); // bytes
+    const Key key(text, color);
+    if (const QImage* kept = pictures.object(key))
+        return *kept;
+    // In the pixmaps' own format: a pixmap made from it is a plain copy.
+    const QImage image = button_label::render(text, color).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    pictures.insert(key, new QImage(image), int(qMin<qint64>(image.sizeInBytes() + text.size() * 2 + 64, 1 << 24)));
+    return image;
+}
+
+} // namespace
+
 void button_label::apply(const buttonAttributes& attributes, buttonRecord* record)
 {
-    const QImage image = render(attributes.label, attributes.labelColor);
+    const QImage image = cachedPicture(attributes.label, attributes.labelColor);
     record->labelPicture = QPixmap::fromImage(image);
     record->rect = labelRect(attributes.position, attributes.size, image.size());
 }

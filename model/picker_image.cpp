@@ -3,6 +3,7 @@
 #include "model/picker_stream.h"
 #include <QtCore/QBuffer>
 #include <QtCore/QtEndian>
+#include <cstring>
 
 namespace {
 
@@ -29,13 +30,6 @@ bool readBytes(QDataStream& stream, QByteArray& out, qint64 n)
     return true;
 }
 
-QImage decodePng(const QByteArray& png)
-{
-    QImage image;
-    image.loadFromData(png, "PNG");
-    return image;
-}
-
 } // namespace
 
 bool isPngSignature(const QByteArray& bytes)
@@ -43,41 +37,119 @@ bool isPngSignature(const QByteArray& bytes)
     return bytes.size() >= 8 && memcmp(bytes.constData(), kPngSignature, 8) == 0;
 }
 
-// Encoding the PNG is the dearest part of storing pickers, and every edit
-// stores the same unchanged backgrounds again: keep the last few encodings,
-// keyed by the image's cache key (unique per image contents).
-static QByteArray pngBytes(const QImage& image)
+namespace {
+
+// Encoding and decoding PNGs are the dearest parts of storing and restoring
+// pickers, and the same backgrounds come back again and again: every edit
+// stores the unchanged ones, a restore decodes each tab's copy and writes
+// its image key. The last few images are kept with their PNG bytes.
+class png_cache
 {
+    static constexpr qint64 kMaxKeptImageBytes = 16 << 20;
+
+public:
+    // The PNG of image, or an empty array.
+    QByteArray encode(const QImage& image)
+    {
+        const qint64 key = image.cacheKey();
+        for (int i = 0; i < entries_.size(); ++i) {
+            const Entry& e = entries_[i];
+            if (e.key == key || (!e.image.isNull() && samePixels(e.image, image)))
+                return touch(i).png;
+        }
+        QByteArray png = encodeFresh(image);
+        if (!png.isEmpty())
+            add(Entry{key, png, QImage()});
+        return png;
+    }
+
+    // The image of a complete PNG file; null when it does not decode.
+    QImage decode(const QByteArray& png)
+    {
+        for (int i = 0; i < entries_.size(); ++i)
+            if (!entries_[i].image.isNull() && entries_[i].png == png)
+                return touch(i).image;
+        QImage image;
+        image.loadFromData(png, "PNG");
+        // The image came from these bytes: they are its encoding, as long as
+        // they carry the resolution an encoding here writes. Huge images are
+        // not kept: the cache must not hold on to hundreds of megabytes.
+        if (!image.isNull() && image.dotsPerMeterX() == kPngDotsPerMeter
+            && image.dotsPerMeterY() == kPngDotsPerMeter && qint64(image.sizeInBytes()) <= kMaxKeptImageBytes)
+            add(Entry{image.cacheKey(), png, image});
+        return image;
+    }
+
+private:
     struct Entry {
         qint64 key;
         QByteArray png;
+        QImage image; // null unless decoded here: kept for comparing pixels
     };
-    static QList<Entry> recent;
-    const qint64 key = image.cacheKey();
-    for (int i = 0; i < recent.size(); ++i) {
-        if (recent[i].key == key) {
-            recent.move(i, 0);
-            return recent.first().png;
+
+    static bool samePixels(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size() || a.format() != b.format() || a.dotsPerMeterX() != b.dotsPerMeterX()
+            || a.dotsPerMeterY() != b.dotsPerMeterY() || a.colorTable() != b.colorTable())
+            return false;
+        const qsizetype row = qsizetype(a.width()) * a.depth() / 8;
+        if (a.depth() % 8 != 0)
+            return false; // sub-byte rows: padding bits may differ, encode anew
+        for (int y = 0; y < a.height(); ++y)
+            if (memcmp(a.constScanLine(y), b.constScanLine(y), size_t(row)) != 0)
+                return false;
+        return true;
+    }
+
+    static QByteArray encodeFresh(const QImage& image)
+    {
+        // The PNG's resolution chunk would otherwise carry the screen's DPI,
+        // which Qt 5 and Qt 6 take differently: fix it so that the same
+        // image gives the same bytes under either.
+        QImage fixed = image;
+        if (fixed.dotsPerMeterX() != kPngDotsPerMeter || fixed.dotsPerMeterY() != kPngDotsPerMeter) {
+            fixed.setDotsPerMeterX(kPngDotsPerMeter);
+            fixed.setDotsPerMeterY(kPngDotsPerMeter);
+        }
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!fixed.save(&buffer, "PNG"))
+            return QByteArray();
+        return png;
+    }
+
+    const Entry& touch(int i)
+    {
+        entries_.move(i, 0);
+        return entries_.first();
+    }
+
+    void add(Entry entry)
+    {
+        entries_.prepend(std::move(entry));
+        while (entries_.size() > 8)
+            entries_.removeLast();
+        // Older entries let go of their pixels beyond the budget; their
+        // key still finds the very image they were made from.
+        qint64 kept = 0;
+        for (Entry& e : entries_) {
+            kept += e.image.sizeInBytes();
+            if (kept > kMaxKeptImageBytes * 2)
+                e.image = QImage();
         }
     }
-    // The PNG's resolution chunk would otherwise carry the screen's DPI,
-    // which Qt 5 and Qt 6 take differently: fix it so that the same image
-    // gives the same bytes under either.
-    QImage fixed = image;
-    if (fixed.dotsPerMeterX() != kPngDotsPerMeter || fixed.dotsPerMeterY() != kPngDotsPerMeter) {
-        fixed.setDotsPerMeterX(kPngDotsPerMeter);
-        fixed.setDotsPerMeterY(kPngDotsPerMeter);
-    }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!fixed.save(&buffer, "PNG"))
-        return QByteArray();
-    recent.prepend(Entry{key, png});
-    while (recent.size() > 8)
-        recent.removeLast();
-    return png;
+
+    QList<Entry> entries_;
+};
+
+png_cache& pngCache()
+{
+    static png_cache cache;
+    return cache;
 }
+
+} // namespace
 
 void writeImage(QDataStream& stream, const QImage& image)
 {
@@ -87,7 +159,7 @@ void writeImage(QDataStream& stream, const QImage& image)
     }
     // Encoded before the marker is written: a marker 1 without a PNG behind
     // it would misalign everything that follows in the stream.
-    const QByteArray png = pngBytes(image);
+    const QByteArray png = pngCache().encode(image);
     if (png.isEmpty()) {
         stream << qint32(0);
         stream.setStatus(QDataStream::WriteFailed);
@@ -145,7 +217,7 @@ void readImage(QDataStream& stream, QImage* image)
     const QByteArray png = readPngFile(stream);
     if (png.isEmpty())
         return;
-    *image = decodePng(png);
+    *image = pngCache().decode(png);
 }
 
 QByteArray encodeImageValue(const QImage& image)
@@ -177,6 +249,6 @@ bool decodeImageValue(const QByteArray& base64, QImage* image)
     const QByteArray png = readPngFile(stream);
     if (png.isEmpty())
         return false;
-    *image = decodePng(png);
+    *image = pngCache().decode(png);
     return !image->isNull();
 }

@@ -1,6 +1,7 @@
 #include "model/picker_stream.h"
 #include "model/picker_image.h"
 #include "model/stream_bounds.h"
+#include <QtCore/QIODevice>
 
 namespace {
 
@@ -119,11 +120,51 @@ void noteTruncated(QDataStream& s, stream_report* report, int tab)
 
 } // namespace
 
-void writeButtonBlock(QDataStream& stream, const QList<buttonAttributes>& buttons)
+namespace {
+
+template <typename Record>
+void writeRecords(QDataStream& stream, const QList<Record>& buttons)
 {
     stream << qint32(buttons.size());
     for (int i = 0; i < buttons.size(); ++i)
         writeButton(stream, i, buttons[i], kPickerDataVersion);
+}
+
+template <typename Write>
+QByteArray encodeBlock(Write write)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setVersion(kPickerDataStreamVersion);
+    write(stream);
+    return bytes;
+}
+
+} // namespace
+
+void writeButtonRecord(QDataStream& stream, int index, const buttonAttributes& button)
+{
+    writeButton(stream, index, button, kPickerDataVersion);
+}
+
+void writeButtonBlock(QDataStream& stream, const QList<buttonAttributes>& buttons)
+{
+    writeRecords(stream, buttons);
+}
+
+QByteArray encodeButtonBlock(const QList<buttonAttributes>& buttons)
+{
+    return encodeBlock([&](QDataStream& s) { writeRecords(s, buttons); });
+}
+
+QByteArray encodeButtonBlock(const QList<buttonRecord>& buttons)
+{
+    return encodeBlock([&](QDataStream& s) { writeRecords(s, buttons); });
+}
+
+QByteArray encodeBackgroundBlock(const QString& name, const QImage& image)
+{
+    return encodeBlock([&](QDataStream& s) { writeBackgroundBlock(s, name, image); });
 }
 
 QList<buttonAttributes> readButtonBlock(QDataStream& stream, int version, stream_report* report, int tab)
@@ -164,6 +205,25 @@ void writeWindowStream(QDataStream& stream, const picker_window_data& window)
         writeBackgroundBlock(stream, tab.backgroundName, tab.background);
         writeButtonBlock(stream, tab.buttons);
     }
+}
+
+QByteArray assembleWindowStream(qint32 current, const QList<picker_tab_part>& tabs)
+{
+    qsizetype size = 12;
+    for (const picker_tab_part& tab : tabs)
+        size += 8 + tab.name.size() * 2 + tab.background.size() + tab.buttons.size();
+    QByteArray bytes;
+    bytes.reserve(size);
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setVersion(kPickerDataStreamVersion);
+    stream << qint32(kPickerDataVersion) << qint32(tabs.size()) << current;
+    for (int t = 0; t < tabs.size(); ++t) {
+        const picker_tab_part& tab = tabs[t];
+        stream << qint32(t) << tab.name;
+        stream.writeRawData(tab.background.constData(), int(tab.background.size()));
+        stream.writeRawData(tab.buttons.constData(), int(tab.buttons.size()));
+    }
+    return bytes;
 }
 
 bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_report* report)

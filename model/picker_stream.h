@@ -5,6 +5,7 @@
 // block (the clipboard). Written and read only here, so that the plug-in,
 // the qbx tool and the fuzz targets share one reader and one writer.
 #include "model/buttonAttributes.h"
+#include "model/buttonRecord.h"
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
 #include <QtCore/QString>
@@ -56,6 +57,8 @@ struct picker_window_data {
     QList<picker_tab_data> tabs;
 };
 
+// One record of a button block: the button at index.
+void writeButtonRecord(QDataStream& stream, int index, const buttonAttributes& button);
 // Button block: count, then each button with its index.
 void writeButtonBlock(QDataStream& stream, const QList<buttonAttributes>& buttons);
 // Reads a button block of a data version; invalid records are read in full
@@ -71,6 +74,20 @@ void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image);
 // Window stream. Reader and writer set the stream's version to
 // kPickerDataStreamVersion.
 void writeWindowStream(QDataStream& stream, const picker_window_data& window);
+
+// One tab of the window stream with its two blocks already encoded, so that
+// a writer can keep the blocks of a tab that did not change.
+struct picker_tab_part {
+    QString name;
+    QByteArray background; // encodeBackgroundBlock
+    QByteArray buttons;    // encodeButtonBlock
+};
+// The blocks alone, each as the window stream holds it.
+QByteArray encodeBackgroundBlock(const QString& name, const QImage& image);
+QByteArray encodeButtonBlock(const QList<buttonAttributes>& buttons);
+QByteArray encodeButtonBlock(const QList<buttonRecord>& buttons);
+// The same bytes writeWindowStream writes for the tabs the parts stand for.
+QByteArray assembleWindowStream(qint32 current, const QList<picker_tab_part>& tabs);
 // False when the version is newer than this reader knows (window->version
 // holds it and nothing else was read). Tabs read before the data ended are
 // kept, the last one with what it held.

@@ -79,7 +79,10 @@ public:
     void removeImageData(picker_view* view);
     void setBackgroundImage(QString const& name, QPixmap& image);
     void fetchImageData(picker_view* view);
+    // streamTo serialises every tab; scene_stream gives the same bytes from
+    // the blocks each canvas keeps, encoding only those that changed.
     void streamTo(QDataStream& stream) const;
+    QByteArray scene_stream() const;
     void streamFrom(QDataStream& stream);
     // Queues the scene's picker data now; updateSceneData asks for it at
     // the end of the event, and flush_scene_data makes a write asked for.

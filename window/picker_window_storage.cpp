@@ -202,12 +202,7 @@ void picker_window::flush_scene_data()
 void picker_window::store_scene_data()
 {
     sceneWriter_->cancel();
-    QByteArray bytes;
-    {
-        QDataStream stream(&bytes, QIODevice::WriteOnly);
-        streamTo(stream);
-    }
-    queue_mel(QStringLiteral("fileInfo \"QuillbrookPickerData\" \"") + QLatin1String(encodeSceneData(bytes))
+    queue_mel(QStringLiteral("fileInfo \"QuillbrookPickerData\" \"") + QLatin1String(encodeSceneData(scene_stream()))
               + QStringLiteral("\"; file -modified 1;"));
 }
 
@@ -272,6 +267,18 @@ void picker_window::streamTo(QDataStream& stream) const
         if (const picker_view* view = qobject_cast<const picker_view*>(tabs_->widget(i)))
             data.tabs.append(tabData(view, tabs_->tabText(i)));
     writeWindowStream(stream, data);
+}
+
+QByteArray picker_window::scene_stream() const
+{
+    // As streamTo: the current index is the tab bar's, the tabs are the
+    // canvases among the pages, numbered in that order.
+    QList<picker_tab_part> parts;
+    parts.reserve(tabs_->count());
+    for (int i = 0; i < tabs_->count(); ++i)
+        if (const picker_view* view = qobject_cast<const picker_view*>(tabs_->widget(i)))
+            parts.append(picker_tab_part{tabs_->tabText(i), view->encoded_background(), view->encoded_buttons()});
+    return assembleWindowStream(tabs_->currentIndex(), parts);
 }
 
 void picker_window::streamFrom(QDataStream& stream)
