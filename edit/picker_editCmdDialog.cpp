@@ -3,6 +3,7 @@
 #include "model/buttonAttributes.h"
 #include "plugin/host_services.h"
 #include "plugin/panel_geometry.h"
+#include "window/nested_loop.h"
 
 #include <QtCore/QPointer>
 #include <QtCore/QSettings>
@@ -126,7 +127,11 @@ bool picker_editCmdDialog::do_dialog(picker_view* view, buttonAttributes* attrib
             dialog->move(r.topLeft());
         }
     }
-    const int result = dialog->exec();
+    int result = QDialog::Rejected;
+    {
+        const nested_loop loop(QStringLiteral("command editor"));
+        result = dialog->exec();
+    }
     // The dialog's event loop let host callbacks run: a scene reset or quit
     // may have destroyed the canvas, and the dialog with it.
     if (!dialog)

@@ -14,6 +14,11 @@ QStringList& kinds()
 nested_loop::nested_loop(const QString& kind)
 {
     ++open;
+    shown(kind);
+}
+
+void nested_loop::shown(const QString& kind)
+{
     if (kinds().contains(kind))
         return;
     kinds().append(kind);

@@ -16,6 +16,10 @@ public:
     nested_loop(const nested_loop&) = delete;
     nested_loop& operator=(const nested_loop&) = delete;
 
+    // A popup shown without a loop of its own (a palette, a menu bar menu):
+    // nothing of ours waits under it, it is only named for the sweep.
+    static void shown(const QString& kind);
+
     // Loops open right now (nested loops may nest further).
     static int open_count();
     // Every kind opened in this process, in order of first opening.

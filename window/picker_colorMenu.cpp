@@ -1,5 +1,6 @@
 #include "window/picker_colorMenu.h"
 #include "canvas/qt_compat.h"
+#include "window/nested_loop.h"
 
 #include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
@@ -80,12 +81,14 @@ picker_colorMenu* picker_colorMenu::popup(QVector<unsigned int> const& colors, i
 
 picker_colorMenu* picker_colorMenu::execute_color(QObject* receiver, QPoint const& global, QColor* current)
 {
+    nested_loop::shown(QStringLiteral("popup: Button Color"));
     return popup(button_palette(), 12, receiver, SLOT(set_button_color(QRgb)), global, current);
 }
 
 picker_colorMenu* picker_colorMenu::execute_bw(QObject* receiver, QPoint const& global, QColor* current)
 {
     const QVector<unsigned int> colors{0xFF000000u, 0xFFFFFFFFu};
+    nested_loop::shown(QStringLiteral("popup: Label Color"));
     return popup(colors, 1, receiver, SLOT(set_label_color(QRgb)), global, current);
 }
 

@@ -2,6 +2,7 @@
 #include "canvas/picker_view.h"
 #include "model/window_selection.h"
 #include "plugin/picker_version.h"
+#include "window/nested_loop.h"
 #include "window/picker_dialogs.h"
 #include "window/scene_writer.h"
 #include "window/shortcut_dispatch.h"
@@ -58,6 +59,8 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
     connect(fileMenu_, &QMenu::aboutToShow, this, &picker_window::updateFileMenu);
     connect(editMenu_, &QMenu::aboutToShow, this, &picker_window::updateEditMenu);
     connect(pickerMenu_, &QMenu::aboutToShow, this, &picker_window::updatePickerMenu);
+    for (QMenu* menu : {fileMenu_, editMenu_, pickerMenu_, helpMenu_})
+        connect(menu, &QMenu::aboutToShow, [] { nested_loop::shown(QStringLiteral("menu bar")); });
     connect(tabs_, &QTabWidget::tabCloseRequested, this, &picker_window::close_one);
     // Tab order is part of what the scene keeps.
     connect(tabs_->tabBar(), &QTabBar::tabMoved, this, &picker_window::updateSceneData);

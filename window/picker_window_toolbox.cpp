@@ -4,6 +4,7 @@
 #include "window/picker_window.h"
 #include "canvas/picker_view.h"
 #include "edit/appearance_cmds.h"
+#include "window/nested_loop.h"
 #include "window/picker_colorMenu.h"
 #include "window/toolbox_state.h"
 #include "window/toolbox_widgets.h"
@@ -55,6 +56,8 @@ void picker_window::make_toolbox()
     toolbox_.size = 10;
     sizeButton_->setStyleSheet(QString::fromLatin1("text-align: left; padding: 3px"));
     connect(sizes, &QMenu::triggered, this, &picker_window::set_button_size);
+    // The button runs the menu in a loop of the toolkit's own.
+    connect(sizes, &QMenu::aboutToShow, [] { nested_loop::shown(QStringLiteral("menu: Button Size")); });
 
     labelEdit_ = new QLineEdit;
     labelEdit_->setToolTip(QString::fromLatin1("Button Label"));

@@ -1,7 +1,8 @@
 // Host events during every nested event loop of the plug-in: while a menu,
-// the namespace chooser, a message box or a file dialog is open, the host
-// resets the scene, opens one, quits or unloads the plug-in; then the loop
-// ends as a person would end it (Escape). The built module runs in the
+// the namespace chooser, the command editor, a palette, a message box or a
+// file dialog is open, the host resets the scene, opens one, quits or
+// unloads the plug-in; then the loop ends as a person would end it (Escape,
+// OK, a click on an entry). The built module runs in the
 // stand-in host, with its real dialogs. The loops and events swept are
 // listed in nested_loops.txt, which also checks the suite's loop log.
 #include "host_fixture.h"
@@ -16,6 +17,8 @@
 #include <QtWidgets/QDockWidget>
 #include <QtWidgets/QFileDialog>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QTabWidget>
 #include <functional>
 #include <map>
@@ -64,6 +67,15 @@ protected:
                 for (QAction* a : m->actions())
                     if (a->text() == QLatin1String(text))
                         return a;
+        return nullptr;
+    }
+
+    QPushButton* toolButton(const char* tip) const
+    {
+        if (QWidget* w = pickerWindow())
+            for (QPushButton* b : w->findChildren<QPushButton*>())
+                if (b->toolTip() == QLatin1String(tip))
+                    return b;
         return nullptr;
     }
 
@@ -156,6 +168,26 @@ protected:
                  ASSERT_TRUE(picker({"open", junk}));
                  host().drainIdle();
              }},
+            {"command editor", byAction("Add Command Button...")},
+            {"popup: Button Color", [this] { QTest::mousePress(toolButton("Button Color"), Qt::LeftButton); }},
+            {"popup: Label Color", [this] { QTest::mousePress(toolButton("Label Color"), Qt::LeftButton); }},
+            {"menu: Button Size",
+             [this] {
+                 // The menu runs inside the press; the event may take the
+                 // button with it before the release.
+                 QPointer<QPushButton> size = toolButton("Button Size");
+                 QTest::mousePress(size.data(), Qt::LeftButton);
+                 if (size)
+                     QTest::mouseRelease(size.data(), Qt::LeftButton);
+             }},
+            {"menu bar",
+             [this] {
+                 QMenuBar* bar = pickerWindow()->findChild<QMenuBar*>();
+                 ASSERT_NE(bar, nullptr);
+                 QAction* edit = bar->actions().value(1);
+                 ASSERT_NE(edit, nullptr);
+                 QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(edit).center());
+             }},
             {"warning: Close Tab", byAction("Close Tab...")},
             {"getText: Tab Name", byAction("Rename Tab...")},
             {"getOpenFileNames: Select Picker", byAction("Open...")},
@@ -204,8 +236,45 @@ protected:
     }
 };
 
+// How a person ends each loop once the host event is over: Escape, unless
+// listed here.
+std::map<QString, std::function<void(QWidget*)>> enders()
+{
+    const auto clickEntry = [](QWidget* loop) {
+        // The palette lives in the module: it is driven by its cells alone.
+        ASSERT_TRUE(loop->inherits("picker_colorMenu"));
+        QPointer<QWidget> guard(loop);
+        QTest::mouseRelease(loop, Qt::LeftButton); // the opening press
+        if (!guard)
+            return;
+        const QPoint firstCell(10, 10);
+        QTest::mouseMove(loop, firstCell);
+        QTest::mouseClick(loop, Qt::LeftButton, Qt::NoModifier, firstCell);
+    };
+    return {
+        {"command editor",
+         [](QWidget* loop) {
+             for (QPushButton* b : loop->findChildren<QPushButton*>())
+                 if (b->text() == QLatin1String("OK"))
+                     return QTest::mouseClick(b, Qt::LeftButton);
+             ADD_FAILURE() << "the command editor has no OK button";
+         }},
+        {"popup: Button Color", clickEntry},
+        {"popup: Label Color", clickEntry},
+        {"menu: Button Size",
+         [](QWidget* loop) {
+             auto* menu = qobject_cast<QMenu*>(loop);
+             ASSERT_NE(menu, nullptr);
+             const QList<QAction*> sizes = menu->actions();
+             ASSERT_GT(sizes.size(), 7);
+             QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(sizes[7]).center());
+         }},
+    };
+}
+
 TEST_F(NestedLoopSweepTable, EveryListedLoopSurvivesEveryHostEvent)
 {
+    const std::map<QString, std::function<void(QWidget*)>> end = enders();
     const QList<sweep_row> rows = sweepList();
     ASSERT_FALSE(rows.isEmpty()) << "the sweep list is missing";
     std::map<QString, opener> open = openers();
@@ -223,11 +292,18 @@ TEST_F(NestedLoopSweepTable, EveryListedLoopSurvivesEveryHostEvent)
                 opened = true;
                 QPointer<QWidget> guard(loop);
                 events.at(event)();
-                // Then the person presses Escape, if the loop is still there.
-                if (guard)
+                // Then the person ends it, if the loop is still there.
+                if (!guard)
+                    return;
+                if (end.count(row.kind))
+                    end.at(row.kind)(guard.data());
+                else
                     QTest::keyClick(guard.data(), Qt::Key_Escape);
             });
             open.at(row.kind)();
+            // A popup without a loop of its own is met once events flow.
+            for (int turn = 0; turn < 100 && !opened; ++turn)
+                QCoreApplication::processEvents();
             EXPECT_TRUE(opened) << "the loop did not open";
             host().drainIdle();
             QCoreApplication::processEvents();
