@@ -1,5 +1,6 @@
 #include "model/buttonRecord.h"
 #include "model/window_selection.h"
+#include <climits>
 
 buttonRecord::buttonRecord(const buttonAttributes& attributes)
     : buttonAttributes(attributes),
@@ -10,22 +11,39 @@ buttonRecord::buttonRecord(const buttonAttributes& attributes)
 
 buttonRecord::buttonRecord(const buttonRecord& other) = default;
 
+namespace {
+// Positions and sizes come from files and the clipboard unchecked: the
+// rectangle is worked out in 64 bits and kept inside int, so a button at the
+// integer limits lies at the edge rather than wrapping to the other side.
+// No real button is larger than this; beyond it QRect's own width would
+// overflow.
+const qint64 kLargestSide = qint64(1) << 24;
+
+int clampToInt(qint64 v)
+{
+    return int(qBound(qint64(INT_MIN), v, qint64(INT_MAX)));
+}
+
+QRect rectFrom(qint64 left, qint64 top, qint64 width, qint64 height)
+{
+    return QRect(QPoint(clampToInt(left), clampToInt(top)),
+                 QPoint(clampToInt(left + width), clampToInt(top + height)));
+}
+} // namespace
+
 QRect buttonRecord::squareRect(const QPoint& centre, int size)
 {
-    const int half = (size - 1) / 2;
-    const int left = centre.x() - half;
-    const int top = centre.y() - half;
-    return QRect(QPoint(left, top), QPoint(left + size - 1, top + size - 1));
+    const qint64 side = qMin(qint64(size), kLargestSide);
+    const qint64 half = (side - 1) / 2;
+    return rectFrom(centre.x() - half, centre.y() - half, side - 1, side - 1);
 }
 
 void buttonRecord::moveTo(const QPoint& point)
 {
     position = point;
-    const int w = rect.right() - rect.left();
-    const int h = rect.bottom() - rect.top();
-    const int left = point.x() - w / 2;
-    const int top = point.y() - h / 2;
-    rect = QRect(QPoint(left, top), QPoint(left + w, top + h));
+    const qint64 w = qint64(rect.right()) - rect.left();
+    const qint64 h = qint64(rect.bottom()) - rect.top();
+    rect = rectFrom(point.x() - w / 2, point.y() - h / 2, w, h);
 }
 
 bool buttonRecord::select(bool flagsOnly)

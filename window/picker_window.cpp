@@ -153,6 +153,10 @@ picker_window::~picker_window()
     closing_ = true; // the scene keeps its images: this is no user's close
     for (int i = tabs_->count() - 1; i >= 0; --i)
         close_tab(i);
+    // The toolkit's destructor still moves focus and deletes the children:
+    // the label field would report editingFinished to a window already gone.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 // ---- tabs
