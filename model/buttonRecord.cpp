@@ -2,11 +2,20 @@
 #include "model/window_selection.h"
 #include <climits>
 
+namespace {
+QPoint withinLimit(const QPoint& p)
+{
+    const int l = buttonRecord::kCoordinateLimit;
+    return QPoint(qBound(-l, p.x(), l), qBound(-l, p.y(), l));
+}
+} // namespace
+
 buttonRecord::buttonRecord(const buttonAttributes& attributes)
     : buttonAttributes(attributes),
-      rect(squareRect(attributes.position, attributes.size)),
       flags(attributes.nodes.size(), 0)
 {
+    position = withinLimit(position);
+    rect = squareRect(position, size);
 }
 
 buttonRecord::buttonRecord(const buttonRecord& other) = default;
@@ -40,10 +49,10 @@ QRect buttonRecord::squareRect(const QPoint& centre, int size)
 
 void buttonRecord::moveTo(const QPoint& point)
 {
-    position = point;
+    position = withinLimit(point);
     const qint64 w = qint64(rect.right()) - rect.left();
     const qint64 h = qint64(rect.bottom()) - rect.top();
-    rect = rectFrom(point.x() - w / 2, point.y() - h / 2, w, h);
+    rect = rectFrom(position.x() - w / 2, position.y() - h / 2, w, h);
 }
 
 bool buttonRecord::select(bool flagsOnly)

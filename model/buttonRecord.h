@@ -12,8 +12,15 @@ struct buttonRecord : buttonAttributes {
     qint16 state = 0;        // 0 not selected, 1 selected, 2 partly selected
     QVector<char> flags;     // one per node: 1 when selected in the host
 
+    // Positions on the canvas stay within this distance of the origin, so
+    // that screen mapping, framing and dragging never overflow. Files and
+    // the clipboard may claim any 32-bit position; no real picker comes
+    // near this.
+    static constexpr int kCoordinateLimit = 1 << 24;
+
     buttonRecord() = default;
-    // State 0, flags clear, no label picture, the square rectangle.
+    // State 0, flags clear, no label picture, the square rectangle; the
+    // position brought within the coordinate limit.
     explicit buttonRecord(const buttonAttributes& attributes);
     buttonRecord(const buttonRecord& other);
     buttonRecord& operator=(const buttonRecord& other) = default;
@@ -22,7 +29,8 @@ struct buttonRecord : buttonAttributes {
     // size right and below.
     static QRect squareRect(const QPoint& centre, int size);
 
-    // Sets the position and recentres the rectangle, keeping its size.
+    // Sets the position (within the coordinate limit) and recentres the
+    // rectangle, keeping its size.
     void moveTo(const QPoint& point);
 
     // Mark this button selected (or not), keeping the window selection list

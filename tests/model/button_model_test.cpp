@@ -34,9 +34,7 @@ TEST(ButtonRecord, SquareRectangleTruncatesTowardZero)
         {5, {10, 10}, 8, 8, 12, 12},
         {10, {-3, -3}, -7, -7, 2, 2},
         {0, {0, 0}, 0, 0, -1, -1},     // size 0 has no area; half of -1 is 0
-        // Positions and sizes from damaged data: kept at the edge, not wrapped.
-        {10, {INT_MAX, INT_MIN}, INT_MAX - 4, INT_MIN, INT_MAX, INT_MIN + 5},
-        {INT_MAX, {0, 0}, -8388607, -8388607, 8388608, 8388608},
+        {INT_MAX, {0, 0}, -8388607, -8388607, 8388608, 8388608}, // a damaged size: bounded
     };
     for (const Row& r : rows) {
         const buttonRecord b = record(r.centre, r.size);
@@ -75,12 +73,21 @@ TEST(ButtonRecord, MoveToKeepsWidthAndRecentres)
     b.moveTo(QPoint(-7, 3));
     EXPECT_EQ(b.rect.left(), -9);
     EXPECT_EQ(b.rect.right(), -4);
+}
 
-    b.moveTo(QPoint(INT_MAX, INT_MIN));
-    EXPECT_EQ(b.rect.right(), INT_MAX);
-    EXPECT_EQ(b.rect.left(), INT_MAX - 2);
-    EXPECT_EQ(b.rect.top(), INT_MIN);
-    EXPECT_EQ(b.position, QPoint(INT_MAX, INT_MIN));
+TEST(ButtonRecord, PositionsFromDamagedDataStayWithinTheCanvasRange)
+{
+    const int l = buttonRecord::kCoordinateLimit;
+    buttonRecord b = record({INT_MAX, INT_MIN}, 10);
+    EXPECT_EQ(b.position, QPoint(l, -l));
+    EXPECT_EQ(b.rect, QRect(QPoint(l - 4, -l - 4), QPoint(l + 5, -l + 5)));
+    b.moveTo(QPoint(INT_MIN, INT_MAX));
+    EXPECT_EQ(b.position, QPoint(-l, l));
+    EXPECT_EQ(b.rect.width(), 10);
+    // The rectangle alone never wraps either.
+    const QRect edge = buttonRecord::squareRect(QPoint(INT_MAX, INT_MIN), 10);
+    EXPECT_EQ(edge.right(), INT_MAX);
+    EXPECT_EQ(edge.top(), INT_MIN);
 }
 
 TEST(ButtonRecord, SelectKeepsWindowListInStep)
