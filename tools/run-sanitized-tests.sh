@@ -4,9 +4,12 @@
 # them. Any sanitizer report fails the test that caused it.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
+"$here/tools/setup-debian.sh"
 build="${QB_ASAN_BUILD_DIR:-$here/build-asan}"
 jobs="$(nproc 2>/dev/null || echo 2)"
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQB_SANITIZE=address,undefined "$@"
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQB_SANITIZE=address,undefined "${launcher[@]}" "$@"
 cmake --build "$build" -j "$jobs"
 export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:strict_init_order=1"
 export LSAN_OPTIONS="suppressions=$here/tools/lsan-suppressions.txt:print_suppressions=0"
