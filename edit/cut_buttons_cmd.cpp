@@ -17,14 +17,11 @@ int cut_buttons_cmd::id() const
 
 void cut_buttons_cmd::redo()
 {
-    if (remove_buttons(view_, indices_)) {
-        view_->update();
-        emit view_->changed();
-        view_->update_toolbox();
-    }
+    remove_buttons(view_, indices_);
     view_->clear_selected();
     view_->update();
     emit view_->changed();
+    view_->update_toolbox();
 }
 
 void cut_buttons_cmd::undo()

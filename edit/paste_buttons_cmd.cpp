@@ -82,11 +82,7 @@ void paste_buttons_cmd::bring_into_view()
 
 void paste_buttons_cmd::undo()
 {
-    if (remove_buttons(view_, indices_)) {
-        view_->update();
-        emit view_->changed();
-        view_->update_toolbox();
-    }
+    remove_buttons(view_, indices_);
     view_->clear_selected();
     view_->update();
     emit view_->changed();

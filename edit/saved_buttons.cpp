@@ -23,14 +23,9 @@ void restore_buttons(picker_view* view, QVector<int> const& indices, QList<butto
     view->update_toolbox();
 }
 
-bool remove_buttons(picker_view* view, QVector<int> const& indices)
+void remove_buttons(picker_view* view, QVector<int> const& indices)
 {
-    bool removed = false;
-    for (int i = indices.size() - 1; i >= 0; --i) {
-        if (indices[i] < 0 || indices[i] >= view->buttons().size())
-            continue;
-        view->pop_button(indices[i]);
-        removed = true;
-    }
-    return removed;
+    for (int i = indices.size() - 1; i >= 0; --i)
+        if (indices[i] >= 0 && indices[i] < view->buttons().size())
+            view->pop_button(indices[i]);
 }

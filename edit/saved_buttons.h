@@ -14,8 +14,7 @@ void save_selected_buttons(picker_view* view, QVector<int>& indices, QList<butto
 
 // Removes the buttons at the saved positions, highest first so that the
 // lower ones stay valid; positions the list no longer has are skipped.
-// True when any button went.
-bool remove_buttons(picker_view* view, QVector<int> const& indices);
+void remove_buttons(picker_view* view, QVector<int> const& indices);
 
 // Inserts each saved button at its old position, lowest first, so that
 // every one returns to its place in the list and in the drawing order.

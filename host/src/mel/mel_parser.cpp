@@ -494,16 +494,21 @@ ExprPtr Parser::parseArrayLiteral()
     advance(); // '{'
     auto list = std::make_unique<ArrayLiteralExpr>(cur_.line);
     advance();
-    if (!cur_.is("}")) {
-        for (;;) {
-            list->items.push_back(parseExpression());
-            if (!cur_.is(","))
-                break;
-            advance();
-        }
-    }
+    parseArrayItems(list.get());
     require("}");
     return list;
+}
+
+void Parser::parseArrayItems(ArrayLiteralExpr* list)
+{
+    if (cur_.is("}"))
+        return;
+    for (;;) {
+        list->items.push_back(parseExpression());
+        if (!cur_.is(","))
+            return;
+        advance();
+    }
 }
 
 ExprPtr Parser::parseBackquote(int line)

@@ -53,6 +53,8 @@ private:
     // A `{...}` array literal as a command argument, the lexer at its '{';
     // leaves the lexer after the closing '}'.
     ExprPtr parseArrayLiteral();
+    // The items of an array literal up to its closing brace, left unread.
+    void parseArrayItems(ArrayLiteralExpr* list);
     void parseCallArgs(CallExpr* call); // function syntax, cur_ at '('
 
     ExprPtr parseExpression();

@@ -203,14 +203,7 @@ ExprPtr Parser::parsePrimary()
             Nest nest(this);
             auto list = std::make_unique<ArrayLiteralExpr>(line);
             advance();
-            if (!cur_.is("}")) {
-                for (;;) {
-                    list->items.push_back(parseExpression());
-                    if (!cur_.is(","))
-                        break;
-                    advance();
-                }
-            }
+            parseArrayItems(list.get());
             expect("}");
             return list;
         }
