@@ -3,24 +3,6 @@
 #include <climits>
 
 namespace {
-QPoint withinLimit(const QPoint& p)
-{
-    const int l = buttonRecord::kCoordinateLimit;
-    return QPoint(qBound(-l, p.x(), l), qBound(-l, p.y(), l));
-}
-} // namespace
-
-buttonRecord::buttonRecord(const buttonAttributes& attributes)
-    : buttonAttributes(attributes),
-      flags(attributes.nodes.size(), 0)
-{
-    position = withinLimit(position);
-    rect = squareRect(position, size);
-}
-
-buttonRecord::buttonRecord(const buttonRecord& other) = default;
-
-namespace {
 // Positions and sizes come from files and the clipboard unchecked: the
 // rectangle is worked out in 64 bits and kept inside int, so a button at the
 // integer limits lies at the edge rather than wrapping to the other side.
@@ -38,7 +20,23 @@ QRect rectFrom(qint64 left, qint64 top, qint64 width, qint64 height)
     return QRect(QPoint(clampToInt(left), clampToInt(top)),
                  QPoint(clampToInt(left + width), clampToInt(top + height)));
 }
+
+QPoint withinLimit(const QPoint& p)
+{
+    const int l = buttonRecord::kCoordinateLimit;
+    return QPoint(qBound(-l, p.x(), l), qBound(-l, p.y(), l));
+}
 } // namespace
+
+buttonRecord::buttonRecord(const buttonAttributes& attributes)
+    : buttonAttributes(attributes),
+      flags(attributes.nodes.size(), 0)
+{
+    position = withinLimit(position);
+    rect = squareRect(position, size);
+}
+
+buttonRecord::buttonRecord(const buttonRecord& other) = default;
 
 QRect buttonRecord::squareRect(const QPoint& centre, int size)
 {
