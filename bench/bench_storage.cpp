@@ -9,12 +9,13 @@
 #include <qbhost/host_session.h>
 #include <QtCore/QElapsedTimer>
 #include <QtGui/QPainter>
+#include <QtWidgets/QTabWidget>
 #include <ctime>
 #include <memory>
 
 namespace {
 
-enum Case { NoBackground, Background, ThreeTabs };
+enum Case { NoBackground, Background, ThreeTabs, ThreeTabsMiddle };
 
 void fillTab(picker_view* view)
 {
@@ -35,12 +36,15 @@ std::unique_ptr<picker_window> makeWindow(Case which)
 {
     auto window = std::make_unique<picker_window>(nullptr);
     fillTab(window->frontPicker());
-    if (which == ThreeTabs) {
+    if (which == ThreeTabs || which == ThreeTabsMiddle) {
         for (int t = 1; t < 3; ++t) {
             window->new_tab();
             fillTab(window->frontPicker());
         }
     }
+    // The unchanged tabs on both sides of the changed one: two joins.
+    if (which == ThreeTabsMiddle)
+        window->tabs()->setCurrentIndex(1);
     if (which == Background) {
         picker_view* view = window->frontPicker();
         // A busy picture, so that PNG cannot shrink it to nothing.
@@ -127,7 +131,8 @@ void updateSceneData(benchmark::State& state)
     state.counters["baseline_cpu_ms"] = baselineCpuMs;
     state.counters["cpu_ratio"] = runCpuMs > 0 ? baselineCpuMs / runCpuMs : 0;
     static const char* const labels[] = {"1000 buttons, no background", "1000 buttons, 1024x1024 background",
-                                         "3 tabs of 1000 buttons, one changed"};
+                                         "3 tabs of 1000 buttons, one changed",
+                                         "3 tabs of 1000 buttons, the middle one changed"};
     state.SetLabel(
         QStringLiteral("%1, %2").arg(QLatin1String(labels[which]), QLatin1String(sceneDataCompressor())).toStdString());
 }
@@ -135,6 +140,7 @@ BENCHMARK(updateSceneData)
     ->Arg(NoBackground)
     ->Arg(Background)
     ->Arg(ThreeTabs)
+    ->Arg(ThreeTabsMiddle)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -241,7 +241,7 @@ void picker_view::setBackground(const QString& name, const QPixmap& image)
 {
     backgroundName_ = name;
     background_ = image;
-    ++backgroundRevision_;
+    backgroundRevision_ = next_revision();
     update();
 }
 

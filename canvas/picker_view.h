@@ -106,6 +106,11 @@ public:
     // for after a change to what they hold, and kept until the next.
     const QByteArray& encoded_background() const;
     const QByteArray& encoded_buttons() const;
+    // Change every time what the block holds may change, and are never the
+    // same for two canvases: a writer that kept a block's compressed bytes
+    // knows them by these.
+    quint64 background_revision() const { return backgroundRevision_; }
+    quint64 buttons_revision() const { return buttonsRevision_; }
     void streamFrom(QDataStream& stream, int version);
     // Replaces every button (the undo stack is cleared first).
     void set_buttons(QList<buttonAttributes> const& buttons);
@@ -188,7 +193,8 @@ protected:
 private:
     // Every access that may change a button's stored attributes calls it;
     // when in doubt, call it: a block kept too long corrupts the scene data.
-    void touch_buttons() { ++buttonsRevision_; }
+    void touch_buttons() { buttonsRevision_ = next_revision(); }
+    static quint64 next_revision();
     bool releases_own_background() const;
     void make_actions();
     QAction* make_action(const QString& text, void (picker_view::*slot)());
@@ -229,8 +235,8 @@ private:
     int cursorState_ = 0;
     QList<buttonRecord> buttons_;
     quint64 generation_ = 0;
-    quint64 buttonsRevision_ = 0;
-    quint64 backgroundRevision_ = 0;
+    quint64 buttonsRevision_ = next_revision();
+    quint64 backgroundRevision_ = next_revision();
     mutable stream_part_cache buttonsPart_;
     mutable button_block_cache buttonBlock_;
     mutable stream_part_cache backgroundPart_;

@@ -37,6 +37,14 @@ const QByteArray& picker_view::encoded_buttons() const
     return buttonsPart_.get(buttonsRevision_, [this] { return buttonBlock_.encode(buttons_); });
 }
 
+quint64 picker_view::next_revision()
+{
+    // One count for every canvas, so that a canvas made where a closed one
+    // was cannot take its revisions.
+    static quint64 revisions = 0;
+    return ++revisions;
+}
+
 void picker_view::streamFrom(QDataStream& stream, int version)
 {
     set_buttons(readButtonBlock(stream, version));

@@ -207,21 +207,29 @@ void writeWindowStream(QDataStream& stream, const picker_window_data& window)
     }
 }
 
+QByteArray encodeTabPrefix(qint32 current, qint32 tabCount, qint32 index, const QString& name)
+{
+    return encodeBlock([&](QDataStream& s) {
+        if (index == 0)
+            s << qint32(kPickerDataVersion) << tabCount << current;
+        s << index << name;
+    });
+}
+
 QByteArray assembleWindowStream(qint32 current, const QList<picker_tab_part>& tabs)
 {
+    if (tabs.isEmpty())
+        return encodeBlock([&](QDataStream& s) { s << qint32(kPickerDataVersion) << qint32(0) << current; });
     qsizetype size = 12;
     for (const picker_tab_part& tab : tabs)
         size += 8 + tab.name.size() * 2 + tab.background.size() + tab.buttons.size();
     QByteArray bytes;
     bytes.reserve(size);
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(kPickerDataStreamVersion);
-    stream << qint32(kPickerDataVersion) << qint32(tabs.size()) << current;
     for (int t = 0; t < tabs.size(); ++t) {
         const picker_tab_part& tab = tabs[t];
-        stream << qint32(t) << tab.name;
-        stream.writeRawData(tab.background.constData(), int(tab.background.size()));
-        stream.writeRawData(tab.buttons.constData(), int(tab.buttons.size()));
+        bytes += encodeTabPrefix(current, qint32(tabs.size()), qint32(t), tab.name);
+        bytes += tab.background;
+        bytes += tab.buttons;
     }
     return bytes;
 }

@@ -76,16 +76,23 @@ void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image);
 void writeWindowStream(QDataStream& stream, const picker_window_data& window);
 
 // One tab of the window stream with its two blocks already encoded, so that
-// a writer can keep the blocks of a tab that did not change.
+// a writer can keep the blocks of a tab that did not change. The revisions
+// tell a writer that keeps blocks compressed (scene_data_compressor) whether
+// they are still the ones it compressed; 0 stands for "not known".
 struct picker_tab_part {
     QString name;
     QByteArray background; // encodeBackgroundBlock
     QByteArray buttons;    // encodeButtonBlock
+    quint64 backgroundRevision = 0;
+    quint64 buttonsRevision = 0;
 };
 // The blocks alone, each as the window stream holds it.
 QByteArray encodeBackgroundBlock(const QString& name, const QImage& image);
 QByteArray encodeButtonBlock(const QList<buttonAttributes>& buttons);
 QByteArray encodeButtonBlock(const QList<buttonRecord>& buttons);
+// The bytes of the window stream before a tab's blocks: the tab's number
+// and name, after the stream's header for the first tab.
+QByteArray encodeTabPrefix(qint32 current, qint32 tabCount, qint32 index, const QString& name);
 // The same bytes writeWindowStream writes for the tabs the parts stand for.
 QByteArray assembleWindowStream(qint32 current, const QList<picker_tab_part>& tabs);
 // False when the version is newer than this reader knows (window->version

@@ -17,16 +17,19 @@ struct compressor_free {
     void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
 };
 
-libdeflate_compressor* compressor()
+} // namespace
+#endif
+
+libdeflate_compressor* sceneDeflateCompressor()
 {
-    // Made once: allocating one costs more than compressing a small picker.
+#ifdef QB_HAVE_LIBDEFLATE
     static const std::unique_ptr<libdeflate_compressor, compressor_free> c(
         libdeflate_alloc_compressor(kDeflateLevel));
     return c.get();
-}
-
-} // namespace
+#else
+    return nullptr;
 #endif
+}
 
 const char* sceneDataCompressor()
 {
@@ -40,7 +43,7 @@ const char* sceneDataCompressor()
 QByteArray compressSceneData(const QByteArray& windowStream)
 {
 #ifdef QB_HAVE_LIBDEFLATE
-    libdeflate_compressor* c = compressor();
+    libdeflate_compressor* c = sceneDeflateCompressor();
     if (c && !windowStream.isEmpty()) {
         // The toolkit's framing: the uncompressed length, big-endian, then
         // the zlib stream, so that qUncompress reads it.

@@ -10,6 +10,10 @@ QByteArray encodeSceneData(const QByteArray& windowStream);
 // The framed zlib stream alone: made with libdeflate where the build found
 // it, else with qCompress at level 9. qUncompress reads either.
 QByteArray compressSceneData(const QByteArray& windowStream);
+// The libdeflate compressor both use, made once (allocating one costs more
+// than compressing a small picker); null where the build has no libdeflate.
+struct libdeflate_compressor;
+libdeflate_compressor* sceneDeflateCompressor();
 // "libdeflate" or "qCompress": which of the two this build uses.
 const char* sceneDataCompressor();
 

@@ -7,6 +7,7 @@ set -euo pipefail
 # fonts-dejavu-extra: a light face, so that the label weight test can tell
 # normal from thin.
 packages=(build-essential cmake git pkg-config libgtest-dev libgmock-dev libbenchmark-dev libdeflate-dev
+          zlib1g-dev
           fonts-dejavu-core fonts-dejavu-extra)
 case "${QB_QT_MAJOR:-5}" in
     5) packages+=(qtbase5-dev qtbase5-dev-tools) ;;

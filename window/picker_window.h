@@ -1,6 +1,7 @@
 #ifndef QB_WINDOW_PICKER_WINDOW_H
 #define QB_WINDOW_PICKER_WINDOW_H
 #include "canvas/qt_compat.h"
+#include "model/scene_data_compressor.h"
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
 #include <QtCore/QPointer>
@@ -80,9 +81,11 @@ public:
     void setBackgroundImage(QString const& name, QPixmap& image);
     void fetchImageData(picker_view* view);
     // streamTo serialises every tab; scene_stream gives the same bytes from
-    // the blocks each canvas keeps, encoding only those that changed.
+    // the blocks each canvas keeps, encoding only those that changed, and
+    // scene_value the scene's value of them, compressing only those.
     void streamTo(QDataStream& stream) const;
     QByteArray scene_stream() const;
+    QByteArray scene_value() const;
     void streamFrom(QDataStream& stream);
     // Queues the scene's picker data now; updateSceneData asks for it at
     // the end of the event, and flush_scene_data makes a write asked for.
@@ -212,6 +215,7 @@ private:
     QList<rebind_request> deferredRebinds_;
     bool rebinding_ = false;
     scene_writer* sceneWriter_ = nullptr;
+    mutable scene_data_compressor sceneCompressor_;
     // Shown with the pointer already over it: no entering until it leaves.
     bool shownUnderPointer_ = false;
 };

@@ -202,7 +202,7 @@ void picker_window::flush_scene_data()
 void picker_window::store_scene_data()
 {
     sceneWriter_->cancel();
-    queue_mel(QStringLiteral("fileInfo \"QuillbrookPickerData\" \"") + QLatin1String(encodeSceneData(scene_stream()))
+    queue_mel(QStringLiteral("fileInfo \"QuillbrookPickerData\" \"") + QLatin1String(scene_value())
               + QStringLiteral("\"; file -modified 1;"));
 }
 
@@ -269,16 +269,31 @@ void picker_window::streamTo(QDataStream& stream) const
     writeWindowStream(stream, data);
 }
 
+namespace {
+
+// The window's tabs as the stream holds them: the current index is the tab
+// bar's, the tabs are the canvases among the pages, numbered in that order.
+QList<picker_tab_part> sceneParts(const QTabWidget* tabs)
+{
+    QList<picker_tab_part> parts;
+    parts.reserve(tabs->count());
+    for (int i = 0; i < tabs->count(); ++i)
+        if (const picker_view* view = qobject_cast<const picker_view*>(tabs->widget(i)))
+            parts.append(picker_tab_part{tabs->tabText(i), view->encoded_background(), view->encoded_buttons(),
+                                         view->background_revision(), view->buttons_revision()});
+    return parts;
+}
+
+} // namespace
+
 QByteArray picker_window::scene_stream() const
 {
-    // As streamTo: the current index is the tab bar's, the tabs are the
-    // canvases among the pages, numbered in that order.
-    QList<picker_tab_part> parts;
-    parts.reserve(tabs_->count());
-    for (int i = 0; i < tabs_->count(); ++i)
-        if (const picker_view* view = qobject_cast<const picker_view*>(tabs_->widget(i)))
-            parts.append(picker_tab_part{tabs_->tabText(i), view->encoded_background(), view->encoded_buttons()});
-    return assembleWindowStream(tabs_->currentIndex(), parts);
+    return assembleWindowStream(tabs_->currentIndex(), sceneParts(tabs_));
+}
+
+QByteArray picker_window::scene_value() const
+{
+    return sceneCompressor_.compress(tabs_->currentIndex(), sceneParts(tabs_)).toBase64();
 }
 
 void picker_window::streamFrom(QDataStream& stream)
