@@ -94,13 +94,15 @@ sandbox_window::sandbox_window(qbhost::HostSession& host, QWidget* parent) : QMa
 
 void sandbox_window::makeMenus()
 {
+    // The two toolkits order addAction's shortcut differently; setting it
+    // apart reads the same under both.
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("&New Scene"), this, &sandbox_window::newScene, QKeySequence::New);
-    file->addAction(tr("&Open Scene..."), this, [this]() { openScene(); }, QKeySequence::Open);
-    file->addAction(tr("&Save Scene"), this, &sandbox_window::saveScene, QKeySequence::Save);
-    file->addAction(tr("Save Scene &As..."), this, [this]() { saveSceneAs(); }, QKeySequence::SaveAs);
+    file->addAction(tr("&New Scene"), this, &sandbox_window::newScene)->setShortcut(QKeySequence::New);
+    file->addAction(tr("&Open Scene..."), this, [this]() { openScene(); })->setShortcut(QKeySequence::Open);
+    file->addAction(tr("&Save Scene"), this, &sandbox_window::saveScene)->setShortcut(QKeySequence::Save);
+    file->addAction(tr("Save Scene &As..."), this, [this]() { saveSceneAs(); })->setShortcut(QKeySequence::SaveAs);
     file->addSeparator();
-    file->addAction(tr("&Quit"), this, &QWidget::close, QKeySequence::Quit);
+    file->addAction(tr("&Quit"), this, &QWidget::close)->setShortcut(QKeySequence::Quit);
 
     QMenu* plugins = menuBar()->addMenu(tr("&Plug-ins"));
     plugins->addAction(tr("&Load..."), this, [this]() { loadPlugin(); });

@@ -191,7 +191,8 @@ TEST(CanvasNavigation, TrackerLifeFromPressToRelease)
 
     // A release without a tracker is left to the parent.
     h.release(QPoint(50, 50), Qt::MiddleButton);
-    QMouseEvent stray(QEvent::MouseButtonRelease, QPointF(1, 1), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent stray(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(h.canvas, &stray);
     EXPECT_FALSE(stray.isAccepted());
 }
@@ -201,7 +202,8 @@ TEST(CanvasNavigation, EventPositionsAreRoundedHalfAwayFromZero)
     QStringList log; // outlives the canvas, which deletes a tracker left installed
     canvas_harness h;
     h.canvas->set_tracker(new probe_tracker(&log));
-    QMouseEvent e(QEvent::MouseMove, QPointF(10.5, -2.5), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent e(QEvent::MouseMove, QPointF(10.5, -2.5), QPointF(10.5, -2.5), Qt::NoButton, Qt::LeftButton,
+                  Qt::NoModifier);
     QApplication::sendEvent(h.canvas, &e);
     EXPECT_EQ(log.value(0), QStringLiteral("update 11,-3"));
 }
@@ -430,8 +432,13 @@ TEST(CanvasCursors, BitmapsAndHotSpots)
     for (const auto& r : rows) {
         std::unique_ptr<QCursor> c(r.make());
         EXPECT_EQ(c->hotSpot(), r.hot);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        const QImage bits = c->bitmap().toImage().convertToFormat(QImage::Format_Mono);
+        const QImage mask = c->mask().toImage().convertToFormat(QImage::Format_Mono);
+#else
         const QImage bits = c->bitmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_Mono);
         const QImage mask = c->mask(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_Mono);
+#endif
         ASSERT_EQ(bits.size(), QSize(32, 32));
         ASSERT_EQ(mask.size(), QSize(32, 32));
         // QBitmap: colour 1 (black) is a set bit.

@@ -137,7 +137,7 @@ TEST_F(ClipboardTest, PasteInPlaceKeepsPositionsAndFramesWhatIsOutOfView)
         SCOPED_TRACE(testing::Message() << r.at.x() << "," << r.at.y());
         picker_view* source = h.window->frontPicker();
         source->push_button(make_button(r.at, 20, 0x00ff00, {"x"}), -1);
-        source->select_list({source->buttons().size() - 1}, true);
+        source->select_list({int(source->buttons().size()) - 1}, true);
         QList<buttonAttributes> one{source->buttons().last().attributes()};
         picker_clipboard::copyButtonsToClipboard(one);
 
