@@ -1,7 +1,6 @@
 # Finds a Maya devkit (headers and the OpenMaya, OpenMayaUI and Foundation
 # libraries) from MAYA_LOCATION, then DEVKIT_LOCATION, then the default
 # install folders, and provides the imported target Maya::API.
-set(MAYA_VERSION "2024" CACHE STRING "Maya version to look for in the default install folders")
 set(MAYA_LOCATION "$ENV{MAYA_LOCATION}" CACHE PATH "Maya installation or devkit folder")
 
 set(_qb_maya_hints ${MAYA_LOCATION} $ENV{DEVKIT_LOCATION})

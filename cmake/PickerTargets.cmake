@@ -102,15 +102,13 @@ set(QB_PLUGIN_PATH $<TARGET_FILE:QuillbrookPicker>)
 # release. Each install merges its lines into the .mod file already there, so
 # a Qt 5 build (Maya 2022-2024) and a Qt 6 build (Maya 2025 and later)
 # installed into one prefix make one module; put <prefix> on MAYA_MODULE_PATH.
-if(QB_WITH_MAYA_DEVKIT)
-    set(_qb_default_releases ${MAYA_VERSION})
-elseif(QB_QT_MAJOR STREQUAL "6")
-    set(_qb_default_releases 2025)
-else()
-    set(_qb_default_releases 2024)
+# Empty: the one release built for (MAYA_VERSION), which then follows it
+# when it changes; a list installs the same build for several releases.
+set(QB_MAYA_VERSIONS "" CACHE STRING
+    "Maya releases (years, a list) this build is installed for; MAYA_VERSION when empty")
+if(QB_MAYA_VERSIONS STREQUAL "")
+    set(QB_MAYA_VERSIONS ${MAYA_VERSION})
 endif()
-set(QB_MAYA_VERSIONS ${_qb_default_releases} CACHE STRING
-    "Maya releases (years, a list) this build is installed for")
 foreach(year ${QB_MAYA_VERSIONS})
     if(NOT year MATCHES "^20[0-9][0-9]$")
         message(FATAL_ERROR "QB_MAYA_VERSIONS: '${year}' is not a Maya release year")
