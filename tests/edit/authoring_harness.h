@@ -4,24 +4,11 @@
 // sets it, the host's hold on keys, and helpers to answer the context menu
 // from inside its own event loop.
 #include "canvas_harness.h"
+#include "host_keys.h"
 #include <QtCore/QTimer>
 #include <QtWidgets/QMenu>
 #include <QUndoStack>
 #include <functional>
-
-// The host takes key presses before the toolkit's shortcut map: only the
-// widgets' own key handlers see them.
-struct host_takes_keys : QObject {
-    host_takes_keys() { qApp->installEventFilter(this); }
-    ~host_takes_keys() override { qApp->removeEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::ShortcutOverride)
-            return false;
-        e->accept();
-        return true;
-    }
-};
 
 struct authoring_harness : canvas_harness {
     host_takes_keys keys;

@@ -2,6 +2,7 @@
 // the panel: the window's and the canvas's dispatch with the host taking
 // keys first.
 #include "canvas_harness.h"
+#include "host_keys.h"
 #include "model/window_selection.h"
 #include "scripted_dialogs.h"
 #include <qbhost/host_session.h>
@@ -14,32 +15,6 @@
 #include <QtWidgets/QTabWidget>
 
 namespace {
-struct host_takes_keys : QObject {
-    host_takes_keys() { qApp->installEventFilter(this); }
-    ~host_takes_keys() override { qApp->removeEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::ShortcutOverride)
-            return false;
-        e->accept();
-        return true;
-    }
-};
-
-struct passed_on : QObject {
-    QList<int> keys;
-    explicit passed_on(QWidget* w) { w->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key != Qt::Key_Shift && key != Qt::Key_Control) // QTest presses these around a key
-            keys << key;
-        return false;
-    }
-};
-
 QMenu* menu_named(const picker_window& w, const char* title)
 {
     for (QMenu* m : w.findChildren<QMenu*>())

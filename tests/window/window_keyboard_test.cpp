@@ -1,6 +1,7 @@
 // Focus follows the mouse, and the window's and canvas's own keyboard
 // dispatch serves the keys that the host keeps from the shortcut map.
 #include "canvas_harness.h"
+#include "host_keys.h"
 #include "scripted_dialogs.h"
 #include <gtest/gtest.h>
 #include <QtGui/QCursor>
@@ -9,36 +10,6 @@
 #include <QtWidgets/QTabWidget>
 
 namespace {
-// The host takes key presses before the toolkit's shortcut map sees them:
-// shortcut overrides are swallowed, so only the widgets' key handlers see
-// the keys.
-struct host_takes_keys : QObject {
-    host_takes_keys() { qApp->installEventFilter(this); }
-    ~host_takes_keys() override { qApp->removeEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::ShortcutOverride)
-            return false;
-        e->accept();
-        return true;
-    }
-};
-
-// Records the key presses that travel past the window (to the dock, the host).
-struct passed_on : QObject {
-    QList<int> keys;
-    explicit passed_on(QWidget* w) { w->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key != Qt::Key_Shift && key != Qt::Key_Control) // QTest presses these around a click
-            keys << key;
-        return false;
-    }
-};
-
 struct KeyboardTest : ::testing::Test {
     std::unique_ptr<QWidget> host;
     picker_window* window = nullptr;
