@@ -145,6 +145,7 @@ int main(int argc, char** argv)
     }
 
     qbhost::HostSession& host = qbhost::HostSession::instance();
+    host.setTracing(false); // for tests; a session here would only grow it
     if (options.batch) {
         QObject::connect(&host, &qbhost::HostSession::historyAdded, &echo_history);
         // Nobody is there to interrupt an endless script: the run does it.

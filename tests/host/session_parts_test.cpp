@@ -58,6 +58,12 @@ TEST_F(SessionParts, TraceShowsEachNameAsGiven)
     EXPECT_EQ(host().traceLog(), expected);
     host().clearTrace();
     EXPECT_TRUE(host().traceLog().isEmpty());
+    // A session that turns the trace off (the sandbox's) keeps nothing.
+    host().setTracing(false);
+    MGlobal::selectByName(MQtUtil::toMString(QStringLiteral("hero:*")), MGlobal::kReplaceList);
+    MGlobal::clearSelectionList();
+    EXPECT_TRUE(host().traceLog().isEmpty());
+    host().setTracing(true);
 }
 
 TEST_F(SessionParts, SelectionHoldsTheSceneNameOnce)

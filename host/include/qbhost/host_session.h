@@ -231,6 +231,9 @@ public:
     // "getActiveSelectionList".
     QStringList traceLog() const;
     void clearTrace();
+    // On by default; a long session nobody reads the trace of (the
+    // sandbox) turns it off so that it does not grow without end.
+    void setTracing(bool on);
     void trace(const QString& line);
     // Traces "selectByName <name> <adjustment>".
     void traceSelectByName(const QString& name, int adjustment);

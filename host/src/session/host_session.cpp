@@ -44,6 +44,7 @@ struct SessionData {
     bool customScreens = false;
     FailureSeams failures;
     CallTrace trace;
+    bool tracing = true;
 };
 
 HostSession& HostSession::instance()
@@ -77,6 +78,7 @@ void HostSession::resetForTest()
     resetScreens();
     d->failures.clear();
     d->trace.clear();
+    d->tracing = true;
     d->mel.reset(new MelInterpreter(*this));
 }
 
@@ -389,11 +391,24 @@ MStatus HostSession::takeFailure(const QString& operation, const QString& detail
 void HostSession::clearFailures() { d->failures.clear(); }
 QStringList HostSession::traceLog() const { return d->trace.lines(); }
 void HostSession::clearTrace() { d->trace.clear(); }
-void HostSession::trace(const QString& line) { d->trace.add(line); }
+
+void HostSession::setTracing(bool on)
+{
+    d->tracing = on;
+    if (!on)
+        d->trace.clear();
+}
+
+void HostSession::trace(const QString& line)
+{
+    if (d->tracing)
+        d->trace.add(line);
+}
 
 void HostSession::traceSelectByName(const QString& name, int adjustment)
 {
-    d->trace.addSelectByName(d->nodes.sharedName(name), adjustment);
+    if (d->tracing)
+        d->trace.addSelectByName(d->nodes.sharedName(name), adjustment);
 }
 
 } // namespace qbhost
