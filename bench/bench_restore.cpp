@@ -3,6 +3,7 @@
 // to canvases whose buttons and labels are ready to paint. Every run
 // restores a value of its own (other labels, another background), so that
 // nothing a previous run decoded or rendered is there to be reused.
+#include "bench_support.h"
 #include "canvas/picker_view.h"
 #include "model/picker_stream.h"
 #include "model/scene_data.h"
@@ -10,9 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <qbhost/host_session.h>
 #include <QtCore/QElapsedTimer>
-#include <QtGui/QPainter>
 #include <QtWidgets/QTabWidget>
-#include <ctime>
 #include <memory>
 
 namespace {
@@ -22,12 +21,7 @@ constexpr int kRuns = 8;
 // Written without a window, so that no label is rendered before the runs.
 QByteArray sceneValue(int run)
 {
-    QImage img(1024, 1024, QImage::Format_RGB32);
-    QPainter p(&img);
-    for (int y = 0; y < 1024; y += 16)
-        for (int x = 0; x < 1024; x += 16)
-            p.fillRect(x, y, 16, 16, QColor::fromHsv((x * 7 + y * 3 + run) % 360, 200, 100 + (x ^ y) % 150));
-    p.end();
+    const QImage img = bench_support::busyBackground(run);
     picker_window_data window;
     window.current = 0;
     for (int t = 0; t < 3; ++t) {
@@ -54,13 +48,6 @@ QByteArray sceneValue(int run)
     return encodeSceneData(bytes);
 }
 
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
 void restore(benchmark::State& state)
 {
     QList<QByteArray> values;
@@ -72,7 +59,7 @@ void restore(benchmark::State& state)
     QElapsedTimer timer;
     qint64 runs = 0;
     timer.start();
-    const double cpu = cpuMs();
+    const double cpu = bench_support::cpuMs();
     for (auto _ : state) {
         QDataStream in(decodeSceneData(values.at(int(runs % kRuns))));
         window->streamFrom(in);
@@ -82,7 +69,7 @@ void restore(benchmark::State& state)
         state.ResumeTiming();
     }
     const double ms = double(timer.nsecsElapsed()) / 1e6 / double(qMax<qint64>(runs, 1));
-    const double runCpuMs = (cpuMs() - cpu) / double(qMax<qint64>(runs, 1));
+    const double runCpuMs = (bench_support::cpuMs() - cpu) / double(qMax<qint64>(runs, 1));
     state.counters["value_chars"] = double(values.first().size());
     state.counters["tabs"] = double(window->tabs()->count());
     // Above 1: inside the 100 ms budget by that factor. The machine may be

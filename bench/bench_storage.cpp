@@ -3,15 +3,14 @@
 // by 1024 background, and for three tabs of 1,000 of which one changed (the
 // last, then the middle one, whose unchanged neighbours make two joins),
 // beside serialising everything and compressing with qCompress at level 9.
+#include "bench_support.h"
 #include "canvas/picker_view.h"
 #include "model/scene_data.h"
 #include "window/picker_window.h"
 #include <benchmark/benchmark.h>
 #include <qbhost/host_session.h>
 #include <QtCore/QElapsedTimer>
-#include <QtGui/QPainter>
 #include <QtWidgets/QTabWidget>
-#include <ctime>
 #include <memory>
 
 namespace {
@@ -47,15 +46,8 @@ std::unique_ptr<picker_window> makeWindow(Case which)
     if (which == ThreeTabsMiddle)
         window->tabs()->setCurrentIndex(1);
     if (which == Background) {
-        picker_view* view = window->frontPicker();
-        // A busy picture, so that PNG cannot shrink it to nothing.
-        QImage img(1024, 1024, QImage::Format_RGB32);
-        QPainter p(&img);
-        for (int y = 0; y < 1024; y += 16)
-            for (int x = 0; x < 1024; x += 16)
-                p.fillRect(x, y, 16, 16, QColor::fromHsv((x * 7 + y * 3) % 360, 200, 100 + (x ^ y) % 150));
-        p.end();
-        view->setBackground(QStringLiteral("1024"), QPixmap::fromImage(img));
+        window->frontPicker()->setBackground(QStringLiteral("1024"),
+                                             QPixmap::fromImage(bench_support::busyBackground()));
     }
     return window;
 }
@@ -83,13 +75,6 @@ void editFront(picker_window& window, qint64 run)
     b->moveTo(b->position + QPoint(run % 2 ? -1 : 1, 0));
 }
 
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
 // Per-edit scene sync: the window's own write beside the baseline measured
 // in the same run, with the ratio and both value sizes. The machine is
 // shared: the CPU times are printed beside the wall times.
@@ -102,19 +87,19 @@ void updateSceneData(benchmark::State& state)
     constexpr int kBaselineRuns = 5;
     QElapsedTimer timer;
     timer.start();
-    double cpu = cpuMs();
+    double cpu = bench_support::cpuMs();
     qint64 baselineChars = 0;
     for (int i = 0; i < kBaselineRuns; ++i) {
         editFront(*window, i);
         baselineChars = baselineText(*window).size();
     }
     const double baselineMs = double(timer.nsecsElapsed()) / 1e6 / kBaselineRuns;
-    const double baselineCpuMs = (cpuMs() - cpu) / kBaselineRuns;
+    const double baselineCpuMs = (bench_support::cpuMs() - cpu) / kBaselineRuns;
 
     qint64 bytes = 0;
     qint64 runs = 0;
     timer.restart();
-    cpu = cpuMs();
+    cpu = bench_support::cpuMs();
     for (auto _ : state) {
         editFront(*window, runs);
         window->store_scene_data();
@@ -123,7 +108,7 @@ void updateSceneData(benchmark::State& state)
         ++runs;
     }
     const double ms = double(timer.nsecsElapsed()) / 1e6 / double(qMax<qint64>(runs, 1));
-    const double runCpuMs = (cpuMs() - cpu) / double(qMax<qint64>(runs, 1));
+    const double runCpuMs = (bench_support::cpuMs() - cpu) / double(qMax<qint64>(runs, 1));
     state.counters["queued_chars"] = double(bytes);
     state.counters["baseline_chars"] = double(baselineChars);
     state.counters["baseline_ms"] = baselineMs;
