@@ -4,6 +4,7 @@
 #include "model/scene_data.h"
 #include "model/scene_data_compressor.h"
 #include <gtest/gtest.h>
+#include <QtCore/QRandomGenerator>
 #include <functional>
 
 namespace {
@@ -64,6 +65,30 @@ TEST(SceneDataCompressor, EveryWriteDecodesToTheWholeStream)
         r.change();
         const QByteArray framed = compressor.compress(current, tabs);
         EXPECT_TRUE(qUncompress(framed) == assembleWindowStream(current, tabs)) << r.what;
+    }
+}
+
+TEST(SceneDataCompressor, AnyRunOfChangesDecodesToTheWholeStream)
+{
+    QRandomGenerator rng(18);
+    qint32 current = 0;
+    QList<picker_tab_part> tabs{tab("a", 40), tab("b", 50), tab("c", 60)};
+    scene_data_compressor compressor;
+    for (int step = 0; step < 300; ++step) {
+        // Several changes between two writes, as one event may make them.
+        for (int n = rng.bounded(3); n >= 0; --n) {
+            const int t = tabs.isEmpty() ? 0 : rng.bounded(int(tabs.size()));
+            switch (rng.bounded(tabs.isEmpty() ? 1 : 6)) {
+            case 0: tabs.insert(t, tab(QStringLiteral("n%1").arg(step), 1 + rng.bounded(80))); break;
+            case 1: tabs[t] = tab(tabs[t].name, 1 + rng.bounded(80)); break;
+            case 2: tabs[t].name = QStringLiteral("r%1").arg(step); break;
+            case 3: tabs.move(t, rng.bounded(int(tabs.size()))); break;
+            case 4: current = rng.bounded(int(tabs.size())); break;
+            case 5: if (tabs.size() > 1) tabs.removeAt(t); break;
+            }
+        }
+        const QByteArray framed = compressor.compress(current, tabs);
+        ASSERT_TRUE(qUncompress(framed) == assembleWindowStream(current, tabs)) << "step " << step;
     }
 }
 
