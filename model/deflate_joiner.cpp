@@ -44,7 +44,7 @@ void deflate_joiner::writeBits(quint32 value, int count)
         if (outBits_ % 8 == 0)
             out_.append('\0');
         if (value & (1u << i))
-            out_.data()[outBits_ / 8] = char(out_.at(int(outBits_ / 8)) | (1 << (outBits_ % 8)));
+            out_.data()[outBits_ / 8] |= char(1 << (outBits_ % 8));
     }
 }
 

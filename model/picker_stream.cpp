@@ -195,10 +195,20 @@ void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image)
         readImage(stream, image);
 }
 
+namespace {
+
+// The window stream's header, which every writer of it starts with.
+void writeWindowHeader(QDataStream& stream, qint32 current, qint32 tabCount)
+{
+    stream << qint32(kPickerDataVersion) << tabCount << current;
+}
+
+} // namespace
+
 void writeWindowStream(QDataStream& stream, const picker_window_data& window)
 {
     stream.setVersion(kPickerDataStreamVersion);
-    stream << qint32(kPickerDataVersion) << qint32(window.tabs.size()) << qint32(window.current);
+    writeWindowHeader(stream, qint32(window.current), qint32(window.tabs.size()));
     for (int t = 0; t < window.tabs.size(); ++t) {
         const picker_tab_data& tab = window.tabs[t];
         stream << qint32(t) << tab.name;
@@ -211,7 +221,7 @@ QByteArray encodeTabPrefix(qint32 current, qint32 tabCount, qint32 index, const 
 {
     return encodeBlock([&](QDataStream& s) {
         if (index == 0)
-            s << qint32(kPickerDataVersion) << tabCount << current;
+            writeWindowHeader(s, current, tabCount);
         s << index << name;
     });
 }
@@ -219,7 +229,7 @@ QByteArray encodeTabPrefix(qint32 current, qint32 tabCount, qint32 index, const 
 QByteArray assembleWindowStream(qint32 current, const QList<picker_tab_part>& tabs)
 {
     if (tabs.isEmpty())
-        return encodeBlock([&](QDataStream& s) { s << qint32(kPickerDataVersion) << qint32(0) << current; });
+        return encodeBlock([&](QDataStream& s) { writeWindowHeader(s, current, 0); });
     qsizetype size = 12;
     for (const picker_tab_part& tab : tabs)
         size += 8 + tab.name.size() * 2 + tab.background.size() + tab.buttons.size();

@@ -249,6 +249,8 @@ private:
     ~HostSession() override;
     // Empties nodes, namespaces, fileInfo, selection and the scene name.
     void clearScene();
+    // The scene is modified and sceneChanged emitted when st succeeded.
+    MStatus sceneEdit(MStatus st);
     friend class MelInterpreter;
     std::unique_ptr<SessionData> d;
 };

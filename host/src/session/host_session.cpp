@@ -195,14 +195,18 @@ QStringList HostSession::nodes() const { return d->nodes.nodes(); }
 bool HostSession::nodeExists(const QString& name) const { return d->nodes.exists(name); }
 QString HostSession::nodeType(const QString& name) const { return d->nodes.type(name); }
 
-MStatus HostSession::createNode(const QString& type, const QString& name)
+MStatus HostSession::sceneEdit(MStatus st)
 {
-    const MStatus st = d->nodes.create(type, name);
     if (st) {
         d->modified = true;
         emit sceneChanged();
     }
     return st;
+}
+
+MStatus HostSession::createNode(const QString& type, const QString& name)
+{
+    return sceneEdit(d->nodes.create(type, name));
 }
 
 MStatus HostSession::deleteNode(const QString& rawName)
@@ -230,22 +234,12 @@ QStringList HostSession::explicitNamespaces() const { return d->nodes.explicitNa
 
 MStatus HostSession::addNamespace(const QString& fullName)
 {
-    const MStatus st = d->nodes.addNamespace(fullName);
-    if (st) {
-        d->modified = true;
-        emit sceneChanged();
-    }
-    return st;
+    return sceneEdit(d->nodes.addNamespace(fullName));
 }
 
 MStatus HostSession::removeNamespace(const QString& fullName)
 {
-    const MStatus st = d->nodes.removeNamespace(fullName);
-    if (st) {
-        d->modified = true;
-        emit sceneChanged();
-    }
-    return st;
+    return sceneEdit(d->nodes.removeNamespace(fullName));
 }
 
 QString HostSession::currentNamespace() const { return d->nodes.currentNamespace(); }
