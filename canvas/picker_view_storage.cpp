@@ -1,6 +1,7 @@
 // The canvas's part of picker storage: its button block, its background
 // image, and the buttons handed to the clipboard.
 #include "canvas/picker_view.h"
+#include "model/picker_image.h"
 #include "model/picker_stream.h"
 #include "window/picker_dialogs.h"
 #include "window/picker_window.h"
@@ -89,7 +90,12 @@ void picker_view::change_background()
         // By name, not image: a removed background ("0") has a key too.
         if (!backgroundName_.isEmpty() && releases_own_background())
             window_->removeImageData(this);
-        setBackground(QString::number(image.cacheKey()), image);
+        // Named by content: a name from a counter of this process would be
+        // given again tomorrow, to another picture.
+        QString name = contentImageName(image.toImage());
+        if (name.isEmpty())
+            name = QString::number(image.cacheKey());
+        setBackground(name, image);
         window_->setImageData(this);
         // The picker data holds the background too.
         emit changed();

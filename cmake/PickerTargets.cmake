@@ -33,8 +33,16 @@ target_link_libraries(picker_model PUBLIC Qt::Core Qt::Gui)
 
 # The scene value's zlib stream: libdeflate where the system has it (much
 # faster than zlib at the same size), else the toolkit's qCompress at level 9.
+# zlib itself reads a damaged value as far as it goes, and finds where
+# libdeflate's blocks end, so that each tab's blocks are compressed once and
+# joined into the stream of every write.
 option(QB_WITH_LIBDEFLATE "Compress the scene's picker data with libdeflate when it is found" ON)
 set(QB_SCENE_COMPRESSION "qCompress (zlib level 9)")
+find_package(ZLIB QUIET)
+if(ZLIB_FOUND)
+    target_link_libraries(picker_model PRIVATE ZLIB::ZLIB)
+    target_compile_definitions(picker_model PRIVATE QB_HAVE_ZLIB)
+endif()
 if(QB_WITH_LIBDEFLATE)
     find_package(PkgConfig QUIET)
     if(PkgConfig_FOUND)
@@ -44,15 +52,15 @@ if(QB_WITH_LIBDEFLATE)
         target_link_libraries(picker_model PRIVATE PkgConfig::LIBDEFLATE)
         target_compile_definitions(picker_model PRIVATE QB_HAVE_LIBDEFLATE)
         set(QB_SCENE_COMPRESSION "libdeflate ${LIBDEFLATE_VERSION}")
-        # zlib finds where libdeflate's blocks end, so that each tab's blocks
-        # are compressed once and joined into the stream of every write.
-        find_package(ZLIB QUIET)
         if(ZLIB_FOUND)
-            target_link_libraries(picker_model PRIVATE ZLIB::ZLIB)
-            target_compile_definitions(picker_model PRIVATE QB_HAVE_ZLIB)
             string(APPEND QB_SCENE_COMPRESSION ", unchanged tabs kept compressed (zlib ${ZLIB_VERSION_STRING})")
         endif()
     endif()
+endif()
+if(ZLIB_FOUND)
+    string(APPEND QB_SCENE_COMPRESSION "; damaged values read as far as they go")
+else()
+    string(APPEND QB_SCENE_COMPRESSION "; damaged values not read (no zlib)")
 endif()
 message(STATUS "Scene data compression: ${QB_SCENE_COMPRESSION}")
 

@@ -18,7 +18,8 @@ int cut_buttons_cmd::id() const
 void cut_buttons_cmd::redo()
 {
     remove_buttons(view_, indices_);
-    view_->clear_selected();
+    // The buttons left stay in step with the host, as after a delete.
+    view_->conform_to_selection();
     view_->update();
     emit view_->changed();
     view_->update_toolbox();
@@ -27,7 +28,7 @@ void cut_buttons_cmd::redo()
 void cut_buttons_cmd::undo()
 {
     restore_buttons(view_, indices_, attributes_);
-    view_->clear_selected();
+    view_->conform_to_selection();
     view_->select_list(indices_, true);
     view_->update();
     emit view_->changed();

@@ -53,3 +53,42 @@ QString mel_node_argument(const QString& name)
 {
     return is_node_name_text(name) ? name : mel_quote(name);
 }
+
+bool mel_unquote_list(const QString& text, QStringList* out)
+{
+    QStringList items;
+    int i = 0;
+    const int n = text.size();
+    for (;;) {
+        while (i < n && text.at(i).isSpace())
+            ++i;
+        if (i == n)
+            break;
+        if (text.at(i) != QLatin1Char('"'))
+            return false;
+        QString item;
+        for (++i;; ++i) {
+            if (i >= n)
+                return false;
+            const QChar c = text.at(i);
+            if (c == QLatin1Char('"'))
+                break;
+            if (c != QLatin1Char('\\')) {
+                item += c;
+                continue;
+            }
+            if (++i >= n)
+                return false;
+            switch (text.at(i).unicode()) {
+            case 'n': item += QLatin1Char('\n'); break;
+            case 't': item += QLatin1Char('\t'); break;
+            case 'r': item += QLatin1Char('\r'); break;
+            default: item += text.at(i); // \\ and \" stand for themselves
+            }
+        }
+        ++i;
+        items.append(item);
+    }
+    *out = items;
+    return true;
+}

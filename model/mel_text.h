@@ -18,6 +18,9 @@ bool is_plain_identifier(const QString& text);
 // digits, '_', ':', '|', '.', '[', ']', '*' and '-'. Such names may stand
 // bare after a MEL command word.
 bool is_node_name_text(const QString& text);
+// The reverse of mel_quote for a run of quoted literals separated by
+// blanks ("a" "b\n"). False, with out untouched, for any other text.
+bool mel_unquote_list(const QString& text, QStringList* out);
 // A node name as one MEL command argument: bare when it is node-name text,
 // otherwise quoted and escaped.
 QString mel_node_argument(const QString& name);

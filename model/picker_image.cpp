@@ -2,6 +2,7 @@
 #include "model/stream_bounds.h"
 #include "model/picker_stream.h"
 #include <QtCore/QBuffer>
+#include <QtCore/QCryptographicHash>
 #include <QtCore/QtEndian>
 #include <cstring>
 
@@ -207,17 +208,39 @@ QByteArray readPngFile(QDataStream& stream)
     }
 }
 
-void readImage(QDataStream& stream, QImage* image)
+bool readImage(QDataStream& stream, QImage* image)
 {
     *image = QImage();
     qint32 marker = 0;
     stream >> marker;
-    if (stream.status() != QDataStream::Ok || marker == 0)
-        return;
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    if (marker == 0)
+        return true;
     const QByteArray png = readPngFile(stream);
     if (png.isEmpty())
-        return;
+        return false;
     *image = pngCache().decode(png);
+    return !image->isNull();
+}
+
+QString contentImageName(const QImage& image)
+{
+    const QByteArray png = pngCache().encode(image);
+    if (png.isEmpty())
+        return QString();
+    return QString::fromLatin1(QCryptographicHash::hash(png, QCryptographicHash::Sha1).toHex());
+}
+
+bool samePicture(const QImage& a, const QImage& b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    if (a.size() != b.size())
+        return false;
+    if (a.cacheKey() == b.cacheKey() || a == b)
+        return true;
+    return a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
 }
 
 QByteArray encodeImageValue(const QImage& image)

@@ -187,12 +187,14 @@ void writeBackgroundBlock(QDataStream& stream, const QString& name, const QImage
         writeImage(stream, image);
 }
 
-void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image)
+void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image, bool* lost)
 {
     *image = QImage();
+    if (lost)
+        *lost = false;
     readString(stream, name);
-    if (ok(stream) && !name->isEmpty())
-        readImage(stream, image);
+    if (ok(stream) && !name->isEmpty() && !readImage(stream, image) && lost)
+        *lost = true;
 }
 
 namespace {
@@ -273,7 +275,7 @@ bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_re
         if (!ok(stream))
             break;
         if (version >= 2)
-            readBackgroundBlock(stream, &tab.backgroundName, &tab.background);
+            readBackgroundBlock(stream, &tab.backgroundName, &tab.background, &tab.backgroundLost);
         if (ok(stream))
             tab.buttons = readButtonBlock(stream, version, report, t);
         window->tabs.append(tab);
@@ -307,7 +309,7 @@ bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, 
         report->append(p);
     }
     if (v >= 2)
-        readBackgroundBlock(stream, &tab->backgroundName, &tab->background);
+        readBackgroundBlock(stream, &tab->backgroundName, &tab->background, &tab->backgroundLost);
     if (ok(stream))
         tab->buttons = readButtonBlock(stream, v, report, -1);
     noteTruncated(stream, report, -1);

@@ -47,6 +47,9 @@ struct picker_tab_data {
     QString name;
     QString backgroundName;
     QImage background;
+    // The data named a background whose picture could not be read: the
+    // name is kept, the picture is not there to store under it.
+    bool backgroundLost = false;
     QList<buttonAttributes> buttons;
 };
 
@@ -69,7 +72,8 @@ QList<buttonAttributes> readButtonBlock(QDataStream& stream, int version, stream
 // Background block (versions 2 and later): name, then the image when the
 // name is not empty.
 void writeBackgroundBlock(QDataStream& stream, const QString& name, const QImage& image);
-void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image);
+// lost, when given, tells a name whose image could not be read.
+void readBackgroundBlock(QDataStream& stream, QString* name, QImage* image, bool* lost = nullptr);
 
 // Window stream. Reader and writer set the stream's version to
 // kPickerDataStreamVersion.

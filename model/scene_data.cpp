@@ -1,5 +1,8 @@
 #include "model/scene_data.h"
 #include <QtCore/QtEndian>
+#ifdef QB_HAVE_ZLIB
+#include <zlib.h>
+#endif
 #ifdef QB_HAVE_LIBDEFLATE
 #include <libdeflate.h>
 #include <memory>
@@ -77,4 +80,97 @@ QByteArray decodeSceneData(const QByteArray& base64)
     if (expected == 0 || qint64(expected) > deflated * 1032 + 64 || qint64(expected) > kMaxSceneDataBytes)
         return QByteArray();
     return qUncompress(compressed);
+}
+
+namespace {
+
+bool isBase64Char(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/';
+}
+
+// The length of the text's leading run of Base64, padding included.
+int base64Prefix(const QByteArray& text)
+{
+    int n = 0;
+    while (n < text.size() && isBase64Char(text.at(n)))
+        ++n;
+    int padded = n;
+    while (padded < text.size() && padded - n < 2 && text.at(padded) == '=')
+        ++padded;
+    return padded;
+}
+
+} // namespace
+
+scene_data_reading readSceneData(const QByteArray& base64)
+{
+    scene_data_reading out;
+    const int valid = base64Prefix(base64);
+    if (valid < base64.size())
+        out.damage = QStringLiteral("the text is not Base64 from character %1 on").arg(valid + 1);
+    const QByteArray compressed = QByteArray::fromBase64(base64.left(valid));
+    if (compressed.size() <= 4) {
+        if (out.damage.isEmpty())
+            out.damage = QStringLiteral("the value is too short to hold any pickers");
+        return out;
+    }
+    const quint32 expected = qFromBigEndian<quint32>(compressed.constData());
+    const qint64 deflated = compressed.size() - 4;
+    // Deflate expands by at most 1032:1: no more is ever made than the data
+    // could give, whatever the length says.
+    const qint64 limit = qMin<qint64>(deflated * 1032 + 64, kMaxSceneDataBytes);
+#ifdef QB_HAVE_ZLIB
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK) {
+        out.damage = QStringLiteral("the data could not be decompressed");
+        return out;
+    }
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.constData() + 4));
+    z.avail_in = uInt(deflated);
+    int result = Z_OK;
+    const qint64 step = 1 << 20;
+    while (result == Z_OK && qint64(out.stream.size()) < limit) {
+        const qint64 old = out.stream.size();
+        const qint64 room = qMin(step, limit - old);
+        out.stream.resize(qsizetype(old + room));
+        z.next_out = reinterpret_cast<Bytef*>(out.stream.data() + old);
+        z.avail_out = uInt(room);
+        result = inflate(&z, Z_NO_FLUSH);
+        out.stream.resize(qsizetype(old + room - z.avail_out));
+        if (result == Z_BUF_ERROR && z.avail_in == 0)
+            break; // the input ran out
+        if (result == Z_BUF_ERROR)
+            result = Z_OK; // only room was missing
+    }
+    const QString message = z.msg ? QString::fromLatin1(z.msg) : QString();
+    inflateEnd(&z);
+    QString failure;
+    if (result == Z_STREAM_END) {
+        if (qint64(out.stream.size()) != qint64(expected))
+            failure = QStringLiteral("the data holds %1 bytes where its header says %2")
+                          .arg(out.stream.size())
+                          .arg(expected);
+    } else if (result == Z_DATA_ERROR) {
+        failure = message == QLatin1String("incorrect data check")
+                      ? QStringLiteral("the data's checksum does not match")
+                      : QStringLiteral("the compressed data is corrupt after %1 bytes").arg(out.stream.size());
+    } else if (qint64(out.stream.size()) >= limit) {
+        failure = QStringLiteral("the data is larger than a scene's pickers can be");
+    } else {
+        failure = QStringLiteral("the compressed data ends after %1 of %2 bytes").arg(out.stream.size()).arg(expected);
+    }
+#else
+    QString failure;
+    if (qint64(expected) > limit) {
+        failure = QStringLiteral("the data is larger than a scene's pickers can be");
+    } else {
+        out.stream = qUncompress(compressed);
+        if (out.stream.isEmpty())
+            failure = QStringLiteral("the compressed data is damaged");
+    }
+#endif
+    if (out.damage.isEmpty())
+        out.damage = failure;
+    return out;
 }

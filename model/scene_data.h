@@ -1,6 +1,7 @@
 #ifndef QB_MODEL_SCENE_DATA_H
 #define QB_MODEL_SCENE_DATA_H
 #include <QtCore/QByteArray>
+#include <QtCore/QString>
 
 // The value of the scene's picker data key: the window stream compressed
 // with the toolkit's zlib framing (4-byte big-endian length, then a zlib
@@ -21,6 +22,17 @@ const char* sceneDataCompressor();
 // length header is checked against what deflate can produce from the data
 // before anything is allocated, so a forged header cannot claim gigabytes.
 QByteArray decodeSceneData(const QByteArray& base64);
+
+// A value decoded as far as it goes, for a scene whose value was cut short
+// or damaged: the Base64 text up to its first character that is not Base64,
+// and the zlib stream up to where it ends or stops making sense.
+struct scene_data_reading {
+    QByteArray stream;
+    // Empty when the whole value decoded and its checksum and length hold;
+    // else what failed, in words, for the user.
+    QString damage;
+};
+scene_data_reading readSceneData(const QByteArray& base64);
 
 // Largest window stream accepted when decoding, in bytes.
 constexpr qint64 kMaxSceneDataBytes = 1LL << 30;

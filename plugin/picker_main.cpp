@@ -8,6 +8,7 @@
 #include "model/scene_data.h"
 #include "window/picker_window.h"
 
+#include <maya/MFileIO.h>
 #include <maya/MGlobal.h>
 #include <maya/MItSelectionList.h>
 #include <maya/MQtUtil.h>
@@ -35,6 +36,8 @@ static QByteArray bytes_of(MString const& text)
 }
 
 static const char kRestoreCommand[] = "QuillbrookPicker restore `fileInfo -q \"QuillbrookPickerData\"`;";
+static const char kRestoreFilesCommand[] =
+    "QuillbrookPicker \"restore_files\" `fileInfo -q \"QuillbrookPickerFiles\"`;";
 
 picker_main::picker_main() = default;
 picker_main::~picker_main() = default;
@@ -165,6 +168,11 @@ MStatus picker_main::process_command(MString const& directive, MStringArray cons
         return fetch_pickerdata(params);
     if (directive == "fetch_image")
         return fetch_image(params);
+    if (directive == "restore_files") {
+        if (picker_window* w = window())
+            w->restore_file_paths(params.length() == 1 ? MQtUtil::toQString(params[0]) : QString());
+        return MS::kSuccess;
+    }
 
     picker_window* w = window();
     if (directive == "save") {
@@ -198,19 +206,22 @@ MStatus picker_main::fetch_pickerdata(MStringArray const& params)
         w->reset(); // a scene without picker data
         return MS::kSuccess;
     }
-    const QByteArray stream = decodeSceneData(bytes_of(params[0]));
-    if (stream.isEmpty()) {
-        w->reset();
-        return MS::kFailure;
-    }
-    QDataStream in(stream);
-    w->streamFrom(in);
+    // A damaged value still gives every tab and button before the damage.
+    const scene_data_reading value = readSceneData(bytes_of(params[0]));
+    if (!value.damage.isEmpty())
+        MGlobal::displayError(MString(QB_PICKER_COMMAND) + " - the picker data of this scene is damaged: "
+                              + MQtUtil::toMString(value.damage));
+    QDataStream in(value.stream);
+    w->streamFrom(in, value.damage, value.damage.isEmpty() ? QString() : MQtUtil::toQString(MFileIO::currentFile()));
     selectionChangedFn(nullptr);
-    // The window stream may have closed or replaced the dock's content.
-    if (picker_window* now = window())
+    // The warning ran its own event loop: the dock may be gone or rebuilt.
+    if (picker_window* now = window()) {
         if (picker_view* front = now->frontPicker())
             now->fetchImageData(front);
-    return MS::kSuccess;
+        // Each tab's picker file, kept beside the data.
+        MGlobal::executeCommandOnIdle(MString(kRestoreFilesCommand), false);
+    }
+    return value.damage.isEmpty() ? MStatus(MS::kSuccess) : MStatus(MS::kFailure);
 }
 
 MStatus picker_main::fetch_image(MStringArray const& params)

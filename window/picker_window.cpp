@@ -1,5 +1,6 @@
 #include "window/picker_window.h"
 #include "canvas/picker_view.h"
+#include "model/picker_image.h"
 #include "model/window_selection.h"
 #include "plugin/picker_version.h"
 #include "window/nested_loop.h"
@@ -16,6 +17,7 @@
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QTabBar>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QTabWidget>
 #include <QUndoStack>
 #include <QtWidgets/QVBoxLayout>
@@ -240,6 +242,7 @@ void picker_window::reset()
         remove_tab(i, false);
     add_untitled_tab();
     sceneWriter_->cancel();
+    filePathsKept_ = false;
 }
 
 void picker_window::rename_tab()
@@ -374,8 +377,19 @@ void picker_window::enterEvent(qt_compat::enter_event* e)
     QWidget::enterEvent(e);
     // Qt 6 sends an enter to a widget shown under the pointer; opening the
     // panel must not take the keyboard from the host.
-    if (!shownUnderPointer_)
-        setFocus(Qt::MouseFocusReason);
+    if (shownUnderPointer_)
+        return;
+    // A floating panel is a window of its own, and keys reach only the
+    // active window: with a click-to-focus window manager it would wait
+    // for a click. Taken from this application's windows only, and given
+    // back on leaving.
+    QWidget* top = window();
+    if (top && !top->isActiveWindow()
+        && QGuiApplication::applicationState() == Qt::ApplicationActive) {
+        handedFrom_ = QApplication::activeWindow();
+        top->activateWindow();
+    }
+    setFocus(Qt::MouseFocusReason);
 }
 
 void picker_window::leaveEvent(QEvent* e)
@@ -383,6 +397,11 @@ void picker_window::leaveEvent(QEvent* e)
     QWidget::leaveEvent(e);
     shownUnderPointer_ = false;
     clearFocus();
+    // Only while the panel still holds what it took: a dialog or another
+    // window activated meanwhile keeps the keyboard.
+    if (handedFrom_ && window()->isActiveWindow())
+        handedFrom_->activateWindow();
+    handedFrom_ = nullptr;
 }
 
 void picker_window::showEvent(QShowEvent* e)
@@ -426,6 +445,10 @@ void add_view_state(QVariantMap* tab, const picker_view& view)
     tab->insert(key("background"), view.backgroundName());
     tab->insert(key("hasImage"), !view.background().isNull());
     tab->insert(key("imageSize"), QVariantList{view.background().width(), view.background().height()});
+    // The picture itself, by the name its content gives it; empty for none.
+    tab->insert(key("imageDigest"),
+                view.background().isNull() ? QString() : contentImageName(view.background().toImage()));
+    tab->insert(key("file"), view.filePath());
     tab->insert(key("zoom"), view.zoom());
     tab->insert(key("shift"), point_list(view.shift()));
     const QUndoStack* undo = view.undoStack();

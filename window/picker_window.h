@@ -14,15 +14,16 @@ class QAction;
 class QDockWidget;
 class QHBoxLayout;
 class QKeySequence;
-class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QTabWidget;
 class QPixmap;
 class QPushButton;
 class QVBoxLayout;
+class toolbox_label_field;
 class picker_view;
 class scene_writer;
+struct picker_tab_data;
 
 // The picker panel's content: a menu bar over tabs of picker canvases.
 // Focus follows the mouse into and out of it, so that its own keyboard
@@ -87,10 +88,18 @@ public:
     QByteArray scene_stream() const;
     QByteArray scene_value() const;
     void streamFrom(QDataStream& stream);
+    // The same for a scene's value, with what decoding it found damaged
+    // (empty when nothing) and the scene's file, for the one warning that
+    // tells the user how much of the pickers could be read.
+    void streamFrom(QDataStream& stream, QString const& valueDamage, QString const& sceneName);
     // Queues the scene's picker data now; updateSceneData asks for it at
     // the end of the event, and flush_scene_data makes a write asked for.
     void store_scene_data();
     void flush_scene_data();
+    // Each tab's picker file is kept in the scene beside the picker data,
+    // one quoted path per tab; a restore gives the tabs their files back.
+    void store_file_paths();
+    void restore_file_paths(QString const& value);
 
     // The window's state as plain values (tabs with their views, buttons
     // and undo history, current tab, selection list), for the sandbox's
@@ -157,6 +166,15 @@ private:
     // Tells the user that picker data could be read only in part.
     void report_damage(QString const& headline, QStringList const& problems, QString const& advice);
     static QString button_count(int count);
+    // The MEL that writes (or removes) the key of the tabs' file paths,
+    // with a leading blank; empty when there is nothing to write.
+    QString file_paths_text();
+    // Another tab than except showing that background name, or null.
+    const picker_view* view_showing(QString const& backgroundName, const picker_view* except) const;
+    // Gives a canvas made for a tab read from a file or the scene that
+    // tab's background. False when no image key is to be written for it: no
+    // background, or one whose picture could not be read.
+    bool show_incoming_background(picker_view* view, picker_tab_data const& tab);
     void make_namespace_menu();
     void updateClipboardItems(picker_view* view);
     // The window's action list: every item of the four menus in menu order,
@@ -204,7 +222,7 @@ private:
     // The toolbox row and its controls; null while the toolbox is hidden.
     QPushButton* colorButton_ = nullptr;
     QPushButton* sizeButton_ = nullptr;
-    QLineEdit* labelEdit_ = nullptr;
+    toolbox_label_field* labelEdit_ = nullptr;
     QPushButton* labelColorButton_ = nullptr;
     QHBoxLayout* toolboxRow_ = nullptr;
     toolboxState toolbox_;
@@ -218,5 +236,10 @@ private:
     mutable scene_data_compressor sceneCompressor_;
     // Shown with the pointer already over it: no entering until it leaves.
     bool shownUnderPointer_ = false;
+    // The window that was active when entering the panel activated its
+    // own; it gets the keyboard back on leaving.
+    QPointer<QWidget> handedFrom_;
+    // The scene holds a key of the tabs' file paths.
+    bool filePathsKept_ = false;
 };
 #endif

@@ -13,6 +13,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QPointer>
 #include <QtCore/QSaveFile>
 #include <QtWidgets/QTabWidget>
@@ -78,11 +79,10 @@ void picker_window::load_pickers(QStringList const& paths)
             continue;
         }
         picker_view* view = new picker_view(this);
-        if (read.version >= 2 && !read.tab.backgroundName.isEmpty()) {
-            view->setBackground(read.tab.backgroundName, QPixmap::fromImage(read.tab.background));
-            // Every background a tab shows has its key in the scene.
+        // Every background a tab shows has its key in the scene, but for a
+        // picture that could not be read: nothing replaces the key's image.
+        if (read.version >= 2 && show_incoming_background(view, read.tab))
             setImageData(view);
-        }
         view->set_buttons(read.tab.buttons);
         view->conform_to_selection(); // lit at once for what the host has selected
         view->setFilePath(path);
@@ -131,6 +131,39 @@ QString picker_window::button_count(int count)
     return count == 1 ? tr("1 button") : tr("%1 buttons").arg(count);
 }
 
+const picker_view* picker_window::view_showing(QString const& backgroundName, const picker_view* except) const
+{
+    for (int i = 0; i < tabs_->count(); ++i) {
+        const picker_view* other = qobject_cast<const picker_view*>(tabs_->widget(i));
+        if (other && other != except && other->backgroundName() == backgroundName)
+            return other;
+    }
+    return nullptr;
+}
+
+bool picker_window::show_incoming_background(picker_view* view, picker_tab_data const& tab)
+{
+    if (tab.backgroundName.isEmpty())
+        return false;
+    const picker_view* other = view_showing(tab.backgroundName, view);
+    if (tab.backgroundLost) {
+        // The name stays; in this scene it stands for the picture another
+        // tab shows under it, if one does.
+        view->setBackground(tab.backgroundName, other ? other->background() : QPixmap());
+        return false;
+    }
+    QString name = tab.backgroundName;
+    // Two pickers may have named different pictures alike: the one coming
+    // in gets a name of its own rather than replacing the other's image.
+    if (other && !samePicture(other->background().toImage(), tab.background)) {
+        const QString own = contentImageName(tab.background);
+        if (!own.isEmpty())
+            name = own;
+    }
+    view->setBackground(name, QPixmap::fromImage(tab.background));
+    return true;
+}
+
 bool picker_window::do_save(picker_view* view, QString const& path)
 {
     const int index = tabs_->indexOf(view);
@@ -176,7 +209,10 @@ void picker_window::saveas_current()
         picker_dialogs::current().getSaveFileName(this, tr("Save Tab:"), view->filePath(), pickerFilter());
     if (path.isEmpty() || !view)
         return;
+    const QString before = view->filePath();
     view->setFilePath(do_save(view, path) ? path : QString());
+    if (view->filePath() != before)
+        store_file_paths();
 }
 
 void picker_window::request_save()
@@ -203,7 +239,54 @@ void picker_window::store_scene_data()
 {
     sceneWriter_->cancel();
     queue_mel(QStringLiteral("fileInfo \"QuillbrookPickerData\" \"") + QLatin1String(scene_value())
-              + QStringLiteral("\"; file -modified 1;"));
+              + QStringLiteral("\";") + file_paths_text() + QStringLiteral(" file -modified 1;"));
+}
+
+QString picker_window::file_paths_text()
+{
+    QString value;
+    bool any = false;
+    for (int i = 0; i < tabs_->count(); ++i) {
+        const picker_view* view = qobject_cast<const picker_view*>(tabs_->widget(i));
+        if (!view)
+            continue;
+        if (!value.isEmpty())
+            value += QLatin1Char(' ');
+        value += mel_quote(view->filePath());
+        any = any || !view->filePath().isEmpty();
+    }
+    // Scenes whose tabs have no file keep no key for them.
+    if (!any) {
+        if (!filePathsKept_)
+            return QString();
+        filePathsKept_ = false;
+        return QStringLiteral(" fileInfo -remove \"QuillbrookPickerFiles\";");
+    }
+    filePathsKept_ = true;
+    return QStringLiteral(" fileInfo \"QuillbrookPickerFiles\" ") + mel_quote(value) + QLatin1Char(';');
+}
+
+void picker_window::store_file_paths()
+{
+    const QString text = file_paths_text();
+    if (!text.isEmpty())
+        queue_mel(text.mid(1) + QStringLiteral(" file -modified 1;"));
+}
+
+void picker_window::restore_file_paths(QString const& value)
+{
+    QStringList paths;
+    filePathsKept_ = !value.isEmpty();
+    // Written beside the data by this version: a key that another version
+    // left behind while it changed the tabs no longer fits them.
+    if (!mel_unquote_list(value, &paths) || paths.size() != tabs_->count())
+        return;
+    for (int i = 0; i < tabs_->count(); ++i) {
+        picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i));
+        // A file since moved or deleted leaves Save asking, as for a new tab.
+        if (view && view->filePath().isEmpty() && !paths.at(i).isEmpty() && QFileInfo(paths.at(i)).isFile())
+            view->setFilePath(paths.at(i));
+    }
 }
 
 void picker_window::setImageData(picker_view* view)
@@ -298,6 +381,11 @@ QByteArray picker_window::scene_value() const
 
 void picker_window::streamFrom(QDataStream& stream)
 {
+    streamFrom(stream, QString(), QString());
+}
+
+void picker_window::streamFrom(QDataStream& stream, QString const& valueDamage, QString const& sceneName)
+{
     picker_window_data data;
     stream_report report;
     if (!readWindowStream(stream, &data, &report)) {
@@ -316,15 +404,15 @@ void picker_window::streamFrom(QDataStream& stream)
     int buttons = 0;
     for (const picker_tab_data& tab : data.tabs) {
         picker_view* view = new picker_view(this);
-        if (data.version >= 2 && !tab.backgroundName.isEmpty()) {
-            view->setBackground(tab.backgroundName, QPixmap::fromImage(tab.background));
+        if (data.version >= 2 && show_incoming_background(view, tab))
             restoreImageData(view);
-        }
         view->set_buttons(tab.buttons);
         buttons += tab.buttons.size();
         tabs_->addTab(view, tab.name);
         connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
     }
+    if (tabs_->count() == 0 && !valueDamage.isEmpty())
+        add_untitled_tab(); // nothing could be read: as for a scene without pickers
     if (data.current >= 0 && data.current < data.tabs.size())
         tabs_->setCurrentIndex(data.current);
     sceneWriter_->cancel();
@@ -336,10 +424,21 @@ void picker_window::streamFrom(QDataStream& stream)
     damage.report = report;
     damage.status = stream.status();
     damage.unread = unread;
-    if (damage.damaged())
-        report_damage(tr("The pickers kept in this scene are damaged: %1 could be read, and only these are loaded.")
-                          .arg(button_count(buttons)),
-                      damage.problems(),
-                      tr("The scene keeps the damaged data until the next change of a picker replaces it with "
-                         "what is shown."));
+    if (!damage.damaged() && valueDamage.isEmpty())
+        return;
+    QStringList problems = damage.problems();
+    if (!valueDamage.isEmpty())
+        problems.prepend(valueDamage);
+    const QString tabCount = data.tabs.size() == 1 ? tr("1 tab") : tr("%1 tabs").arg(data.tabs.size());
+    const QString headline =
+        sceneName.isEmpty()
+            ? tr("The pickers kept in this scene are damaged: %1 with %2 could be read, and only these are "
+                 "loaded.")
+                  .arg(tabCount, button_count(buttons))
+            : tr("The pickers kept in the scene \"%1\" are damaged: %2 with %3 could be read, and only these "
+                 "are loaded.")
+                  .arg(QDir::toNativeSeparators(sceneName), tabCount, button_count(buttons));
+    report_damage(headline, problems,
+                  tr("The scene keeps the damaged data until the next change of a picker replaces it with "
+                     "what is shown."));
 }

@@ -2,6 +2,7 @@
 // label colour of the selected buttons, sets them, and holds the values
 // that new buttons take.
 #include "window/picker_window.h"
+#include "window/toolbox_label_field.h"
 #include "canvas/picker_view.h"
 #include "edit/appearance_cmds.h"
 #include "window/nested_loop.h"
@@ -59,7 +60,7 @@ void picker_window::make_toolbox()
     // The button runs the menu in a loop of the toolkit's own.
     connect(sizes, &QMenu::aboutToShow, [] { nested_loop::shown(QStringLiteral("menu: Button Size")); });
 
-    labelEdit_ = new QLineEdit;
+    labelEdit_ = new toolbox_label_field;
     labelEdit_->setToolTip(QString::fromLatin1("Button Label"));
     connect(labelEdit_, &QLineEdit::editingFinished, this, &picker_window::set_button_label);
 
@@ -132,7 +133,7 @@ void picker_window::updateControls()
     {
         // Showing a label is no edit of it.
         const QSignalBlocker block(labelEdit_);
-        labelEdit_->setText(state.common_label());
+        labelEdit_->show_text(state.common_label());
     }
     labelColorButton_->setIcon(make_icon(first.labelColor));
     toolbox_.color = first.color;

@@ -192,6 +192,26 @@ TEST_F(ClipboardTest, CutSavesAndUndoRestoresPositionsAndSelection)
     EXPECT_EQ(first->undoStack()->undoText(), QStringLiteral("Cut Button"));
 }
 
+TEST_F(ClipboardTest, CutAndItsUndoLeaveTheOtherButtonsInStepWithTheHost)
+{
+    // n0 .. n2, and a button of n1 and n2; the host selects n0 and n1.
+    fill(first, {{0, 0}, {20, 0}, {40, 0}});
+    first->push_button(make_button({60, 0}, 10, 0x123456, {"n1", "n2"}), -1);
+    picker_window::selection_ = QStringList({"n0", "n1"});
+    first->conform_to_selection();
+    first->select_list({2}, true);
+    first->button(1)->unselect(true);
+    ASSERT_EQ(states(first), (QList<int>{1, 0, 1, 2}));
+
+    edit_item(*h.window, "Cut")->trigger(); // the buttons of n0 and n2 go
+    EXPECT_EQ(positions(first), (QList<QPoint>{{20, 0}, {60, 0}}));
+    EXPECT_EQ(states(first), (QList<int>{1, 2})); // as the host has them
+    EXPECT_TRUE(first->any_selected());
+
+    first->undoStack()->undo(); // the cut ones come back marked, the rest as the host has them
+    EXPECT_EQ(states(first), (QList<int>{1, 1, 1, 2}));
+}
+
 TEST_F(ClipboardTest, NothingSelectedOrForeignDataDoesNothing)
 {
     fill(first, {{0, 0}, {20, 0}});

@@ -76,6 +76,20 @@ struct sample_button {
                 {"color", qint64(color)}, {"labelColor", qint64(labelColor)},
                 {"label", label.isNull() ? QJsonValue() : QJsonValue(label)}, {"nodes", n}};
     }
+    // As dump writes it: colours as "#RRGGBB" ("#AARRGGBB" with a top byte),
+    // every empty label as "" (the null ones listed at the top level).
+    QJsonObject dumped() const
+    {
+        QJsonObject o = json();
+        o["color"] = hex(color);
+        o["labelColor"] = hex(labelColor);
+        o["label"] = label.isNull() ? QStringLiteral("") : label;
+        return o;
+    }
+    static QString hex(quint32 c)
+    {
+        return QStringLiteral("#") + QString::number(c, 16).rightJustified(c >> 24 ? 8 : 6, '0').toUpper();
+    }
 };
 
 QJsonObject parse(const QByteArray& text)
@@ -122,12 +136,13 @@ TEST_F(QbxTool, BuildWritesWhatSaveWritesAndDumpGivesTheJsonBack)
         {{5, 5}, 10, 0, 0, 1u, 2u, QString(), {}},
         {{1, 1}, 10, 1, 1, 3u, 4u, "empty", {}},
     };
-    QJsonArray list;
+    QJsonArray list, dumpedList;
     byte_builder expected;
     expected.i32(4).str(name).str("12884901889").image(sampleImage()).i32(buttons.size());
     for (int i = 0; i < buttons.size(); ++i) {
         const sample_button& b = buttons[i];
         list.append(b.json());
+        dumpedList.append(b.dumped());
         expected.button(4, i, b.pos, b.size, b.kind, b.language, b.color, b.labelColor, b.label, b.nodes);
     }
     const QJsonObject picker{{"version", 4}, {"name", name},
@@ -140,7 +155,10 @@ TEST_F(QbxTool, BuildWritesWhatSaveWritesAndDumpGivesTheJsonBack)
 
     r = qbx({"dump", path("out.qbx")});
     ASSERT_EQ(r.status, 0) << r.err.constData();
-    EXPECT_EQ(parse(r.out), picker);
+    QJsonObject dumped = picker;
+    dumped["buttons"] = dumpedList;
+    dumped["nullLabels"] = QJsonArray{3};
+    EXPECT_EQ(parse(r.out), dumped);
     // A dump builds the same file again, byte for byte.
     ASSERT_EQ(qbx({"build", write("again.json", r.out), "-o", path("again.qbx")}).status, 0);
     EXPECT_EQ(read("again.qbx"), read("out.qbx"));
@@ -155,9 +173,17 @@ TEST_F(QbxTool, BuildDefaults)
         {R"({"buttons": [{"position": [1, 2], "size": 3, "nodes": ["a"]},
                          {"position": [0, 0], "size": 1, "nodes": [], "color": "#00ff7F", "labelColor": "#FFFFFF"}]})",
          R"({"version": 4, "name": "", "background": {"name": ""}, "buttons": [
-             {"position": [1, 2], "size": 3, "kind": 0, "language": 0, "color": 11674146, "labelColor": 0,
+             {"position": [1, 2], "size": 3, "kind": 0, "language": 0, "color": "#B22222", "labelColor": "#000000",
               "label": "", "nodes": ["a"]},
-             {"position": [0, 0], "size": 1, "kind": 0, "language": 0, "color": 65407, "labelColor": 16777215,
+             {"position": [0, 0], "size": 1, "kind": 0, "language": 0, "color": "#00FF7F", "labelColor": "#FFFFFF",
+              "label": "", "nodes": []}]})"},
+        // Both forms of the colour with a top byte, and labels stored null.
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [], "color": "#80B22222", "labelColor": 4278255360},
+                         {"position": [0, 0], "size": 1, "nodes": [], "label": null}], "nullLabels": [0]})",
+         R"({"version": 4, "name": "", "background": {"name": ""}, "nullLabels": [0, 1], "buttons": [
+             {"position": [0, 0], "size": 1, "kind": 0, "language": 0, "color": "#80B22222", "labelColor": "#FF00FF00",
+              "label": "", "nodes": []},
+             {"position": [0, 0], "size": 1, "kind": 0, "language": 0, "color": "#B22222", "labelColor": "#000000",
               "label": "", "nodes": []}]})"},
         {R"({"name": null, "background": {"name": "0"}})",
          R"({"version": 4, "name": null, "background": {"name": "0"}, "buttons": []})"},
@@ -199,8 +225,8 @@ TEST_F(QbxTool, DumpFollowsTheVersionRules)
         EXPECT_EQ(bg["png"].toString(), row.background ? base64Png(sampleImage()) : QString()) << row.version;
         EXPECT_EQ(button["kind"].toInt(), row.kind) << row.version;
         EXPECT_EQ(button["language"].toInt(), row.language) << row.version;
-        EXPECT_EQ(qint64(button["labelColor"].toDouble()), row.labelColor) << row.version;
-        EXPECT_EQ(button["color"].toInt(), 0x123456) << row.version;
+        EXPECT_EQ(button["labelColor"].toString(), sample_button::hex(quint32(row.labelColor))) << row.version;
+        EXPECT_EQ(button["color"].toString(), QStringLiteral("#123456")) << row.version;
         EXPECT_EQ(button["nodes"], QJsonArray{"select a;\nselect b;"}) << row.version;
     }
 }
@@ -366,6 +392,8 @@ TEST_F(QbxTool, RejectedJsonNamesTheButtonAndKeyAndWritesNothing)
         {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [], "labelColor": -1}]})", R"(button 0: "labelColor")"},
         {R"({"buttons": [{"position": [3000000000, 0], "size": 1, "nodes": []}]})", R"(button 0: "position")"},
         {R"({"buttons": [7]})", "button 0 must be an object"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": []}], "nullLabels": [1]})",
+         R"("nullLabels" must list button numbers from 0 to 0)"},
         {QStringLiteral(R"({"background": {"png": "%1"}})").arg(png), R"(background: "png" needs a non-empty "name")"},
         {R"({"background": {"name": "1", "png": "aGVsbG8="}})", R"(background: "png" is not a PNG file)"},
         {R"({"name": 3})", R"("name" must be a string)"},

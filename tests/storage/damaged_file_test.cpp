@@ -168,7 +168,7 @@ TEST_F(DamagedFile, DamagedSceneDataIsRestoredInPartAndReported)
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("Damaged Picker"));
     EXPECT_TRUE(dialogs.asked[0].text.startsWith(
-        QStringLiteral("The pickers kept in this scene are damaged: 2 buttons could be read")))
+        QStringLiteral("The pickers kept in this scene are damaged: 2 tabs with 2 buttons could be read")))
         << dialogs.asked[0].text.toStdString();
     EXPECT_TRUE(dialogs.asked[0].text.contains(QStringLiteral("in tab 1, in button 0")))
         << dialogs.asked[0].text.toStdString();

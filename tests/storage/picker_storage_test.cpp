@@ -317,7 +317,9 @@ TEST_F(PickerStorage, ChangingAndRemovingTheBackground)
     EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("Choose Background"));
     EXPECT_EQ(dialogs.asked[0].filter, QStringLiteral("Images (*.png *.xpm *.jpg)"));
     EXPECT_FALSE(v->background().isNull());
-    EXPECT_EQ(v->backgroundName(), QString::number(v->background().cacheKey()));
+    // Named by content: the same picture gets the same name in every session.
+    EXPECT_EQ(v->backgroundName(), contentImageName(v->background().toImage()));
+    EXPECT_EQ(v->backgroundName().size(), 40);
     host().drainIdle();
     EXPECT_TRUE(host().hasFileInfo(QStringLiteral("QuillbrookPickerImage_") + v->backgroundName()));
     const QString firstName = v->backgroundName();

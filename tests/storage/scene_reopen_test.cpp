@@ -5,6 +5,8 @@
 #include "host_fixture.h"
 #include "qt_print.h"
 #include "temp_files.h"
+#include "model/picker_file_check.h"
+#include "model/picker_image.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
@@ -54,7 +56,7 @@ void answer(std::function<void(T*)> act, int turnsLeft = 2000)
 QJsonObject kept(const QJsonObject& tab)
 {
     QJsonObject out;
-    for (const char* key : {"name", "background", "hasImage", "imageSize"})
+    for (const char* key : {"name", "background", "hasImage", "imageSize", "imageDigest", "file"})
         out.insert(QLatin1String(key), tab.value(QLatin1String(key)));
     QJsonArray buttons;
     for (const QJsonValue& b : tab.value("buttons").toArray()) {
@@ -248,4 +250,61 @@ TEST_F(SceneReopen, HeadlessRunsLogTheBoxesTheyDismiss)
     const QJsonArray tabs = dump.value("picker").toObject().value("tabs").toArray();
     ASSERT_EQ(tabs.size(), 2);
     EXPECT_EQ(tabs[1].toObject().value("buttons").toArray().size(), 1);
+}
+
+TEST_F(SceneReopen, PicturesSharingANameOrComingDamagedAreNeverLost)
+{
+    const auto picker = [](const char* tab, const QImage& image) {
+        byte_builder b;
+        b.i32(4).str(tab).str("body_background").image(image).i32(1)
+            .button(4, 0, {10, 10}, 10, 0, 0, 0xb22222, 0, "L", {"hero:a"});
+        return b.bytes();
+    };
+    const QImage red = solid(16, 16, 0xffff0000), green = solid(16, 16, 0xff00ff00);
+    const QByteArray good = picker("Body", red);
+    const QString goodFile = write_temp_file(dir, QStringLiteral("body.qbx"), good);
+    // Cut inside the picture: its name is read, its pixels are not.
+    const QString cutFile = write_temp_file(dir, QStringLiteral("cut.qbx"), good.left(good.size() - 62 - 20));
+    const QString otherFile = write_temp_file(dir, QStringLiteral("face.qbx"), picker("Face", green));
+    host().executeMel(QStringLiteral("QuillbrookPicker \"open\" \"%1\";").arg(goodFile));
+    settle();
+    answer<QMessageBox>([](QMessageBox* box) { box->accept(); }); // "Damaged Picker"
+    host().executeMel(QStringLiteral("QuillbrookPicker \"open\" \"%1\" \"%2\";").arg(cutFile, otherFile));
+    settle();
+
+    const QVariantList tabs = pickerState().value("tabs").toList();
+    ASSERT_EQ(tabs.size(), 4);
+    const auto tab = [&](int i, const char* k) { return tabs[i].toMap().value(QLatin1String(k)).toString(); };
+    // The good tab keeps its picture and its key; the damaged copy stores
+    // nothing and shows what the name stands for here.
+    EXPECT_EQ(tab(1, "imageDigest"), contentImageName(red));
+    EXPECT_EQ(tab(2, "background"), QStringLiteral("body_background"));
+    QImage stored;
+    ASSERT_TRUE(decodeImageValue(host().fileInfoValue("QuillbrookPickerImage_body_background").toLatin1(), &stored));
+    EXPECT_EQ(contentImageName(stored), contentImageName(red));
+    // Another picture under the same name comes in under a name of its own.
+    EXPECT_EQ(tab(3, "background"), contentImageName(green));
+    EXPECT_EQ(tab(3, "imageDigest"), contentImageName(green));
+    saveAndReopen("damaged copy and a second picture under one name");
+}
+
+TEST_F(SceneReopen, ATabKeepsItsPickerFileOverAReopen)
+{
+    byte_builder body;
+    body.i32(4).str("Body").str("").i32(1).button(4, 0, {10, 10}, 10, 0, 0, 0xb22222, 0, "L", {"hero:a"});
+    const QString file = write_temp_file(dir, QStringLiteral("mine.qbx"), body.bytes());
+    host().executeMel(QStringLiteral("QuillbrookPicker \"open\" \"%1\";").arg(file));
+    saveAndReopen("opened from a file");
+
+    // In the fresh host, Save writes the file the tab came from, asking
+    // nothing (a dialog in batch mode is an error).
+    ASSERT_TRUE(QFile::resize(file, 3));
+    const QJsonObject fresh = reopen(dir.filePath(QStringLiteral("shot.ma")), {"-c", "QuillbrookPicker \"save\";"});
+    EXPECT_TRUE(fresh.value("errors").toArray().isEmpty());
+    const picker_file_check saved = picker_file_check::read(file);
+    ASSERT_TRUE(saved.ok());
+    EXPECT_FALSE(saved.damaged());
+    EXPECT_EQ(saved.tab.name, QStringLiteral("Body"));
+    ASSERT_EQ(saved.tab.buttons.size(), 1);
+    EXPECT_EQ(saved.tab.buttons[0].nodes, QStringList({"hero:a"}));
 }

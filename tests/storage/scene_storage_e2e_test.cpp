@@ -5,12 +5,14 @@
 #include "host_fixture.h"
 #include "temp_files.h"
 #include "model/picker_image.h"
+#include "model/scene_data.h"
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QTemporaryDir>
 #include <QAction>
 #include <QtWidgets/QInputDialog>
+#include <QtWidgets/QMessageBox>
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
 
@@ -142,12 +144,23 @@ TEST_F(SceneStorage, RestoreAndFetchImageEdgeCases)
     QMetaObject::invokeMethod(pickerWindow(), "new_tab");
     EXPECT_TRUE(picker({"restore"}));
     EXPECT_EQ(tabTexts(), QStringList({"Untitled"}));
-    // Text that is not picker data: one empty tab, failure, no message.
+    // Text that is not picker data: one empty tab, failure, and the damage
+    // said in words, in the error and in one warning.
     QMetaObject::invokeMethod(pickerWindow(), "new_tab");
     host().clearErrors();
+    QString warning;
+    answer_modal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        warning = box->text();
+        box->accept();
+    });
     EXPECT_FALSE(picker({"restore", "this is not base64 of picker data"}));
     EXPECT_EQ(tabTexts(), QStringList({"Untitled"}));
-    EXPECT_TRUE(host().errors().isEmpty());
+    EXPECT_TRUE(host().errors().join('\n').contains(QStringLiteral("not Base64 from character 5")))
+        << host().errors().join('\n').toStdString();
+    EXPECT_TRUE(warning.contains(QStringLiteral("0 tabs with 0 buttons could be read"))) << warning.toStdString();
+    host().clearErrors();
     // fetch_image with a single parameter does nothing and succeeds.
     EXPECT_TRUE(picker({"fetch_image", "77"}));
     EXPECT_FALSE(picker({"fetch_image", "77", "@@@"}));
@@ -237,4 +250,80 @@ TEST_F(SceneStorage, UnloadingAndReloadingKeepsEveryChange)
     settle();
     EXPECT_EQ(tabTexts(), QStringList({"Face", "Untitled"}));
     EXPECT_EQ(pickerState().value("current").toInt(), 0);
+}
+
+TEST_F(SceneStorage, ADamagedValueGivesBackWhatLiesBeforeTheDamage)
+{
+    // Three tabs of labelled buttons, as a scene would hold them.
+    byte_builder stream;
+    const int tabCount = 3, perTab = 40;
+    stream.i32(4).i32(tabCount).i32(0);
+    QList<QStringList> labels;
+    for (int t = 0; t < tabCount; ++t) {
+        stream.i32(t).str(QStringLiteral("Tab %1").arg(t)).str("").i32(perTab);
+        labels.append(QStringList());
+        for (int i = 0; i < perTab; ++i) {
+            const QString label = QStringLiteral("t%1 button %2 %3").arg(t).arg(i).arg(qHash(i * 7 + t), 0, 16);
+            labels[t] << label;
+            stream.button(4, i, {i * 13, t * 31}, 10, 0, 0, 0xb22222, 0, label,
+                          {QStringLiteral("hero:ctrl_%1_%2").arg(t).arg(i)});
+        }
+    }
+    const QString value = QLatin1String(encodeSceneData(stream.bytes()));
+    QString flipped = value;
+    flipped[value.size() / 2] = value.at(value.size() / 2) == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
+    const struct {
+        const char* what;
+        QString text;
+        int atLeast;  // buttons that surely lie before the damage
+        bool exact;   // cut short: nothing after the damage is read
+    } rows[] = {
+        {"cut by 8", value.left(value.size() - 8), tabCount * perTab - 3, true},
+        {"cut by 100", value.left(value.size() - 100), tabCount * perTab - 40, true},
+        {"cut by half", value.left(value.size() / 2), tabCount * perTab / 3, true},
+        // Inflating may go on past a changed character for a while, or to the
+        // end: what follows the damage may be wrong, what comes before not.
+        {"a flipped character in the middle", flipped, tabCount * perTab / 3, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        host().clearErrors();
+        int boxes = 0;
+        QString warning;
+        answer_modal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            ++boxes;
+            warning = box->text();
+            box->accept();
+        });
+        EXPECT_FALSE(picker({"restore", row.text}));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(boxes, 1);
+        ASSERT_EQ(host().errors().size(), 1) << host().errors().join('\n').toStdString();
+        EXPECT_TRUE(host().errors()[0].contains(QStringLiteral("the picker data of this scene is damaged: ")));
+
+        // Every button restored is the one the data held there, in order,
+        // as far as the damage.
+        int restored = 0;
+        const QVariantList tabs = tabsState();
+        ASSERT_LE(tabs.size(), tabCount);
+        for (int t = 0; t < tabs.size(); ++t) {
+            const QVariantList buttons = tabs[t].toMap().value("buttons").toList();
+            for (int i = 0; i < buttons.size(); ++i, ++restored)
+                if (row.exact || restored < row.atLeast)
+                    EXPECT_EQ(buttons[i].toMap().value("label").toString(), labels[t].value(i)) << t << " " << i;
+            if (row.exact && t + 1 < tabs.size())
+                EXPECT_EQ(buttons.size(), perTab) << t; // only the last tab read stops short
+        }
+        EXPECT_GE(restored, row.atLeast);
+        EXPECT_TRUE(warning.contains(QStringLiteral("%1 with %2 buttons could be read")
+                                         .arg(tabs.size() == 1 ? QStringLiteral("1 tab")
+                                                               : QStringLiteral("%1 tabs").arg(tabs.size()))
+                                         .arg(restored)))
+            << warning.toStdString();
+        EXPECT_TRUE(warning.contains(host().errors()[0].section(QStringLiteral("damaged: "), 1), Qt::CaseInsensitive))
+            << warning.toStdString();
+    }
+    host().clearErrors();
 }

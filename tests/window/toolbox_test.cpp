@@ -245,6 +245,30 @@ TEST_F(Toolbox, LeavingTheFieldAppliesOnlyWhatWasTyped)
         EXPECT_EQ(b.label, QStringLiteral("Arm"));
 }
 
+TEST_F(Toolbox, EscapePutsBackTheShownLabelAndEditsNothing)
+{
+    click({50, 50}); // Hip
+    QLineEdit* label = label_field(*w);
+    ASSERT_EQ(label->text(), QStringLiteral("Hip"));
+    label->setFocus();
+    QTest::keyClick(label, Qt::Key_Backspace);
+    QTest::keyClick(label, Qt::Key_Escape);
+    EXPECT_EQ(label->text(), QStringLiteral("Hip"));
+    // Clicking another button leaves the field: nothing is renamed.
+    click({100, 50});
+    EXPECT_EQ(c->undoStack()->count(), 0);
+    EXPECT_EQ(c->buttons()[0].label, QStringLiteral("Hip"));
+    EXPECT_EQ(label->text(), QStringLiteral("Leg"));
+    // Typing after an Escape still applies on Enter.
+    label->setFocus();
+    QTest::keyClicks(label, QStringLiteral("s"));
+    QTest::keyClick(label, Qt::Key_Escape);
+    QTest::keyClicks(label, QStringLiteral("!"));
+    QTest::keyClick(label, Qt::Key_Return);
+    ASSERT_EQ(c->undoStack()->count(), 1);
+    EXPECT_EQ(c->buttons()[1].label, QStringLiteral("Leg!"));
+}
+
 TEST_F(Toolbox, LabelWithNothingSelectedIsNotApplied)
 {
     QLineEdit* label = label_field(*w);

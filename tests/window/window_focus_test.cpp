@@ -85,3 +85,31 @@ TEST_F(FocusTest, EnteringAPanelOpenedElsewhereTakesFocus)
     enter_from_show();
     EXPECT_TRUE(window->hasFocus());
 }
+
+// A floating panel is a window of its own: entering it hands it the keys
+// even when it was not the active window, and leaving gives them back.
+TEST(FloatingPanelFocus, EnteringActivatesThePanelAndLeavingGivesTheKeysBack)
+{
+    QWidget host;
+    host.setGeometry(100, 100, 300, 300);
+    auto* field = new QLineEdit(&host);
+    picker_window panel(nullptr); // a top-level window, as the floating dock is
+    panel.setGeometry(500, 100, 300, 300);
+    QCursor::setPos(50, 50);
+    panel.show();
+    host.show();
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    field->setFocus();
+    ASSERT_FALSE(panel.isActiveWindow());
+
+    QCursor::setPos(panel.mapToGlobal(QPoint(150, 150)));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&panel));
+    EXPECT_TRUE(panel.hasFocus());
+
+    QCursor::setPos(50, 50);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&host));
+    EXPECT_TRUE(field->hasFocus());
+}

@@ -42,7 +42,8 @@ QString usage()
     text += QStringLiteral(
         "\nrebind: an empty NEW removes the namespace; \":\" stands for the root (as OLD: names without a\n"
         "namespace; as NEW: absolute names). Later --map rows win for nested namespaces.\n"
-        "Buttons are counted from 0. JSON colours are 32-bit integers; build also takes \"#RRGGBB\".\n"
+        "Buttons are counted from 0. JSON colours are \"#RRGGBB\" (\"#AARRGGBB\" when the top byte is set);\n"
+        "build also takes the 32-bit integers of earlier dumps.\n"
         "\nExit status: 0 done; 1 done, but the file holds what the plug-in drops or may misread (a line on\n"
         "standard error says what; check lists it); 2 failed, nothing written.\n");
     return text;

@@ -28,12 +28,14 @@ bool png_bytes(const QImage& image, QByteArray* png)
     return true;
 }
 
+// "#RRGGBB", or "#AARRGGBB" for a colour whose top byte is set (painting
+// ignores it, but the file keeps it).
 bool hex_rgb(const QString& s, QRgb* out)
 {
-    if (s.size() != 7 || s.at(0) != QLatin1Char('#'))
+    if ((s.size() != 7 && s.size() != 9) || s.at(0) != QLatin1Char('#'))
         return false;
     QRgb v = 0;
-    for (int i = 1; i < 7; ++i) {
+    for (int i = 1; i < s.size(); ++i) {
         const ushort u = s.at(i).unicode();
         int d = 0;
         if (u >= '0' && u <= '9')
@@ -48,6 +50,13 @@ bool hex_rgb(const QString& s, QRgb* out)
     }
     *out = v;
     return true;
+}
+
+QJsonValue color_value(QRgb color)
+{
+    const bool top = (color >> 24) != 0;
+    return QString(QLatin1Char('#'))
+           + QString::number(qulonglong(color), 16).rightJustified(top ? 8 : 6, QLatin1Char('0')).toUpper();
 }
 
 // Reads the values of one JSON object, naming the object ("button 3"; none
@@ -110,13 +119,14 @@ public:
         return true;
     }
 
-    // An unsigned 32-bit integer or "#RRGGBB" (top byte 0).
+    // "#RRGGBB", "#AARRGGBB", or (as earlier dumps wrote it) an unsigned
+    // 32-bit integer.
     bool color(const char* key, QRgb* out)
     {
         const QJsonValue v = object_.value(QLatin1String(key));
         if (v.isString()) {
             if (!hex_rgb(v.toString(), out))
-                return fault(key, QStringLiteral("must be \"#RRGGBB\" or an unsigned 32-bit integer, not \"%1\"")
+                return fault(key, QStringLiteral("must be \"#RRGGBB\", \"#AARRGGBB\" or an unsigned 32-bit integer, not \"%1\"")
                                       .arg(v.toString()));
             return true;
         }
@@ -282,15 +292,20 @@ bool picker_to_json(const picker_tab_data& tab, qint32 version, QJsonObject* out
     }
     o.insert(QStringLiteral("background"), background);
     QJsonArray buttons;
+    QJsonArray nullLabels;
     for (const buttonAttributes& b : tab.buttons) {
         QJsonObject j;
         j.insert(QStringLiteral("position"), QJsonArray{b.position.x(), b.position.y()});
         j.insert(QStringLiteral("size"), b.size);
         j.insert(QStringLiteral("kind"), b.kind);
         j.insert(QStringLiteral("language"), b.language);
-        j.insert(QStringLiteral("color"), qint64(b.color));
-        j.insert(QStringLiteral("labelColor"), qint64(b.labelColor));
-        j.insert(QStringLiteral("label"), string_value(b.label));
+        j.insert(QStringLiteral("color"), color_value(b.color));
+        j.insert(QStringLiteral("labelColor"), color_value(b.labelColor));
+        // Every empty label reads "" ; the ones the file holds in the older
+        // null form are listed apart, so that build writes them back alike.
+        j.insert(QStringLiteral("label"), b.label.isNull() ? QStringLiteral("") : b.label);
+        if (b.label.isNull())
+            nullLabels.append(buttons.size());
         QJsonArray nodes;
         for (const QString& n : b.nodes)
             nodes.append(string_value(n));
@@ -298,6 +313,8 @@ bool picker_to_json(const picker_tab_data& tab, qint32 version, QJsonObject* out
         buttons.append(j);
     }
     o.insert(QStringLiteral("buttons"), buttons);
+    if (!nullLabels.isEmpty())
+        o.insert(QStringLiteral("nullLabels"), nullLabels);
     *out = o;
     return true;
 }
@@ -333,6 +350,23 @@ bool picker_from_json(const QJsonObject& json, picker_tab_data* tab, QString* er
         if (!button_from_json(list[i].toObject(), i, &b, error))
             return false;
         tab->buttons.append(b);
+    }
+    const QJsonValue nullLabels = json.value(QLatin1String("nullLabels"));
+    if (nullLabels.isUndefined())
+        return true;
+    const QJsonArray indices = nullLabels.toArray();
+    if (!nullLabels.isArray()) {
+        *error = QStringLiteral("\"nullLabels\" must be an array of button numbers");
+        return false;
+    }
+    for (const QJsonValue& v : indices) {
+        const double d = v.toDouble(-1);
+        if (!v.isDouble() || d != std::floor(d) || d < 0 || d >= tab->buttons.size()) {
+            *error = QStringLiteral("\"nullLabels\" must list button numbers from 0 to %1")
+                         .arg(tab->buttons.size() - 1);
+            return false;
+        }
+        tab->buttons[int(d)].label = QString();
     }
     return true;
 }
