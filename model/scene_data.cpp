@@ -71,15 +71,8 @@ QByteArray encodeSceneData(const QByteArray& windowStream)
 
 QByteArray decodeSceneData(const QByteArray& base64)
 {
-    const QByteArray compressed = QByteArray::fromBase64(base64);
-    if (compressed.size() <= 4)
-        return QByteArray();
-    const quint32 expected = qFromBigEndian<quint32>(compressed.constData());
-    // Deflate expands by at most 1032:1; anything claiming more is forged.
-    const qint64 deflated = compressed.size() - 4;
-    if (expected == 0 || qint64(expected) > deflated * 1032 + 64 || qint64(expected) > kMaxSceneDataBytes)
-        return QByteArray();
-    return qUncompress(compressed);
+    scene_data_reading reading = readSceneData(base64);
+    return reading.damage.isEmpty() ? reading.stream : QByteArray();
 }
 
 namespace {
@@ -89,16 +82,32 @@ bool isBase64Char(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/';
 }
 
-// The length of the text's leading run of Base64, padding included.
-int base64Prefix(const QByteArray& text)
+bool isBlank(char c)
 {
-    int n = 0;
-    while (n < text.size() && isBase64Char(text.at(n)))
-        ++n;
-    int padded = n;
-    while (padded < text.size() && padded - n < 2 && text.at(padded) == '=')
-        ++padded;
-    return padded;
+    return c == '\n' || c == '\r' || c == ' ' || c == '\t';
+}
+
+// The text's leading run of Base64, padding included, without the line
+// breaks and blanks a text tool may have put in (no damage); *end is where
+// in the text it stops.
+QByteArray base64Prefix(const QByteArray& text, int* end)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    int i = 0, padding = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (isBlank(c))
+            continue;
+        if (c == '=' && padding < 2) {
+            ++padding;
+        } else if (padding > 0 || !isBase64Char(c)) {
+            break;
+        }
+        out += c;
+    }
+    *end = i;
+    return out;
 }
 
 } // namespace
@@ -106,10 +115,11 @@ int base64Prefix(const QByteArray& text)
 scene_data_reading readSceneData(const QByteArray& base64)
 {
     scene_data_reading out;
-    const int valid = base64Prefix(base64);
-    if (valid < base64.size())
-        out.damage = QStringLiteral("the text is not Base64 from character %1 on").arg(valid + 1);
-    const QByteArray compressed = QByteArray::fromBase64(base64.left(valid));
+    int end = 0;
+    const QByteArray text = base64Prefix(base64, &end);
+    if (end < base64.size())
+        out.damage = QStringLiteral("the text is not Base64 from character %1 on").arg(end + 1);
+    const QByteArray compressed = QByteArray::fromBase64(text);
     if (compressed.size() <= 4) {
         if (out.damage.isEmpty())
             out.damage = QStringLiteral("the value is too short to hold any pickers");

@@ -401,6 +401,15 @@ TEST(SceneValues, SceneDataRoundTripAndForgedHeaders)
     // A header claiming 4 GB on a few bytes of data is refused before any allocation.
     QByteArray forged = QByteArray("\xff\xff\xff\xff", 4) + qCompress("abc").mid(4);
     EXPECT_TRUE(decodeSceneData(forged.toBase64()).isEmpty());
+    EXPECT_TRUE(readSceneData(forged.toBase64()).stream.size() < 64);
+    // Line breaks a text tool put in are no damage; a stray character is.
+    QByteArray wrapped = text;
+    wrapped.insert(40, "\r\n").insert(10, ' ');
+    EXPECT_EQ(readSceneData(wrapped).stream, stream);
+    EXPECT_TRUE(readSceneData(wrapped).damage.isEmpty());
+    QByteArray stray = text;
+    stray.insert(30, '*');
+    EXPECT_EQ(readSceneData(stray).damage, QStringLiteral("the text is not Base64 from character 31 on"));
 }
 
 TEST(MelText, NamesCannotEscapeTheirString)

@@ -155,9 +155,9 @@ TEST_F(SceneStorage, RestoreAndFetchImageEdgeCases)
         warning = box->text();
         box->accept();
     });
-    EXPECT_FALSE(picker({"restore", "this is not base64 of picker data"}));
+    EXPECT_FALSE(picker({"restore", "this is <not> base64 of picker data"}));
     EXPECT_EQ(tabTexts(), QStringList({"Untitled"}));
-    EXPECT_TRUE(host().errors().join('\n').contains(QStringLiteral("not Base64 from character 5")))
+    EXPECT_TRUE(host().errors().join('\n').contains(QStringLiteral("not Base64 from character 9")))
         << host().errors().join('\n').toStdString();
     EXPECT_TRUE(warning.contains(QStringLiteral("0 tabs with 0 buttons could be read"))) << warning.toStdString();
     host().clearErrors();
