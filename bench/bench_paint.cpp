@@ -41,8 +41,8 @@ struct bench_canvas {
             a.nodes = a.kind == kCommandButton ? QStringList{QStringLiteral("print(1)")}
                                                : (i % 3 ? QStringList{QStringLiteral("a"), QStringLiteral("b")}
                                                         : QStringList{QStringLiteral("a")});
-            const int index = canvas->push_button(a, -1);
-            canvas->button(index)->state = qint16(i % 3);
+            const int index = canvas->document()->push_button(a, -1);
+            canvas->document()->button(index)->state = qint16(i % 3);
         }
     }
     ~bench_canvas() { delete canvas; }

@@ -7,6 +7,7 @@
 #include "canvas/picker_view.h"
 #include "model/scene_data.h"
 #include "window/picker_window.h"
+#include "document/scene_store.h"
 #include <benchmark/benchmark.h>
 #include <qbhost/host_session.h>
 #include <QtCore/QElapsedTimer>
@@ -29,7 +30,7 @@ void fillTab(picker_view* view)
         b.nodes = QStringList{QStringLiteral("hero:ctrl_%1").arg(i), QStringLiteral("hero:ctrl_%1_fk").arg(i)};
         buttons << b;
     }
-    view->set_buttons(buttons);
+    view->document()->set_buttons(buttons);
 }
 
 std::unique_ptr<picker_window> makeWindow(Case which)
@@ -46,7 +47,7 @@ std::unique_ptr<picker_window> makeWindow(Case which)
     if (which == ThreeTabsMiddle)
         window->tabs()->setCurrentIndex(1);
     if (which == Background) {
-        window->frontPicker()->setBackground(QStringLiteral("1024"),
+        window->frontPicker()->document()->setBackground(QStringLiteral("1024"),
                                              QPixmap::fromImage(bench_support::busyBackground()));
     }
     return window;
@@ -71,7 +72,7 @@ void editFront(picker_window& window, qint64 run)
 {
     picker_view* view = window.frontPicker();
     const int index = int(run % view->buttons().size());
-    buttonRecord* b = view->button(index);
+    buttonRecord* b = view->document()->button(index);
     b->moveTo(b->position + QPoint(run % 2 ? -1 : 1, 0));
 }
 
@@ -102,7 +103,7 @@ void updateSceneData(benchmark::State& state)
     cpu = bench_support::cpuMs();
     for (auto _ : state) {
         editFront(*window, runs);
-        window->store_scene_data();
+        window->scene()->write();
         bytes = host.pendingIdle().last().text.size();
         host.discardIdle();
         ++runs;

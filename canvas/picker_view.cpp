@@ -1,61 +1,89 @@
 #include "canvas/picker_view.h"
+#include "canvas/add_manybuttons_cmd.h"
 #include "canvas/banner_overlay.h"
-#include "canvas/button_painter.h"
+#include "canvas/canvas_menu.h"
 #include "canvas/marquee_overlay.h"
 #include "canvas/picker_cursors.h"
 #include "canvas/picker_mouse_cmd.h"
-#include "canvas/qt_compat.h"
 #include "canvas/select_button_cmd.h"
 #include "canvas/shift_picker_cmd.h"
 #include "canvas/track_button_cmd.h"
 #include "canvas/zoom_picker_cmd.h"
-#include "edit/add_manybuttons_cmd.h"
-#include "model/button_label.h"
-#include "window/nested_loop.h"
-#include "window/picker_window.h"
-#include "window/shortcut_dispatch.h"
+#include "model/window_selection.h"
+#include "ui/qt_compat.h"
+#include "ui/shortcut_dispatch.h"
 
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
-#include <QAction>
 #include <QtWidgets/QApplication>
 
 namespace {
+
 const QColor kBackdrop(51, 51, 51);
+
+// The tooltip of a selection button: its nodes, at most four lines.
+QString hover_text(const QStringList& nodes)
+{
+    if (nodes.size() < 5)
+        return nodes.join(QLatin1Char('\n'));
+    QString text;
+    for (int i = 0; i < 3; ++i)
+        text += nodes.at(i) + QLatin1Char('\n');
+    return text + picker_view::tr("...and %1 more").arg(nodes.size() - 3);
 }
 
-picker_view::picker_view(picker_window* window)
-    : QWidget(window),
-      window_(window),
+} // namespace
+
+picker_view::picker_view(picker_document* document, const button_defaults* defaults, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      defaults_(defaults),
       editCursor_(picker_cursors::make_edit_cursor()),
       addManyCursor_(picker_cursors::make_add_many_cursor()),
       overlays_(this)
 {
+    document_->setParent(this);
     zoomTimer_.setSingleShot(false);
     zoomTimer_.setInterval(20);
-
-    make_actions();
-
+    menu_ = new canvas_menu(this);
     setMouseTracking(true);
     connect(&zoomTimer_, &QTimer::timeout, this, &picker_view::animate_zoom);
-    // Made before anyone else connects: whatever reports a change, the kept
-    // button block is stale before the scene write that follows is made.
-    connect(this, &picker_view::changed, this, [this] { touch_buttons(); });
-    connect(&undo_, &QUndoStack::indexChanged, this, [this] { touch_buttons(); });
+
+    connect(document_, &picker_document::edited, this, [this] {
+        update();
+        emit changed();
+        update_toolbox();
+    });
+    connect(document_, &picker_document::selectionChanged, this, qOverload<>(&QWidget::update));
+    connect(document_, &picker_document::backgroundChanged, this, qOverload<>(&QWidget::update));
+    // The pressed button is held by position: it moves with the list.
+    connect(document_, &picker_document::buttonInserted, this, [this](int index) { follow_list(index, 1); });
+    connect(document_, &picker_document::buttonRemoved, this, [this](int index) { follow_list(index, -1); });
+    connect(document_, &picker_document::buttonsReset, this, [this] { pressed_ = -1; });
 }
 
 picker_view::~picker_view()
 {
     delete tracker_;
     tracker_ = nullptr;
-    pressed_ = nullptr;
-    if (!buttons_.isEmpty()) {
-        undo_.clear(); // commands refer to the buttons: always first
-        buttons_.clear();
-    }
+    // Before the widget goes: the document's commands may refer to it.
+    delete document_;
+    document_ = nullptr;
     delete editCursor_;
     delete addManyCursor_;
+}
+
+void picker_view::follow_list(int index, int change)
+{
+    if (pressed_ < 0)
+        return;
+    if (change > 0 && pressed_ >= index)
+        ++pressed_;
+    else if (change < 0 && pressed_ == index)
+        pressed_ = -1;
+    else if (change < 0 && pressed_ > index)
+        --pressed_;
 }
 
 // ---- view
@@ -104,22 +132,9 @@ void picker_view::reset_view()
     update();
 }
 
-QRect picker_view::button_bounds(bool selectedOnly) const
-{
-    QRect bounds(0, 0, 0, 0);
-    bool first = true;
-    for (const buttonRecord& b : buttons_) {
-        if (selectedOnly && b.state == 0)
-            continue;
-        bounds = first ? b.rect : bounds.united(b.rect);
-        first = false;
-    }
-    return bounds;
-}
-
 void picker_view::frame_view()
 {
-    frameBounds(button_bounds(any_selected()), false);
+    frameBounds(document_->button_bounds(document_->any_selected()), false);
 }
 
 void picker_view::frameBounds(const QRect& bounds, bool noZoomIn)
@@ -133,116 +148,52 @@ void picker_view::frameBounds(const QRect& bounds, bool noZoomIn)
     start_animation(z, s);
 }
 
+QPoint picker_view::centre_point() const
+{
+    return mapToPicker(QPoint((width() - 1) / 2, (height() - 1) / 2));
+}
+
+void picker_view::reveal(const QRect& pasted)
+{
+    const QRect canvas(0, 0, width(), height());
+    if (canvas.contains(mapToScreen(pasted)))
+        update();
+    else
+        frameBounds(pasted, true);
+}
+
 // ---- buttons
 
-namespace {
-int index_in(const QList<buttonRecord>& list, const buttonRecord* record)
+int picker_view::button_index_at(const QPoint& point) const
 {
-    for (int i = 0; record && i < list.size(); ++i)
-        if (&list[i] == record)
+    const QList<buttonRecord>& list = document_->buttons();
+    for (int i = 0; i < list.size(); ++i)
+        if (mapToScreen(list[i].rect).contains(point))
             return i;
     return -1;
 }
-} // namespace
 
-int picker_view::push_button(const buttonAttributes& attributes, int index)
+const buttonRecord* picker_view::find_button(const QPoint& point) const
 {
-    buttonRecord record(attributes);
-    if (!record.label.isEmpty())
-        make_button_label(attributes, &record);
-    // The pressed button is held by address: find it again after the list
-    // changes, since a shared list copies its records when it detaches.
-    int pressed = index_in(buttons_, pressed_);
-    int at;
-    if (index < 0 || index >= buttons_.size()) {
-        at = buttons_.size();
-        buttons_.append(record);
-    } else {
-        at = index;
-        buttons_.insert(index, record);
-        if (pressed >= index)
-            ++pressed;
-    }
-    pressed_ = pressed >= 0 ? &buttons_[pressed] : nullptr;
-    ++generation_;
-    touch_buttons();
-    return at;
+    const int i = button_index_at(point);
+    return i < 0 ? nullptr : &document_->buttons()[i];
 }
 
-void picker_view::pop_button(int index)
+const buttonRecord* picker_view::pressed_button() const
 {
-    int pressed = index_in(buttons_, pressed_);
-    buttons_.removeAt(index);
-    if (pressed == index)
-        pressed = -1;
-    else if (pressed > index)
-        --pressed;
-    pressed_ = pressed >= 0 ? &buttons_[pressed] : nullptr;
-    ++generation_;
-    touch_buttons();
+    return document_->valid_index(pressed_) ? &document_->buttons()[pressed_] : nullptr;
 }
 
-void picker_view::make_button_label(const buttonAttributes& attributes, buttonRecord* record)
+void picker_view::clear_all_selected()
 {
-    touch_buttons();
-    button_label::apply(attributes, record);
+    emit clearingAllSelected();
+    document_->clear_selected();
+    window_selection::names().clear();
 }
 
-void picker_view::set_button_label(buttonRecord* record, const QString& text)
+void picker_view::update_toolbox()
 {
-    touch_buttons();
-    if (text.isEmpty()) {
-        if (!record->labelPicture.isNull())
-            record->labelPicture = QPixmap();
-        record->label.clear();
-        record->rect = buttonRecord::squareRect(record->position, record->size);
-    } else {
-        record->label = text;
-        make_button_label(*record, record);
-    }
-}
-
-void picker_view::set_button_size(buttonRecord* record, int size)
-{
-    touch_buttons();
-    record->size = size;
-    if (record->label.isEmpty())
-        record->rect = buttonRecord::squareRect(record->position, size);
-    else
-        make_button_label(*record, record);
-}
-
-void picker_view::reset_buttons()
-{
-    pressed_ = nullptr;
-    ++generation_;
-    touch_buttons();
-    if (!buttons_.isEmpty()) {
-        undo_.clear();
-        buttons_.clear();
-    }
-}
-
-int picker_view::index_of(const buttonRecord* record) const
-{
-    return index_in(buttons_, record);
-}
-
-buttonRecord* picker_view::find_button(const QPoint& point)
-{
-    touch_buttons(); // the caller may change the record it gets
-    for (int i = 0; i < buttons_.size(); ++i)
-        if (mapToScreen(buttons_[i].rect).contains(point))
-            return &buttons_[i];
-    return nullptr;
-}
-
-void picker_view::setBackground(const QString& name, const QPixmap& image)
-{
-    backgroundName_ = name;
-    background_ = image;
-    backgroundRevision_ = next_revision();
-    update();
+    emit toolboxUpdateRequested();
 }
 
 // ---- trackers and overlays
@@ -287,7 +238,7 @@ void picker_view::mousePressEvent(QMouseEvent* e)
 {
     const QPoint point = round_half_away(qt_compat::local_position(e));
     pressPoint_ = point;
-    pressed_ = nullptr;
+    pressed_ = -1;
     adjustCursor(false);
     // Add many waits for this press to place its buttons.
     if (add_manybuttons_cmd* many = dynamic_cast<add_manybuttons_cmd*>(tracker_)) {
@@ -311,7 +262,8 @@ void picker_view::mousePressEvent(QMouseEvent* e)
         set_tracker(new shift_picker_cmd(this, point));
         e->accept();
     } else if (held == Qt::RightButton) {
-        show_context_menu(e, point);
+        pressed_ = button_index_at(point);
+        menu_->show_at(e, point);
     } else if (held == Qt::LeftButton) {
         left_press(e, point);
     } else {
@@ -325,8 +277,8 @@ void picker_view::left_press(QMouseEvent* e, const QPoint& point)
         e->accept();
         return;
     }
-    buttonRecord* b = find_button(point);
-    pressed_ = b;
+    pressed_ = button_index_at(point);
+    const buttonRecord* b = pressed_button();
     const int modifiers = int(e->modifiers());
     if ((e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
             == Qt::ControlModifier
@@ -345,8 +297,13 @@ void picker_view::mouseMoveEvent(QMouseEvent* e)
         e->accept();
         return;
     }
-    // Hovering: name the nodes of the selection button under the pointer.
     e->ignore();
+    hover(point);
+}
+
+void picker_view::hover(const QPoint& point)
+{
+    // Name the nodes of the selection button under the pointer.
     if (point == hoverPoint_)
         return;
     hoverPoint_ = point;
@@ -419,14 +376,10 @@ void picker_view::keyReleaseEvent(QKeyEvent* e)
 
 bool picker_view::execute_shortcut(QKeyEvent* e)
 {
-    if (!window_ || window_->frontPicker() != this)
+    // Only the canvas of the current tab: the tab widget hides the others.
+    if (isHidden())
         return false;
     return shortcut_dispatch::trigger_matching(actions(), e);
-}
-
-void picker_view::setWidgetShortcut(QAction* action, const QKeySequence& sequence) const
-{
-    shortcut_dispatch::set_widget_shortcut(action, sequence);
 }
 
 // ---- painting
@@ -438,30 +391,11 @@ void picker_view::paintEvent(QPaintEvent* e)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillRect(e->rect(), kBackdrop);
-    if (!background_.isNull())
-        painter.drawPixmap(mapToScreen(QRect(QPoint(0, 0), background_.size())), background_);
-    draw_buttons(painter, e->rect());
+    const QPixmap& background = document_->background();
+    if (!background.isNull())
+        painter.drawPixmap(mapToScreen(QRect(QPoint(0, 0), background.size())), background);
+    button_painter(painter, view_, &sprites_).draw_buttons(document_->buttons(), e->rect());
     overlays_.draw(painter);
-}
-
-void picker_view::draw_buttons(QPainter& painter, const QRect& area) const
-{
-    button_painter(painter, view_, &sprites_).draw_buttons(buttons_, area);
-}
-
-void picker_view::draw_one_button(QPainter& painter, const buttonRecord& button) const
-{
-    button_painter(painter, view_, &sprites_).draw_one_button(button);
-}
-
-void picker_view::draw_command_button(QPainter& painter, const buttonRecord& button) const
-{
-    button_painter(painter, view_, &sprites_).draw_command_button(button);
-}
-
-void picker_view::draw_label(QPainter& painter, const buttonRecord& button, const QPointF& centre) const
-{
-    button_painter(painter, view_, &sprites_).draw_label(button, centre);
 }
 
 void picker_view::resizeEvent(QResizeEvent* e)

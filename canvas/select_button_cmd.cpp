@@ -2,55 +2,53 @@
 #include "canvas/marquee_overlay.h"
 #include "canvas/picker_view.h"
 #include "edit/move_buttons_cmd.h"
-#include "window/picker_window.h"
+#include "document/host_port.h"
+#include "model/window_selection.h"
 #include <cmath>
 
 select_button_cmd::select_button_cmd(picker_view* view, QPoint const& press, int modifiers)
-    : view_(view), press_(press), last_(press), generation_(view->buttons_generation())
+    : view_(view), press_(press), last_(press), generation_(view->document()->generation())
 {
     if (modifiers & Qt::ShiftModifier) {
-        snapshot_ = button_set::fromStringList(picker_window::selection_);
+        snapshot_ = button_set::fromStringList(window_selection::names());
         additive_ = true;
     }
     edit_ = (modifiers & Qt::ControlModifier) != 0;
 
-    picker_window* window = view->window();
-    buttonRecord* b = view->find_button(press);
-    if (!b) {
-        if (!additive_ && window)
-            window->clearAllSelected();
+    picker_document* document = view->document();
+    const int b = document->index_of(view->find_button(press));
+    if (b < 0) {
+        if (!additive_)
+            view->clear_all_selected();
         return;
     }
-    // clearAllSelected may repaint, never change the list: b stays valid.
+    // Clearing the selection never changes the list: b stays valid.
     if (!edit_) {
-        if (!additive_ && window)
-            window->clearAllSelected();
-        if (b->state == 1) {
+        if (!additive_)
+            view->clear_all_selected();
+        if (document->buttons()[b].state == kSelected) {
             if (additive_) {
-                b->unselect(false);
-                view->conform_to_selection();
-                view->update();
+                document->unselect(b, false);
+                document->conform_to_selection();
             }
         } else {
-            b->select(false);
-            view->conform_to_selection();
-            view->update();
+            document->select(b, false);
+            document->conform_to_selection();
         }
         return;
     }
-    if (b->state == 1 && !additive_) {
+    const bool selected = document->buttons()[b].state == kSelected;
+    if (selected && !additive_) {
         moving_ = true;
         save_buttons();
-    } else if (b->state == 1) {
-        b->unselect(false);
-        view->update();
+    } else if (selected) {
+        document->unselect(b, false);
     } else {
         if (!additive_)
-            view->clear_selected(); // this canvas only
-        b->select(false);
+            document->clear_selected(); // this canvas only
+        document->select(b, false);
         moving_ = true;
         save_buttons();
-        view->update();
     }
 }
 
@@ -61,18 +59,14 @@ select_button_cmd::phase select_button_cmd::current_phase() const
 
 bool select_button_cmd::buttons_replaced() const
 {
-    return !view_ || view_->buttons_generation() != generation_;
+    return !view_ || view_->document()->generation() != generation_;
 }
 
 void select_button_cmd::save_buttons()
 {
-    const QList<buttonRecord>& buttons = view_->buttons();
-    for (int i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].state == 1) {
-            savedIndices_.append(i);
-            savedPositions_.append(buttons[i].position);
-        }
-    }
+    savedIndices_ = view_->document()->selected_indices();
+    for (int i : savedIndices_)
+        savedPositions_.append(view_->buttons()[i].position);
 }
 
 QPoint select_button_cmd::delta() const
@@ -87,9 +81,25 @@ void select_button_cmd::move_buttons()
     if (!savedIndices_.isEmpty()) {
         const QPoint d = delta();
         for (int i = 0; i < savedIndices_.size(); ++i)
-            view_->button(savedIndices_[i])->moveTo(savedPositions_[i] + d);
+            view_->document()->move_button(savedIndices_[i], savedPositions_[i] + d);
     }
     view_->update();
+}
+
+void select_button_cmd::select_band(const QRect& band)
+{
+    // Every button the band touches: added to the selection (Shift), or
+    // toggled.
+    picker_document* document = view_->document();
+    const QList<buttonRecord>& buttons = document->buttons();
+    for (int i = 0; i < buttons.size(); ++i) {
+        if (!view_->mapToScreen(buttons[i].rect).intersects(band))
+            continue;
+        if (buttons[i].state != kSelected)
+            document->select(i, false);
+        else if (!additive_)
+            document->unselect(i, false);
+    }
 }
 
 void select_button_cmd::update(QPoint const& point, int)
@@ -112,19 +122,21 @@ void select_button_cmd::update(QPoint const& point, int)
     }
     marquee->setCorner(last_);
     const QRect band = marquee->bounds();
+    picker_document* document = view_->document();
     if (additive_) {
         // Back to the selection held at the press, names included, so that
         // buttons the band has left again are not sent to the host.
-        picker_window::selection_.clear();
+        QStringList& names = window_selection::names();
+        names.clear();
         for (const QString& n : snapshot_.names())
-            picker_window::selection_.append(n);
-        view_->conform_to_set(snapshot_);
+            names.append(n);
+        document->conform_to_set(snapshot_);
     } else {
-        view_->clear_selected();
+        document->clear_selected();
     }
-    view_->select_bounds(band, additive_);
+    select_band(band);
     if (!edit_)
-        view_->conform_to_selected();
+        document->conform_to_selected();
     view_->update();
 }
 
@@ -137,15 +149,15 @@ void select_button_cmd::finish()
     if (shown)
         marquee->reset();
     if (!edit_) {
-        if (picker_window* window = view_->window())
-            window->postSelection();
+        host_port::current().request_selection(window_selection::names());
         view_->update();
         view_->update_toolbox();
         return;
     }
     if (moving_) {
         if (last_ != press_ && !buttons_replaced())
-            view_->undoStack()->push(new move_buttons_cmd(view_, savedPositions_, savedIndices_, delta()));
+            view_->undoStack()->push(
+                new move_buttons_cmd(view_->document(), savedPositions_, savedIndices_, delta()));
         view_->update_toolbox();
         return;
     }

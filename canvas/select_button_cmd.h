@@ -27,6 +27,7 @@ public:
     phase current_phase() const;
 
 private:
+    void select_band(const QRect& band);
     QPoint delta() const;
     bool buttons_replaced() const;
 

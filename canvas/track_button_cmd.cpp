@@ -1,50 +1,46 @@
 #include "canvas/track_button_cmd.h"
 #include "canvas/picker_view.h"
+#include "document/host_port.h"
 
-track_button_cmd::track_button_cmd(picker_view* view, QPoint const& press, buttonRecord* button)
+track_button_cmd::track_button_cmd(picker_view* view, QPoint const& press, const buttonRecord* button)
     : view_(view),
-      index_(view->index_of(button)),
+      index_(view->document()->index_of(button)),
       rect_(view->mapToScreen(button->rect)),
-      generation_(view->buttons_generation())
+      generation_(view->document()->generation())
 {
     update(press, 0);
 }
 
-buttonRecord* track_button_cmd::button() const
+bool track_button_cmd::button_there() const
 {
-    if (!view_ || view_->buttons_generation() != generation_ || index_ < 0 || index_ >= view_->buttons().size())
-        return nullptr;
-    return view_->button(index_);
+    return view_ && view_->document()->generation() == generation_ && view_->document()->valid_index(index_);
 }
 
 void track_button_cmd::update(QPoint const& point, int)
 {
-    buttonRecord* b = button();
-    if (!b)
+    if (!button_there())
         return;
-    const int inside = rect_.contains(point) ? 1 : 0;
-    if (b->state == inside)
+    picker_document* document = view_->document();
+    const int inside = rect_.contains(point) ? kSelected : kUnselected;
+    if (document->buttons()[index_].state == inside)
         return;
     if (inside)
-        b->select(false);
+        document->select(index_, false);
     else
-        b->unselect(false);
-    view_->update();
+        document->unselect(index_, false);
 }
 
 void track_button_cmd::finish()
 {
-    buttonRecord* b = button();
-    if (!b || b->state == 0) {
+    if (!button_there() || view_->buttons()[index_].state == kUnselected) {
         if (view_)
             view_->update_toolbox();
         return;
     }
     // Copied: the script may be queued after the list changes.
-    const buttonAttributes attributes = b->attributes();
-    view_->do_button_action(attributes);
-    if ((b = button()))
-        b->unselect(false);
-    view_->update();
+    const buttonAttributes attributes = view_->buttons()[index_].attributes();
+    run_command_button(attributes);
+    if (button_there())
+        view_->document()->unselect(index_, false);
     view_->update_toolbox();
 }

@@ -12,14 +12,14 @@ struct buttonRecord;
 class track_button_cmd : public picker_mouse_cmd
 {
 public:
-    track_button_cmd(picker_view* view, QPoint const& press, buttonRecord* button);
+    track_button_cmd(picker_view* view, QPoint const& press, const buttonRecord* button);
 
     void update(QPoint const& point, int modifiers) override;
     void finish() override;
 
 private:
-    // The button, or null when the canvas's list changed under the drag.
-    buttonRecord* button() const;
+    // False when the canvas's list changed under the drag.
+    bool button_there() const;
 
     QPointer<picker_view> view_;
     int index_;

@@ -1,6 +1,6 @@
 #include "canvas/zoom_picker_cmd.h"
 #include "canvas/picker_view.h"
-#include "canvas/view_transform.h"
+#include "render/view_transform.h"
 
 zoom_picker_cmd::zoom_picker_cmd(picker_view* view, const QPoint& press)
     : view_(view), press_(press), last_(press), startZoom_(float(view->zoom()))

@@ -1,29 +1,27 @@
-# The plug-in's own code.
-#   picker_model    model/ and the widget-free painting, transform and
-#                   namespace code: Qt Core and Gui only, no host API. Shared by
-#                   the plug-in, the qbx tool and the fuzz targets.
-#   picker_objects  everything else of the plug-in (host API, widgets).
-#   QuillbrookPicker  the loadable module.
+# The plug-in's own code, in layers. Each folder is one library and uses
+# only the folders listed before it; the suite's layer check fails on an
+# include from a folder listed after.
+#   model       records, streams, files, scene data, name rules (Qt Core/Gui)
+#   render      widget-free drawing of buttons through a view transform
+#   ui          widget helpers: nested loops, dialogs, shortcut dispatch
+#   document    picker_document, the scene store, the host port
+#   edit        undo commands on a document, the clipboard, the command editor
+#   canvas      picker_view, its menu, overlays and mouse trackers
+#   namespaces  binding a picker's names to the scene's namespaces
+#   window      picker_window, its menus, toolbox and tab files
+#   plugin      the host command, callbacks, the host's port, entry points
+# The qbx tool and the fuzz targets use model and render only.
 set(QB_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
+set(QB_LAYERS model render ui document edit canvas namespaces window plugin)
 
-# Files outside model/ that hold no widget or host code.
-set(QB_MODEL_EXTRA
-    canvas/view_transform.cpp
-    canvas/button_painter.cpp
-    namespaces/namespace_scan.cpp
-    namespaces/namespace_rewrite.cpp)
+function(qb_layer_sources layer out)
+    file(GLOB sources CONFIGURE_DEPENDS ${QB_ROOT}/${layer}/*.cpp ${QB_ROOT}/${layer}/*.h)
+    # The entry points go into the module alone, so that tests can link the rest.
+    list(REMOVE_ITEM sources ${QB_ROOT}/plugin/plugin_entry.cpp)
+    set(${out} ${sources} PARENT_SCOPE)
+endfunction()
 
-file(GLOB QB_MODEL_SOURCES CONFIGURE_DEPENDS ${QB_ROOT}/model/*.cpp ${QB_ROOT}/model/*.h)
-foreach(f ${QB_MODEL_EXTRA})
-    if(EXISTS ${QB_ROOT}/${f})
-        list(APPEND QB_MODEL_SOURCES ${QB_ROOT}/${f})
-        string(REPLACE ".cpp" ".h" h ${f})
-        if(EXISTS ${QB_ROOT}/${h})
-            list(APPEND QB_MODEL_SOURCES ${QB_ROOT}/${h})
-        endif()
-    endif()
-endforeach()
-
+qb_layer_sources(model QB_MODEL_SOURCES)
 add_library(picker_model STATIC ${QB_MODEL_SOURCES})
 set_target_properties(picker_model PROPERTIES POSITION_INDEPENDENT_CODE ON AUTOMOC ON
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
@@ -64,27 +62,31 @@ else()
 endif()
 message(STATUS "Scene data compression: ${QB_SCENE_COMPRESSION}")
 
-file(GLOB QB_PLUGIN_SOURCES CONFIGURE_DEPENDS
-    ${QB_ROOT}/plugin/*.cpp ${QB_ROOT}/plugin/*.h
-    ${QB_ROOT}/canvas/*.cpp ${QB_ROOT}/canvas/*.h
-    ${QB_ROOT}/edit/*.cpp ${QB_ROOT}/edit/*.h
-    ${QB_ROOT}/window/*.cpp ${QB_ROOT}/window/*.h
-    ${QB_ROOT}/namespaces/*.cpp ${QB_ROOT}/namespaces/*.h)
-foreach(f ${QB_MODEL_EXTRA})
-    string(REPLACE ".cpp" ".h" h ${f})
-    list(REMOVE_ITEM QB_PLUGIN_SOURCES ${QB_ROOT}/${f} ${QB_ROOT}/${h})
+# Each layer above the model links the one below it, and so all below.
+set(_qb_below picker_model)
+foreach(layer render ui document edit canvas namespaces window plugin)
+    qb_layer_sources(${layer} sources)
+    add_library(picker_${layer} STATIC ${sources})
+    set_target_properties(picker_${layer} PROPERTIES POSITION_INDEPENDENT_CODE ON AUTOMOC ON
+        CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+    target_compile_definitions(picker_${layer} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+    target_link_libraries(picker_${layer} PUBLIC ${_qb_below})
+    set(_qb_below picker_${layer})
 endforeach()
-# The entry points go into the module alone, so that tests can link the rest.
-list(REMOVE_ITEM QB_PLUGIN_SOURCES ${QB_ROOT}/plugin/plugin_entry.cpp)
-
-add_library(picker_objects OBJECT ${QB_PLUGIN_SOURCES} ${QB_ROOT}/resources/picker_resources.qrc)
-set_target_properties(picker_objects PROPERTIES POSITION_INDEPENDENT_CODE ON AUTOMOC ON AUTORCC ON
-    AUTORCC_OPTIONS "-no-compress" CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-target_link_libraries(picker_objects PUBLIC picker_model Qt::Widgets ${QB_HOST_API})
-target_compile_definitions(picker_objects PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+target_link_libraries(picker_render PUBLIC Qt::Gui)
+target_link_libraries(picker_ui PUBLIC Qt::Widgets)
+# The images and the embedded script, registered with Q_INIT_RESOURCE by the
+# window and the entry point (a static library drops what nothing names).
+target_sources(picker_window PRIVATE ${QB_ROOT}/resources/picker_resources.qrc)
+set_target_properties(picker_window PROPERTIES AUTORCC ON AUTORCC_OPTIONS "-no-compress")
+# Only the plug-in layer speaks the host's API.
+target_link_libraries(picker_plugin PUBLIC ${QB_HOST_API})
 if(NOT QB_WITH_MAYA_DEVKIT)
-    target_compile_definitions(picker_objects PUBLIC QB_STANDIN_HOST)
+    target_compile_definitions(picker_plugin PUBLIC QB_STANDIN_HOST)
 endif()
+# Everything of the plug-in but its entry points: what unit tests link.
+add_library(picker_objects INTERFACE)
+target_link_libraries(picker_objects INTERFACE picker_plugin)
 
 add_library(QuillbrookPicker MODULE ${QB_ROOT}/plugin/plugin_entry.cpp)
 target_link_libraries(QuillbrookPicker PRIVATE picker_objects)

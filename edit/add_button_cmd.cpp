@@ -1,36 +1,35 @@
 #include "edit/add_button_cmd.h"
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 #include "edit/undo_ids.h"
-#include "window/picker_window.h"
 
-add_button_cmd::add_button_cmd(picker_view* view, QPoint const& point, QString const& text)
-    : QUndoCommand(text), view_(view)
+add_button_cmd::add_button_cmd(picker_document* document, QPoint const& point, button_defaults const& defaults,
+                               QStringList const& nodes, QString const& text)
+    : QUndoCommand(text), document_(document)
 {
-    init(point);
-    attributes_.label = view->window()->toolbox().label;
+    init(point, defaults);
+    attributes_.label = defaults.label;
     attributes_.kind = kSelectionButton;
     attributes_.language = kMelScript;
-    attributes_.nodes = picker_window::selection_;
+    attributes_.nodes = nodes;
 }
 
-add_button_cmd::add_button_cmd(picker_view* view, QPoint const& point, QString const& text, int language,
-                               QString const& label, QString const& command)
-    : QUndoCommand(text), view_(view)
+add_button_cmd::add_button_cmd(picker_document* document, QPoint const& point, button_defaults const& defaults,
+                               QString const& text, int language, QString const& label, QString const& command)
+    : QUndoCommand(text), document_(document)
 {
-    init(point);
+    init(point, defaults);
     attributes_.kind = kCommandButton;
     attributes_.language = language;
     attributes_.label = label;
     attributes_.nodes = QStringList{command};
 }
 
-void add_button_cmd::init(QPoint const& point)
+void add_button_cmd::init(QPoint const& point, button_defaults const& defaults)
 {
-    const picker_window::toolboxState& tools = view_->window()->toolbox();
-    attributes_.position = view_->mapToPicker(point);
-    attributes_.size = tools.size;
-    attributes_.color = tools.color;
-    attributes_.labelColor = tools.labelColor;
+    attributes_.position = point;
+    attributes_.size = defaults.size;
+    attributes_.color = defaults.color;
+    attributes_.labelColor = defaults.labelColor;
 }
 
 int add_button_cmd::id() const
@@ -40,7 +39,7 @@ int add_button_cmd::id() const
 
 void add_button_cmd::redo()
 {
-    index_ = view_->push_button(attributes_, -1);
+    index_ = document_->push_button(attributes_, -1);
     refresh();
 }
 
@@ -48,16 +47,14 @@ void add_button_cmd::undo()
 {
     // Buttons made outside the stack (add many) are only ever appended, so
     // the index stays this button's; the bound guards a list replaced since.
-    if (index_ < 0 || index_ >= view_->buttons().size())
+    if (!document_->valid_index(index_))
         return;
-    view_->pop_button(index_);
+    document_->pop_button(index_);
     refresh();
 }
 
 void add_button_cmd::refresh()
 {
-    view_->conform_to_selection();
-    view_->update();
-    emit view_->changed();
-    view_->update_toolbox();
+    document_->conform_to_selection();
+    document_->edit_done();
 }

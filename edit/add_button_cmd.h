@@ -1,23 +1,26 @@
 #ifndef QB_EDIT_ADD_BUTTON_CMD_H
 #define QB_EDIT_ADD_BUTTON_CMD_H
 #include "model/buttonAttributes.h"
+#include "model/button_defaults.h"
 #include <QtCore/QPoint>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QUndoCommand>
 
-class picker_view;
+class picker_document;
 
-// One new button, appended to the canvas. The attributes are fixed at
-// construction from the window's tool values; redo appends them again, so
-// a redo after other edits puts the button at the end of the list.
+// One new button, appended to a document. The attributes are fixed at
+// construction from the values new buttons take; redo appends them again,
+// so a redo after other edits puts the button at the end of the list.
 class add_button_cmd : public QUndoCommand
 {
 public:
-    // A selection button for the window selection list, at a canvas point.
-    add_button_cmd(picker_view* view, QPoint const& point, QString const& text);
+    // A selection button for the nodes, at a picker point.
+    add_button_cmd(picker_document* document, QPoint const& point, button_defaults const& defaults,
+                   QStringList const& nodes, QString const& text);
     // A command button holding one script.
-    add_button_cmd(picker_view* view, QPoint const& point, QString const& text, int language,
-                   QString const& label, QString const& command);
+    add_button_cmd(picker_document* document, QPoint const& point, button_defaults const& defaults,
+                   QString const& text, int language, QString const& label, QString const& command);
 
     int id() const override;
     void redo() override;
@@ -27,10 +30,10 @@ public:
     buttonAttributes* attributes() { return &attributes_; }
 
 private:
-    void init(QPoint const& point);
+    void init(QPoint const& point, button_defaults const& defaults);
     void refresh();
 
-    picker_view* view_;
+    picker_document* document_;
     buttonAttributes attributes_;
     int index_ = -1;
 };

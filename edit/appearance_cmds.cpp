@@ -3,8 +3,8 @@
 
 // ---- colour
 
-change_color_cmd::change_color_cmd(picker_view* view, unsigned int color)
-    : change_value_cmd<QRgb>(view, color, QString::fromLatin1("Change Color"))
+change_color_cmd::change_color_cmd(picker_document* document, unsigned int color)
+    : change_value_cmd<QRgb>(document, color, QString::fromLatin1("Change Color"))
 {
     capture();
 }
@@ -19,15 +19,15 @@ QRgb change_color_cmd::get(const buttonRecord& button) const
     return button.color;
 }
 
-void change_color_cmd::set(buttonRecord* button, const QRgb& value) const
+void change_color_cmd::set(int index, const QRgb& value) const
 {
-    button->color = value;
+    document_->set_button_color(index, value);
 }
 
 // ---- size
 
-change_size_cmd::change_size_cmd(picker_view* view, int size)
-    : change_value_cmd<int>(view, size, QString::fromLatin1("Change Size"))
+change_size_cmd::change_size_cmd(picker_document* document, int size)
+    : change_value_cmd<int>(document, size, QString::fromLatin1("Change Size"))
 {
     capture();
 }
@@ -42,12 +42,12 @@ int change_size_cmd::get(const buttonRecord& button) const
     return button.size;
 }
 
-void change_size_cmd::set(buttonRecord* button, const int& value) const
+void change_size_cmd::set(int index, const int& value) const
 {
-    view_->set_button_size(button, value);
+    document_->set_button_size(index, value);
 }
 
-adjust_size_cmd::adjust_size_cmd(picker_view* view, int step) : change_size_cmd(view, step)
+adjust_size_cmd::adjust_size_cmd(picker_document* document, int step) : change_size_cmd(document, step)
 {
     setText(QString::fromLatin1("Adjust Size"));
 }
@@ -75,8 +75,8 @@ void adjust_size_cmd::absorb(const change_value_cmd<int>& later)
 
 // ---- label
 
-change_label_cmd::change_label_cmd(picker_view* view, QString const& label)
-    : change_value_cmd<QString>(view, label, QString::fromLatin1("Label Change"))
+change_label_cmd::change_label_cmd(picker_document* document, QString const& label)
+    : change_value_cmd<QString>(document, label, QString::fromLatin1("Label Change"))
 {
     capture();
 }
@@ -96,15 +96,15 @@ QString change_label_cmd::get(const buttonRecord& button) const
     return button.label;
 }
 
-void change_label_cmd::set(buttonRecord* button, const QString& value) const
+void change_label_cmd::set(int index, const QString& value) const
 {
-    view_->set_button_label(button, value);
+    document_->set_button_label(index, value);
 }
 
 // ---- label colour
 
-change_labelc_cmd::change_labelc_cmd(picker_view* view, unsigned int color)
-    : change_value_cmd<QRgb>(view, color, QString::fromLatin1("Change Color"))
+change_labelc_cmd::change_labelc_cmd(picker_document* document, unsigned int color)
+    : change_value_cmd<QRgb>(document, color, QString::fromLatin1("Change Color"))
 {
     capture();
 }
@@ -119,11 +119,7 @@ QRgb change_labelc_cmd::get(const buttonRecord& button) const
     return button.labelColor;
 }
 
-void change_labelc_cmd::set(buttonRecord* button, const QRgb& value) const
+void change_labelc_cmd::set(int index, const QRgb& value) const
 {
-    button->labelColor = value;
-    // The colour is baked into the label picture. An unlabelled button has
-    // no picture, and rendering an empty one would resize its square.
-    if (!button->label.isEmpty())
-        view_->make_button_label(*button, button);
+    document_->set_button_label_color(index, value);
 }

@@ -10,23 +10,23 @@
 class change_color_cmd : public change_value_cmd<QRgb>
 {
 public:
-    change_color_cmd(picker_view* view, unsigned int color);
+    change_color_cmd(picker_document* document, unsigned int color);
     int id() const override;
 
 protected:
     QRgb get(const buttonRecord& button) const override;
-    void set(buttonRecord* button, const QRgb& value) const override;
+    void set(int index, const QRgb& value) const override;
 };
 
 class change_size_cmd : public change_value_cmd<int>
 {
 public:
-    change_size_cmd(picker_view* view, int size);
+    change_size_cmd(picker_document* document, int size);
     int id() const override;
 
 protected:
     int get(const buttonRecord& button) const override;
-    void set(buttonRecord* button, const int& value) const override;
+    void set(int index, const int& value) const override;
 };
 
 // A step added to each button's size at the time of redo. Steps of one
@@ -34,7 +34,7 @@ protected:
 class adjust_size_cmd : public change_size_cmd
 {
 public:
-    adjust_size_cmd(picker_view* view, int step);
+    adjust_size_cmd(picker_document* document, int step);
     int id() const override;
 
 protected:
@@ -47,23 +47,23 @@ protected:
 class change_label_cmd : public change_value_cmd<QString>
 {
 public:
-    change_label_cmd(picker_view* view, QString const& label);
+    change_label_cmd(picker_document* document, QString const& label);
     int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
 
 protected:
     QString get(const buttonRecord& button) const override;
-    void set(buttonRecord* button, const QString& value) const override;
+    void set(int index, const QString& value) const override;
 };
 
 class change_labelc_cmd : public change_value_cmd<QRgb>
 {
 public:
-    change_labelc_cmd(picker_view* view, unsigned int color);
+    change_labelc_cmd(picker_document* document, unsigned int color);
     int id() const override;
 
 protected:
     QRgb get(const buttonRecord& button) const override;
-    void set(buttonRecord* button, const QRgb& value) const override;
+    void set(int index, const QRgb& value) const override;
 };
 #endif

@@ -1,15 +1,13 @@
 #include "edit/arrange_buttons_cmd.h"
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 #include "edit/undo_ids.h"
 
-arrange_buttons_cmd::arrange_buttons_cmd(picker_view* view, int mode)
-    : QUndoCommand(QObject::tr("Arrange Buttons")), view_(view), mode_(mode)
+arrange_buttons_cmd::arrange_buttons_cmd(picker_document* document, int mode)
+    : QUndoCommand(QObject::tr("Arrange Buttons")), document_(document), mode_(mode)
 {
-    const QList<buttonRecord>& buttons = view->buttons();
+    const QList<buttonRecord>& buttons = document->buttons();
     qint64 sumX = 0, sumY = 0;
-    for (int i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].state != 1)
-            continue;
+    for (int i : document->selected_indices()) {
         const QPoint p = buttons[i].position;
         if (indices_.isEmpty()) {
             left_ = right_ = p.x();
@@ -54,12 +52,11 @@ void arrange_buttons_cmd::redo()
         return;
     const int stepX = (right_ - left_ + 1) / (n - 1);
     const int stepY = (bottom_ - top_ + 1) / (n - 1);
-    const int count = view_->buttons().size();
+    const int count = document_->buttons().size();
     for (int i = 0; i < n; ++i) {
         if (indices_[i] >= count)
             continue;
-        buttonRecord* b = view_->button(indices_[i]);
-        QPoint p = b->position;
+        QPoint p = document_->buttons()[indices_[i]].position;
         switch (mode_) {
         case align_horizontal: p.setY(average_.y()); break;
         case align_vertical: p.setX(average_.x()); break;
@@ -67,22 +64,18 @@ void arrange_buttons_cmd::redo()
         case distribute_vertical: p.setY(top_ + i * stepY); break;
         default: break;
         }
-        b->moveTo(p);
+        document_->move_button(indices_[i], p);
     }
-    view_->update();
-    emit view_->changed();
-    view_->update_toolbox();
+    document_->edit_done();
 }
 
 void arrange_buttons_cmd::undo()
 {
     if (indices_.isEmpty())
         return;
-    const int count = view_->buttons().size();
+    const int count = document_->buttons().size();
     for (int i = 0; i < indices_.size(); ++i)
         if (indices_[i] < count)
-            view_->button(indices_[i])->moveTo(olds_[i]);
-    view_->update();
-    emit view_->changed();
-    view_->update_toolbox();
+            document_->move_button(indices_[i], olds_[i]);
+    document_->edit_done();
 }

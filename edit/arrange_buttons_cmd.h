@@ -5,7 +5,7 @@
 #include <QtCore/QVector>
 #include <QUndoCommand>
 
-class picker_view;
+class picker_document;
 
 // Aligns or distributes the selected buttons. Everything is worked out at
 // construction; undo returns each button to its own old place.
@@ -14,14 +14,14 @@ class arrange_buttons_cmd : public QUndoCommand
 public:
     enum mode { align_horizontal = 0, align_vertical = 1, distribute_horizontal = 2, distribute_vertical = 3 };
 
-    arrange_buttons_cmd(picker_view* view, int mode);
+    arrange_buttons_cmd(picker_document* document, int mode);
 
     int id() const override;
     void redo() override;
     void undo() override;
 
 private:
-    picker_view* view_;
+    picker_document* document_;
     int mode_;
     QVector<int> indices_;   // ordered by the mode's key
     QVector<QPoint> olds_;   // parallel to indices_

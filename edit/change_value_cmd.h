@@ -4,7 +4,7 @@
 // buttons set to a new value. Construction records which buttons were
 // selected and what they held; undo puts that back, redo applies the new
 // value; a run of edits on the same buttons can merge into one undo step.
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 #include <QtCore/QVector>
 #include <QUndoCommand>
 
@@ -16,27 +16,22 @@ public:
     {
         if (indices_.isEmpty())
             return; // nothing was selected: no repaint, no signal
-        const int count = view_->buttons().size();
         for (int index : indices_) {
-            if (index < 0 || index >= count)
+            if (!document_->valid_index(index))
                 continue; // the list changed under a stale command
-            buttonRecord* b = view_->button(index);
-            set(b, applied(*b));
+            set(index, applied(document_->buttons()[index]));
         }
-        finish();
+        document_->edit_done();
     }
 
     void undo() override
     {
         if (indices_.isEmpty())
             return;
-        const int count = view_->buttons().size();
-        for (int i = 0; i < indices_.size(); ++i) {
-            if (indices_[i] < 0 || indices_[i] >= count)
-                continue;
-            set(view_->button(indices_[i]), old_[i]);
-        }
-        finish();
+        for (int i = 0; i < indices_.size(); ++i)
+            if (document_->valid_index(indices_[i]))
+                set(indices_[i], old_[i]);
+        document_->edit_done();
     }
 
     // Same kind of edit on the same buttons, in the same order: this
@@ -56,8 +51,8 @@ public:
     const QVector<Value>& old_values() const { return old_; }
 
 protected:
-    change_value_cmd(picker_view* view, const Value& value, const QString& text)
-        : QUndoCommand(text), view_(view), value_(value)
+    change_value_cmd(picker_document* document, const Value& value, const QString& text)
+        : QUndoCommand(text), document_(document), value_(value)
     {
     }
 
@@ -66,33 +61,22 @@ protected:
     // is already its own.
     void capture()
     {
-        const QList<buttonRecord>& list = view_->buttons();
-        for (int i = 0; i < list.size(); ++i) {
-            if (list[i].state != 1)
-                continue;
-            indices_.append(i);
-            old_.append(get(list[i]));
-        }
+        indices_ = document_->selected_indices();
+        for (int i : indices_)
+            old_.append(get(document_->buttons()[i]));
     }
 
     virtual Value get(const buttonRecord& button) const = 0;
-    virtual void set(buttonRecord* button, const Value& value) const = 0;
+    virtual void set(int index, const Value& value) const = 0;
     // What redo gives a button: the new value, unless the edit is relative.
     virtual Value applied(const buttonRecord&) const { return value_; }
     virtual bool accepts(const change_value_cmd&) const { return true; }
     virtual void absorb(const change_value_cmd& later) { value_ = later.value_; }
 
-    picker_view* view_;
+    picker_document* document_;
     Value value_;
 
 private:
-    void finish()
-    {
-        view_->update();
-        emit view_->changed();
-        view_->update_toolbox();
-    }
-
     QVector<int> indices_;
     QVector<Value> old_;
 };

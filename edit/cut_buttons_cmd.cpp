@@ -1,11 +1,11 @@
 #include "edit/cut_buttons_cmd.h"
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 #include "edit/saved_buttons.h"
 #include "edit/undo_ids.h"
 
-cut_buttons_cmd::cut_buttons_cmd(picker_view* view) : QUndoCommand(QObject::tr("Cut Button")), view_(view)
+cut_buttons_cmd::cut_buttons_cmd(picker_document* document) : QUndoCommand(QObject::tr("Cut Button")), document_(document)
 {
-    save_selected_buttons(view_, indices_, attributes_);
+    save_selected_buttons(document_, indices_, attributes_);
     if (attributes_.size() > 1)
         setText(QObject::tr("Cut Buttons"));
 }
@@ -17,20 +17,16 @@ int cut_buttons_cmd::id() const
 
 void cut_buttons_cmd::redo()
 {
-    remove_buttons(view_, indices_);
+    remove_buttons(document_, indices_);
     // The buttons left stay in step with the host, as after a delete.
-    view_->conform_to_selection();
-    view_->update();
-    emit view_->changed();
-    view_->update_toolbox();
+    document_->conform_to_selection();
+    document_->edit_done();
 }
 
 void cut_buttons_cmd::undo()
 {
-    restore_buttons(view_, indices_, attributes_);
-    view_->conform_to_selection();
-    view_->select_list(indices_, true);
-    view_->update();
-    emit view_->changed();
-    view_->update_toolbox();
+    restore_buttons(document_, indices_, attributes_);
+    document_->conform_to_selection();
+    document_->select_list(indices_, true);
+    document_->edit_done();
 }

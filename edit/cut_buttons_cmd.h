@@ -5,7 +5,7 @@
 #include <QtCore/QVector>
 #include <QUndoCommand>
 
-class picker_view;
+class picker_document;
 
 // Removes the selected buttons of a canvas; undo puts them back at their
 // list positions, selected. The window copies attributes() to the
@@ -13,7 +13,7 @@ class picker_view;
 class cut_buttons_cmd : public QUndoCommand
 {
 public:
-    explicit cut_buttons_cmd(picker_view* view);
+    explicit cut_buttons_cmd(picker_document* document);
 
     int id() const override;
     void redo() override;
@@ -23,7 +23,7 @@ public:
     const QVector<int>& indices() const { return indices_; }
 
 private:
-    picker_view* view_;
+    picker_document* document_;
     QVector<int> indices_;
     QList<buttonAttributes> attributes_;
 };

@@ -1,11 +1,11 @@
 #include "edit/delete_buttons_cmd.h"
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 #include "edit/saved_buttons.h"
 #include "edit/undo_ids.h"
 
-delete_buttons_cmd::delete_buttons_cmd(picker_view* view) : QUndoCommand(QObject::tr("Delete Button")), view_(view)
+delete_buttons_cmd::delete_buttons_cmd(picker_document* document) : QUndoCommand(QObject::tr("Delete Button")), document_(document)
 {
-    save_selected_buttons(view, indices_, attributes_);
+    save_selected_buttons(document, indices_, attributes_);
     if (indices_.size() > 1)
         setText(QObject::tr("Delete Buttons"));
 }
@@ -17,15 +17,13 @@ int delete_buttons_cmd::id() const
 
 void delete_buttons_cmd::redo()
 {
-    remove_buttons(view_, indices_);
+    remove_buttons(document_, indices_);
     if (indices_.isEmpty())
         return;
-    view_->update();
-    emit view_->changed();
-    view_->update_toolbox();
+    document_->edit_done();
 }
 
 void delete_buttons_cmd::undo()
 {
-    restore_buttons(view_, indices_, attributes_);
+    restore_buttons(document_, indices_, attributes_);
 }

@@ -5,14 +5,14 @@
 #include <QtCore/QVector>
 #include <QUndoCommand>
 
-class picker_view;
+class picker_document;
 
 // A finished Ctrl-drag of selected buttons. Pushed when the drag ends, with
 // the buttons already at their new places; redo puts them there again.
 class move_buttons_cmd : public QUndoCommand
 {
 public:
-    move_buttons_cmd(picker_view* view, QVector<QPoint> const& starts, QVector<int> const& indices,
+    move_buttons_cmd(picker_document* document, QVector<QPoint> const& starts, QVector<int> const& indices,
                      QPoint const& delta);
 
     int id() const override;
@@ -22,7 +22,7 @@ public:
 private:
     void place(bool moved);
 
-    picker_view* view_;
+    picker_document* document_;
     QVector<QPoint> starts_;
     QVector<int> indices_;
     QPoint delta_;

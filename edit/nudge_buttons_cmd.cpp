@@ -1,17 +1,13 @@
 #include "edit/nudge_buttons_cmd.h"
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 #include "edit/undo_ids.h"
 
-nudge_buttons_cmd::nudge_buttons_cmd(picker_view* view, QPoint const& delta)
-    : QUndoCommand(QObject::tr("Button Move")), view_(view), delta_(delta)
+nudge_buttons_cmd::nudge_buttons_cmd(picker_document* document, QPoint const& delta)
+    : QUndoCommand(QObject::tr("Button Move")), document_(document), delta_(delta)
 {
-    const QList<buttonRecord>& buttons = view->buttons();
-    for (int i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].state != 1)
-            continue;
-        indices_.append(i);
-        starts_.append(buttons[i].position);
-    }
+    indices_ = document->selected_indices();
+    for (int i : indices_)
+        starts_.append(document->buttons()[i].position);
 }
 
 int nudge_buttons_cmd::id() const
@@ -44,11 +40,9 @@ void nudge_buttons_cmd::place(bool moved)
 {
     if (indices_.isEmpty())
         return;
-    const int count = view_->buttons().size();
+    const int count = document_->buttons().size();
     for (int i = 0; i < indices_.size(); ++i)
         if (indices_[i] < count)
-            view_->button(indices_[i])->moveTo(moved ? starts_[i] + delta_ : starts_[i]);
-    view_->update();
-    emit view_->changed();
-    view_->update_toolbox();
+            document_->move_button(indices_[i], moved ? starts_[i] + delta_ : starts_[i]);
+    document_->edit_done();
 }

@@ -4,14 +4,14 @@
 #include <QtCore/QVector>
 #include <QUndoCommand>
 
-class picker_view;
+class picker_document;
 
 // A keyboard nudge of the selected buttons. A run of nudges of the same
 // buttons merges into one step that undoes back to where the run began.
 class nudge_buttons_cmd : public QUndoCommand
 {
 public:
-    nudge_buttons_cmd(picker_view* view, QPoint const& delta);
+    nudge_buttons_cmd(picker_document* document, QPoint const& delta);
 
     int id() const override;
     void redo() override;
@@ -21,7 +21,7 @@ public:
 private:
     void place(bool moved);
 
-    picker_view* view_;
+    picker_document* document_;
     QPoint delta_;
     QVector<int> indices_;
     QVector<QPoint> starts_;

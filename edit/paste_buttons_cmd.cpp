@@ -1,5 +1,5 @@
 #include "edit/paste_buttons_cmd.h"
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 #include "edit/saved_buttons.h"
 #include "edit/undo_ids.h"
 
@@ -12,9 +12,12 @@ int clamped(qint64 v)
 }
 } // namespace
 
-paste_buttons_cmd::paste_buttons_cmd(picker_view* view, QList<buttonAttributes> const& items, bool inPlace)
-    : QUndoCommand(QObject::tr("Paste Buttons")), view_(view), items_(items), bounds_(0, 0, -1, -1),
-      inPlace_(inPlace)
+paste_view::~paste_view() = default;
+
+paste_buttons_cmd::paste_buttons_cmd(picker_document* document, paste_view* view, QList<buttonAttributes> const& items,
+                                     bool inPlace)
+    : QUndoCommand(QObject::tr("Paste Buttons")), document_(document), view_(view), items_(items),
+      bounds_(0, 0, -1, -1), inPlace_(inPlace)
 {
     if (items_.isEmpty())
         return;
@@ -35,9 +38,9 @@ int paste_buttons_cmd::id() const
 
 QPoint paste_buttons_cmd::offset() const
 {
-    if (inPlace_ || items_.isEmpty())
+    if (inPlace_ || items_.isEmpty() || !view_)
         return QPoint(0, 0);
-    const QPoint m = view_->mapToPicker(QPoint((view_->width() - 1) / 2, (view_->height() - 1) / 2));
+    const QPoint m = view_->centre_point();
     // In 64 bits: positions from another process may sit near the int limits.
     const qint64 cx = (qint64(bounds_.left()) + bounds_.right()) / 2;
     const qint64 cy = (qint64(bounds_.top()) + bounds_.bottom()) / 2;
@@ -52,39 +55,33 @@ void paste_buttons_cmd::redo()
         buttonAttributes copy = item;
         copy.position = QPoint(clamped(qint64(item.position.x()) + shift.x()),
                                clamped(qint64(item.position.y()) + shift.y()));
-        indices_.append(view_->push_button(copy, -1));
+        indices_.append(document_->push_button(copy, -1));
     }
-    view_->clear_selected();
-    view_->select_list(indices_, true);
+    document_->clear_selected();
+    document_->select_list(indices_, true);
     bring_into_view();
-    emit view_->changed();
-    view_->update_toolbox();
+    document_->edit_done();
 }
 
 void paste_buttons_cmd::bring_into_view()
 {
-    // Test and frame the pasted buttons' own boxes, so that whole buttons,
-    // labels included, come into view, whatever the zoom and shift.
+    // The pasted buttons' own boxes, so that whole buttons, labels
+    // included, come into view, whatever the zoom and shift.
     QRect pasted;
     bool any = false;
     for (int i : indices_) {
-        if (i < 0 || i >= view_->buttons().size())
+        if (!document_->valid_index(i))
             continue;
-        pasted = any ? pasted.united(view_->buttons()[i].rect) : view_->buttons()[i].rect;
+        pasted = any ? pasted.united(document_->buttons()[i].rect) : document_->buttons()[i].rect;
         any = true;
     }
-    const QRect canvas(0, 0, view_->width(), view_->height());
-    if (!any || canvas.contains(view_->mapToScreen(pasted)))
-        view_->update();
-    else
-        view_->frameBounds(pasted, true);
+    if (any && view_)
+        view_->reveal(pasted);
 }
 
 void paste_buttons_cmd::undo()
 {
-    remove_buttons(view_, indices_);
-    view_->clear_selected();
-    view_->update();
-    emit view_->changed();
-    view_->update_toolbox();
+    remove_buttons(document_, indices_);
+    document_->clear_selected();
+    document_->edit_done();
 }

@@ -6,14 +6,29 @@
 #include <QtCore/QVector>
 #include <QUndoCommand>
 
-class picker_view;
+class picker_document;
 
-// Appends copies of clipboard buttons to a canvas, centred on its visible
-// area or at their own positions (in place), and selects exactly them.
+// What a paste needs of the canvas it lands on.
+class paste_view
+{
+public:
+    virtual ~paste_view();
+    // The picker point at the middle of the canvas.
+    virtual QPoint centre_point() const = 0;
+    // Brings the pasted buttons' boxes (picker units) into view: framed
+    // when the canvas does not show them whole.
+    virtual void reveal(const QRect& pasted) = 0;
+};
+
+// Appends copies of clipboard buttons to a document, centred on the
+// canvas's visible area or at their own positions (in place; also without
+// a canvas), and selects exactly them.
 class paste_buttons_cmd : public QUndoCommand
 {
 public:
-    paste_buttons_cmd(picker_view* view, QList<buttonAttributes> const& items, bool inPlace);
+    // The canvas (not owned) shows the document and outlives its commands.
+    paste_buttons_cmd(picker_document* document, paste_view* view, QList<buttonAttributes> const& items,
+                      bool inPlace);
 
     int id() const override;
     void redo() override;
@@ -27,7 +42,8 @@ private:
     QPoint offset() const;
     void bring_into_view();
 
-    picker_view* view_;
+    picker_document* document_;
+    paste_view* view_;
     QList<buttonAttributes> items_;
     QVector<int> indices_;
     QRect bounds_;

@@ -1,5 +1,5 @@
 #include "edit/picker_clipboard.h"
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 #include "edit/paste_buttons_cmd.h"
 #include "model/clipboard_payload.h"
 
@@ -41,13 +41,13 @@ QList<buttonAttributes> picker_clipboard::read_buttons(const QMimeData* data)
     return readClipboardPayload(data->data(mime_type()));
 }
 
-void picker_clipboard::handle_paste(picker_view* view, bool inPlace)
+void picker_clipboard::handle_paste(picker_document* document, paste_view* view, bool inPlace)
 {
-    if (!view)
+    if (!document)
         return;
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
     if (!data || !data->hasFormat(mime_type()))
         return;
-    view->undoStack()->push(new paste_buttons_cmd(view, read_buttons(data), inPlace));
+    document->undoStack()->push(new paste_buttons_cmd(document, view, read_buttons(data), inPlace));
 }

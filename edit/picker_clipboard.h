@@ -5,7 +5,8 @@
 #include <QtCore/QString>
 
 class QMimeData;
-class picker_view;
+class paste_view;
+class picker_document;
 
 // Buttons on the system clipboard (its main mode, not the selection), under
 // the picker's own MIME type, so that they travel between tabs and between
@@ -19,9 +20,10 @@ public:
     static bool has_buttons();
     // The buttons a MIME object holds; empty when it holds none.
     static QList<buttonAttributes> read_buttons(const QMimeData* data);
-    // Pushes a paste of the clipboard's buttons onto the canvas's undo
-    // stack; nothing without a canvas or without picker buttons.
-    static void handle_paste(picker_view* view, bool inPlace);
+    // Pushes a paste of the clipboard's buttons onto the document's undo
+    // stack, placed for the canvas showing it; nothing without a document or
+    // without picker buttons.
+    static void handle_paste(picker_document* document, paste_view* view, bool inPlace);
     static QString mime_type();
 
 private:

@@ -1,9 +1,8 @@
 #include "edit/picker_editCmdDialog.h"
-#include "canvas/picker_view.h"
+#include "document/host_port.h"
 #include "model/buttonAttributes.h"
-#include "plugin/host_services.h"
-#include "plugin/panel_geometry.h"
-#include "window/nested_loop.h"
+#include "ui/panel_geometry.h"
+#include "ui/nested_loop.h"
 
 #include <QtCore/QPointer>
 #include <QtCore/QSettings>
@@ -26,8 +25,8 @@ QString text(const char* latin1)
 }
 } // namespace
 
-picker_editCmdDialog::picker_editCmdDialog(picker_view* view, buttonAttributes* attributes)
-    : QDialog(view), view_(view), attributes_(attributes)
+picker_editCmdDialog::picker_editCmdDialog(QWidget* parent, buttonAttributes* attributes)
+    : QDialog(parent), attributes_(attributes)
 {
     setModal(true);
     setSizeGripEnabled(false);
@@ -107,12 +106,12 @@ void picker_editCmdDialog::update_button()
 void picker_editCmdDialog::test()
 {
     update_button();
-    view_->do_button_action(*attributes_);
+    run_command_button(*attributes_);
 }
 
-bool picker_editCmdDialog::do_dialog(picker_view* view, buttonAttributes* attributes)
+bool picker_editCmdDialog::do_dialog(QWidget* parent, buttonAttributes* attributes)
 {
-    QPointer<picker_editCmdDialog> dialog = new picker_editCmdDialog(view, attributes);
+    QPointer<picker_editCmdDialog> dialog = new picker_editCmdDialog(parent, attributes);
     {
         QSettings settings(text("Quillbrook"), text("picker"));
         const QString sizeKey = text("editCommandWindowSize");
@@ -122,7 +121,8 @@ bool picker_editCmdDialog::do_dialog(picker_view* view, buttonAttributes* attrib
             const QPoint pos = settings.value(posKey, QPoint(50, 50)).toPoint();
             // The panel's own rule: a place on no screen (one unplugged
             // since) moves onto the primary screen.
-            const QRect r = panel_geometry(pos, size, screen_areas(), primary_screen_index());
+            const host_port& host = host_port::current();
+            const QRect r = panel_geometry(pos, size, host.screen_areas(), host.primary_screen());
             dialog->resize(r.size());
             dialog->move(r.topLeft());
         }

@@ -6,7 +6,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class picker_view;
 struct buttonAttributes;
 
 // The command editor: a command button's name, script language and script,
@@ -15,7 +14,8 @@ class picker_editCmdDialog : public QDialog
 {
     Q_OBJECT
 public:
-    picker_editCmdDialog(picker_view* view, buttonAttributes* attributes);
+    // The parent is the canvas of the edited button.
+    picker_editCmdDialog(QWidget* parent, buttonAttributes* attributes);
 
     // Writes the dialog's values into the edited attributes.
     void update_button();
@@ -23,13 +23,12 @@ public:
     // Runs the editor modally, at its stored place and size, for the
     // attributes; true (with the attributes written) when accepted. False
     // too when a host callback destroyed the canvas while it was open.
-    static bool do_dialog(picker_view* view, buttonAttributes* attributes);
+    static bool do_dialog(QWidget* parent, buttonAttributes* attributes);
 
 public slots:
     void test();
 
 private:
-    picker_view* view_;
     buttonAttributes* attributes_;
     QLineEdit* nameEdit_ = nullptr;
     QPlainTextEdit* commandEdit_ = nullptr;

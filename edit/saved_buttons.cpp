@@ -1,31 +1,25 @@
 #include "edit/saved_buttons.h"
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 
-void save_selected_buttons(picker_view* view, QVector<int>& indices, QList<buttonAttributes>& attributes)
+void save_selected_buttons(picker_document* document, QVector<int>& indices, QList<buttonAttributes>& attributes)
 {
-    const QList<buttonRecord>& buttons = view->buttons();
-    for (int i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].state != 1)
-            continue;
-        indices.append(i);
-        attributes.append(buttons[i].attributes());
-    }
+    indices = document->selected_indices();
+    for (int i : indices)
+        attributes.append(document->buttons()[i].attributes());
 }
 
-void restore_buttons(picker_view* view, QVector<int> const& indices, QList<buttonAttributes> const& attributes)
+void restore_buttons(picker_document* document, QVector<int> const& indices, QList<buttonAttributes> const& attributes)
 {
     if (indices.isEmpty())
         return;
     for (int i = 0; i < indices.size() && i < attributes.size(); ++i)
-        view->push_button(attributes[i], indices[i]);
-    view->update();
-    emit view->changed();
-    view->update_toolbox();
+        document->push_button(attributes[i], indices[i]);
+    document->edit_done();
 }
 
-void remove_buttons(picker_view* view, QVector<int> const& indices)
+void remove_buttons(picker_document* document, QVector<int> const& indices)
 {
     for (int i = indices.size() - 1; i >= 0; --i)
-        if (indices[i] >= 0 && indices[i] < view->buttons().size())
-            view->pop_button(indices[i]);
+        if (indices[i] >= 0 && indices[i] < document->buttons().size())
+            document->pop_button(indices[i]);
 }

@@ -1,9 +1,11 @@
 #include "edit/update_buttons_cmd.h"
-#include "canvas/picker_view.h"
+#include "document/picker_document.h"
 #include "edit/undo_ids.h"
 
-update_buttons_cmd::update_buttons_cmd(picker_view* view, buttonRecord* button, QStringList const& nodes)
-    : QUndoCommand(QObject::tr("Button Update")), view_(view), index_(view->index_of(button)), nodes_(nodes)
+update_buttons_cmd::update_buttons_cmd(picker_document* document, const buttonRecord* button,
+                                       QStringList const& nodes)
+    : QUndoCommand(QObject::tr("Button Update")), document_(document), index_(document->index_of(button)),
+      nodes_(nodes)
 {
 }
 
@@ -14,16 +16,14 @@ int update_buttons_cmd::id() const
 
 void update_buttons_cmd::redo()
 {
-    if (index_ < 0 || index_ >= view_->buttons().size())
+    if (!document_->valid_index(index_))
         return;
-    buttonRecord* b = view_->button(index_);
-    b->nodes.swap(nodes_);
-    b->flags.resize(b->nodes.size()); // new flags clear
-    b->select(false);
-    view_->conform_to_selection();
-    view_->update();
-    emit view_->changed();
-    view_->update_toolbox();
+    const QStringList before = document_->buttons()[index_].nodes;
+    document_->set_button_nodes(index_, nodes_);
+    nodes_ = before;
+    document_->select(index_, false);
+    document_->conform_to_selection();
+    document_->edit_done();
 }
 
 void update_buttons_cmd::undo()

@@ -3,7 +3,7 @@
 #include <QtCore/QStringList>
 #include <QUndoCommand>
 
-class picker_view;
+class picker_document;
 struct buttonRecord;
 
 // Points a button at other nodes. It holds the node list that the next
@@ -11,16 +11,16 @@ struct buttonRecord;
 class update_buttons_cmd : public QUndoCommand
 {
 public:
-    // The button is found by identity; one not on the canvas makes a
+    // The button is found by identity; one not in the document makes a
     // command that changes nothing.
-    update_buttons_cmd(picker_view* view, buttonRecord* button, QStringList const& nodes);
+    update_buttons_cmd(picker_document* document, const buttonRecord* button, QStringList const& nodes);
 
     int id() const override;
     void redo() override;
     void undo() override;
 
 private:
-    picker_view* view_;
+    picker_document* document_;
     int index_;
     QStringList nodes_;
 };

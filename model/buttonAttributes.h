@@ -9,14 +9,18 @@
 enum button_kind : qint32 { kSelectionButton = 0, kCommandButton = 1 };
 enum script_language : qint32 { kMelScript = 0, kPythonScript = 1 };
 
+// What a new button is when nothing says otherwise.
+constexpr QRgb kDefaultButtonColor = 0x00B22222u;
+constexpr qint32 kDefaultButtonSize = 10;
+
 // The persistent attributes of one button: what is saved, copied to the
 // clipboard and carried by undo commands.
 struct buttonAttributes {
     QPoint position;          // centre, picker units
-    qint32 size = 10;         // side of the square; minimum box of a label
+    qint32 size = kDefaultButtonSize; // side of the square; minimum box of a label
     qint32 kind = kSelectionButton;
     qint32 language = kMelScript;
-    QRgb color = 0x00B22222u; // top byte ignored when painting
+    QRgb color = kDefaultButtonColor; // top byte ignored when painting
     QRgb labelColor = 0x00000000u;
     QString label;
     QStringList nodes;        // node names; for a command button [0] is the script

@@ -73,7 +73,7 @@ bool buttonRecord::select(bool flagsOnly)
             }
         }
     }
-    state = 1;
+    state = kSelected;
     return changed;
 }
 
@@ -95,6 +95,6 @@ bool buttonRecord::unselect(bool flagsOnly)
             }
         }
     }
-    state = 0;
+    state = kUnselected;
     return changed;
 }

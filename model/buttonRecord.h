@@ -5,11 +5,14 @@
 #include <QtCore/QVector>
 #include <QtGui/QPixmap>
 
+// A button's selection state: none, all or some of its nodes selected.
+enum selection_state : qint16 { kUnselected = 0, kSelected = 1, kPartlySelected = 2 };
+
 // The canvas's run-time record of one button.
 struct buttonRecord : buttonAttributes {
     QRect rect;              // picker units, derived
     QPixmap labelPicture;    // null without a label
-    qint16 state = 0;        // 0 not selected, 1 selected, 2 partly selected
+    qint16 state = kUnselected; // a selection_state
     QVector<char> flags;     // one per node: 1 when selected in the host
 
     // Positions on the canvas stay within this distance of the origin, so

@@ -13,7 +13,7 @@ bool conform_buttons(QList<buttonRecord>& buttons, const button_set& set)
             b.flags[i] = on ? 1 : 0;
             count += on ? 1 : 0;
         }
-        const qint16 state = count == n ? 1 : (count > 0 ? 2 : 0);
+        const qint16 state = count == n ? kSelected : (count > 0 ? kPartlySelected : kUnselected);
         if (state != b.state) {
             b.state = state;
             changed = true;
@@ -37,7 +37,7 @@ void append_selected(const QList<buttonRecord>& buttons, button_set& set)
 bool any_selected(const QList<buttonRecord>& buttons)
 {
     for (const buttonRecord& b : buttons)
-        if (b.state != 0)
+        if (b.state != kUnselected)
             return true;
     return false;
 }
@@ -46,7 +46,7 @@ bool clear_selected(QList<buttonRecord>& buttons)
 {
     bool any = false;
     for (buttonRecord& b : buttons) {
-        if (b.state != 0) {
+        if (b.state != kUnselected) {
             b.unselect(false);
             any = true;
         }

@@ -1,7 +1,7 @@
 #include "namespaces/picker_editNamespaceDialog.h"
-#include "window/nested_loop.h"
+#include "ui/nested_loop.h"
 #include "canvas/picker_view.h"
-#include "namespaces/namespace_rewrite.h"
+#include "model/namespace_rewrite.h"
 
 #include <QtCore/QPointer>
 #include <QtCore/QRegularExpression>
@@ -133,7 +133,12 @@ bool picker_editNamespaceDialog::do_dialog(picker_view* view, QStringList const&
     const namespace_mapping mapping = make_namespace_mapping(choices);
     if (mapping.isEmpty())
         return true;
-    for (int i = 0; i < canvas->buttons().size(); ++i)
-        rewrite_button(*canvas->button(i), mapping);
+    picker_document* document = canvas->document();
+    for (int i = 0; i < document->count(); ++i) {
+        buttonAttributes b = document->buttons()[i].attributes();
+        rewrite_button(b, mapping);
+        if (b.nodes != document->buttons()[i].nodes)
+            document->set_button_nodes(i, b.nodes);
+    }
     return true;
 }

@@ -36,11 +36,6 @@ void load_script(QString name)
     MGlobal::executeCommandOnIdle(MString(bytes.constData(), bytes.size()), false);
 }
 
-void queue_mel(QString const& text)
-{
-    MGlobal::executeCommandOnIdle(MQtUtil::toMString(text), false);
-}
-
 QList<QRect> screen_areas()
 {
 #ifdef QB_STANDIN_HOST

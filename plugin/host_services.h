@@ -15,9 +15,6 @@ QStringList MStringArrayToQStringList(MStringArray const& array);
 // resource is skipped silently.
 void load_script(QString name);
 
-// Queues MEL text for the host's idle time, echo off.
-void queue_mel(QString const& text);
-
 // Available areas of the screens, in index order, and the primary's index.
 QList<QRect> screen_areas();
 int primary_screen_index();

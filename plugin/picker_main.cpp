@@ -1,11 +1,12 @@
 #include "plugin/picker_main.h"
 #include "plugin/host_services.h"
-#include "plugin/panel_geometry.h"
-#include "plugin/picker_version.h"
+#include "ui/panel_geometry.h"
+#include "model/picker_version.h"
 #include "plugin/report_error.h"
 #include "canvas/picker_view.h"
 #include "model/picker_image.h"
 #include "model/scene_data.h"
+#include "document/scene_store.h"
 #include "window/picker_window.h"
 
 #include <maya/MFileIO.h>
@@ -19,6 +20,7 @@
 #include <QtGui/QIcon>
 #include <QtGui/QPixmap>
 #include <QtWidgets/QMainWindow>
+#include <QtWidgets/QTabWidget>
 
 QPointer<QDockWidget> picker_main::window_;
 QMutex picker_main::mutex_;
@@ -170,7 +172,7 @@ MStatus picker_main::process_command(MString const& directive, MStringArray cons
         return fetch_image(params);
     if (directive == "restore_files") {
         if (picker_window* w = window())
-            w->restore_file_paths(params.length() == 1 ? MQtUtil::toQString(params[0]) : QString());
+            w->scene()->restore_file_paths(params.length() == 1 ? MQtUtil::toQString(params[0]) : QString());
         return MS::kSuccess;
     }
 
@@ -212,12 +214,13 @@ MStatus picker_main::fetch_pickerdata(MStringArray const& params)
         MGlobal::displayError(MString(QB_PICKER_COMMAND) + " - the picker data of this scene is damaged: "
                               + MQtUtil::toMString(value.damage));
     QDataStream in(value.stream);
-    w->streamFrom(in, value.damage, value.damage.isEmpty() ? QString() : MQtUtil::toQString(MFileIO::currentFile()));
+    const QString scene = value.damage.isEmpty() ? QString() : MQtUtil::toQString(MFileIO::currentFile());
+    w->streamFrom(in, value.damage, scene);
     selectionChangedFn(nullptr);
     // The warning ran its own event loop: the dock may be gone or rebuilt.
     if (picker_window* now = window()) {
         if (picker_view* front = now->frontPicker())
-            now->fetchImageData(front);
+            now->scene()->fetch_image(front->document());
         // Each tab's picker file, kept beside the data.
         MGlobal::executeCommandOnIdle(MString(kRestoreFilesCommand), false);
     }
@@ -231,9 +234,14 @@ MStatus picker_main::fetch_image(MStringArray const& params)
     QImage image;
     if (!decodeImageValue(bytes_of(params[1]), &image))
         return MS::kFailure;
-    QPixmap pixmap = QPixmap::fromImage(image);
+    const QPixmap pixmap = QPixmap::fromImage(image);
+    const QString name = MQtUtil::toQString(params[0]);
+    // Every tab showing that background name shows the scene's picture.
     if (picker_window* w = window())
-        w->setBackgroundImage(MQtUtil::toQString(params[0]), pixmap);
+        for (int i = 0; i < w->tabs()->count(); ++i)
+            if (picker_view* view = qobject_cast<picker_view*>(w->tabs()->widget(i)))
+                if (view->document()->backgroundName() == name)
+                    view->document()->setBackground(name, pixmap);
     return MS::kSuccess;
 }
 

@@ -5,10 +5,11 @@
 #include <maya/MMessage.h>
 
 #include "plugin/host_services.h"
+#include "plugin/maya_host_port.h"
 #include "plugin/picker_main.h"
-#include "plugin/picker_version.h"
+#include "model/picker_version.h"
 #include "plugin/report_error.h"
-#include "window/nested_loop.h"
+#include "ui/nested_loop.h"
 
 #if defined(__unix__)
 #include <dlfcn.h>
@@ -27,8 +28,20 @@ static void keep_module_mapped()
 #endif
 }
 
+// The plug-in's one way to the host, for the code above the model.
+static maya_host_port host;
+
+// The images and the embedded script are in a static library: named here,
+// or the linker would leave them out.
+static void init_resources()
+{
+    Q_INIT_RESOURCE(picker_resources);
+}
+
 PLUGIN_EXPORT MStatus initializePlugin(MObject obj)
 {
+    init_resources();
+    host_port::install(&host);
     MStatus status;
     MFnPlugin plugin(obj, QB_PICKER_VENDOR, QB_PICKER_VERSION, "Any", &status);
     if (!status) {
@@ -108,5 +121,6 @@ PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj)
         status = MMessage::removeCallback(r.id);
         report_error(status, r.message);
     }
+    host_port::install(nullptr);
     return status;
 }

@@ -1,5 +1,5 @@
 #include "plugin/report_error.h"
-#include "plugin/picker_version.h"
+#include "model/picker_version.h"
 #include <maya/MGlobal.h>
 #include <maya/MQtUtil.h>
 #include <maya/MString.h>

@@ -1,6 +1,6 @@
 #include "window/picker_colorMenu.h"
-#include "canvas/qt_compat.h"
-#include "window/nested_loop.h"
+#include "ui/qt_compat.h"
+#include "ui/nested_loop.h"
 
 #include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>

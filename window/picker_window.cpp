@@ -1,153 +1,75 @@
 #include "window/picker_window.h"
 #include "canvas/picker_view.h"
+#include "document/host_port.h"
+#include "document/scene_store.h"
 #include "model/picker_image.h"
 #include "model/window_selection.h"
-#include "plugin/picker_version.h"
-#include "window/nested_loop.h"
-#include "window/picker_dialogs.h"
-#include "window/scene_writer.h"
-#include "window/shortcut_dispatch.h"
+#include "namespaces/namespace_binding.h"
+#include "model/picker_version.h"
+#include "ui/picker_dialogs.h"
+#include "window/picker_toolbox.h"
+#include "window/tab_files.h"
+#include "window/window_menus.h"
 
 #include <QtCore/QPointer>
 #include <QtGui/QCursor>
 #include <QtGui/QIcon>
 #include <QtGui/QKeyEvent>
-#include <QAction>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QDockWidget>
-#include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QTabBar>
-#include <QtWidgets/QApplication>
 #include <QtWidgets/QTabWidget>
-#include <QUndoStack>
 #include <QtWidgets/QVBoxLayout>
 
 QStringList& picker_window::selection_ = window_selection::names();
 
-namespace {
-QKeySequence native_keys(const char* text)
+static void init_resources()
 {
-    return QKeySequence(QString::fromLatin1(text), QKeySequence::NativeText);
+    // The images and the embedded script live in a static library: named
+    // here, or the linker would leave them out.
+    Q_INIT_RESOURCE(picker_resources);
 }
-} // namespace
 
 picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags())
 {
+    init_resources();
     setWindowTitle(QString::fromLatin1(QB_PICKER_COMMAND));
     setObjectName(QString::fromLatin1(QB_PICKER_COMMAND));
     setWindowIcon(QIcon(QString::fromLatin1(":/resources/QuillbrookLogo.png")));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    menuBar_ = new QMenuBar(nullptr);
     tabs_ = new QTabWidget(nullptr);
     tabs_->setMovable(true);
     tabs_->setTabsClosable(true);
-    sceneWriter_ = new scene_writer(this);
+    store_ = new scene_store(
+        [this] {
+            scene_store::tabs t;
+            t.current = tabs_->currentIndex();
+            for (int i = 0; i < tabs_->count(); ++i)
+                if (picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
+                    t.documents.append(view->document());
+            return t;
+        },
+        this);
+    files_ = new tab_files(this);
 
-    make_menus(dock);
+    menus_ = new window_menus(this, dock);
     add_untitled_tab();
-    make_toolbox();
-
     layout_ = new QVBoxLayout;
     layout_->setSpacing(0);
     layout_->setContentsMargins(0, 0, 0, 0);
-    layout_->setMenuBar(menuBar_);
+    layout_->setMenuBar(menus_->menu_bar());
     layout_->addWidget(tabs_);
-    layout_->addSpacing(4);
-    layout_->addLayout(toolboxRow_);
-    layout_->addSpacing(4);
+    toolboxControls_ = new picker_toolbox(this, layout_);
     setLayout(layout_);
 
-    connect(fileMenu_, &QMenu::aboutToShow, this, &picker_window::updateFileMenu);
-    connect(editMenu_, &QMenu::aboutToShow, this, &picker_window::updateEditMenu);
-    connect(pickerMenu_, &QMenu::aboutToShow, this, &picker_window::updatePickerMenu);
-    for (QMenu* menu : {fileMenu_, editMenu_, pickerMenu_, helpMenu_})
-        connect(menu, &QMenu::aboutToShow, [] { nested_loop::shown(QStringLiteral("menu bar")); });
     connect(tabs_, &QTabWidget::tabCloseRequested, this, &picker_window::close_one);
     // Tab order is part of what the scene keeps.
     connect(tabs_->tabBar(), &QTabBar::tabMoved, this, &picker_window::updateSceneData);
     toolbox_ = toolboxState();
     // Last, once every menu holds all its items.
-    list_menu_actions();
-}
-
-void picker_window::make_menus(QDockWidget* dock)
-{
-    fileMenu_ = menuBar_->addMenu(tr("&File"));
-    editMenu_ = menuBar_->addMenu(tr("&Edit"));
-    pickerMenu_ = menuBar_->addMenu(tr("&Picker"));
-    helpMenu_ = menuBar_->addMenu(tr("&Help"));
-
-    newAction_ = fileMenu_->addAction(tr("New..."));
-    setWidgetShortcut(newAction_, native_keys("Ctrl+N"));
-    connect(newAction_, &QAction::triggered, this, &picker_window::new_tab);
-    openAction_ = fileMenu_->addAction(tr("Open..."));
-    setWidgetShortcut(openAction_, native_keys("Ctrl+O"));
-    connect(openAction_, &QAction::triggered, this, &picker_window::open_tab);
-    fileMenu_->addSeparator();
-    saveAction_ = fileMenu_->addAction(tr("Save"));
-    setWidgetShortcut(saveAction_, native_keys("Ctrl+S"));
-    connect(saveAction_, &QAction::triggered, this, &picker_window::request_save);
-    saveAsAction_ = fileMenu_->addAction(tr("Save As..."));
-    connect(saveAsAction_, &QAction::triggered, this, &picker_window::request_saveas);
-    fileMenu_->addSeparator();
-    renameAction_ = fileMenu_->addAction(tr("Rename Tab..."));
-    connect(renameAction_, &QAction::triggered, this, &picker_window::rename_tab);
-    closeAction_ = fileMenu_->addAction(tr("Close Tab..."));
-    setWidgetShortcut(closeAction_, native_keys("Ctrl+W"));
-    connect(closeAction_, &QAction::triggered, this, &picker_window::close_current);
-    fileMenu_->addSeparator();
-    exitAction_ = fileMenu_->addAction(tr("Exit Picker"));
-    setWidgetShortcut(exitAction_, native_keys("Ctrl+Shift+W"));
-    if (dock) // closing the dock only hides it; the tabs stay
-        connect(exitAction_, &QAction::triggered, dock, &QWidget::close);
-
-    undoAction_ = editMenu_->addAction(tr("Undo"));
-    setWidgetShortcut(undoAction_, native_keys("Ctrl+Z"));
-    connect(undoAction_, &QAction::triggered, this, &picker_window::do_undo);
-    redoAction_ = editMenu_->addAction(tr("Redo"));
-    setWidgetShortcut(redoAction_, native_keys("Shift+Ctrl+Z"));
-    connect(redoAction_, &QAction::triggered, this, &picker_window::do_redo);
-    editMenu_->addSeparator();
-    cutAction_ = editMenu_->addAction(tr("Cut"));
-    setWidgetShortcut(cutAction_, native_keys("Ctrl+X"));
-    connect(cutAction_, &QAction::triggered, this, &picker_window::cut_buttons);
-    copyAction_ = editMenu_->addAction(tr("Copy"));
-    setWidgetShortcut(copyAction_, native_keys("Ctrl+C"));
-    connect(copyAction_, &QAction::triggered, this, &picker_window::copy_buttons);
-    pasteAction_ = editMenu_->addAction(tr("Paste"));
-    setWidgetShortcut(pasteAction_, native_keys("Ctrl+V"));
-    connect(pasteAction_, &QAction::triggered, this, &picker_window::paste_buttons);
-    pasteInPlaceAction_ = editMenu_->addAction(tr("Paste in Place"));
-    setWidgetShortcut(pasteInPlaceAction_, native_keys("Shift+Ctrl+V"));
-    connect(pasteInPlaceAction_, &QAction::triggered, this, &picker_window::paste_inplace_buttons);
-    editMenu_->addSeparator();
-    toolboxAction_ = editMenu_->addAction(QString::fromLatin1("Hide Toolbox"));
-    connect(toolboxAction_, &QAction::triggered, this, &picker_window::toggle_toolbox);
-
-    addOneAction_ = pickerMenu_->addAction(QString::fromLatin1("Add One Button"));
-    connect(addOneAction_, &QAction::triggered, this, &picker_window::add_one_button);
-    addManyAction_ = pickerMenu_->addAction(QString::fromLatin1("Add Many Buttons"));
-    connect(addManyAction_, &QAction::triggered, this, &picker_window::add_many_buttons);
-    updateButtonAction_ = pickerMenu_->addAction(QString::fromLatin1("Update Button"));
-    connect(updateButtonAction_, &QAction::triggered, this, &picker_window::update_button);
-    pickerMenu_->addSeparator();
-    backgroundAction_ = pickerMenu_->addAction(QString::fromLatin1("Change Background..."));
-    connect(backgroundAction_, &QAction::triggered, this, &picker_window::change_background);
-    make_namespace_menu();
-
-    QAction* about = helpMenu_->addAction(QString::fromLatin1("About QuillbrookPicker..."));
-    connect(about, &QAction::triggered, this, &picker_window::about_dialog);
-}
-
-void picker_window::list_menu_actions()
-{
-    // Menu order is the dispatch order. An item already listed moves to
-    // its menu place.
-    for (QMenu* menu : {fileMenu_, editMenu_, pickerMenu_, helpMenu_})
-        for (QAction* a : menu->actions())
-            if (!a->isSeparator() && !a->menu() && a != namespaceAction_)
-                addAction(a);
+    menus_->list_menu_actions();
 }
 
 picker_window::~picker_window()
@@ -159,9 +81,27 @@ picker_window::~picker_window()
     // the label field would report editingFinished to a window already gone.
     for (QObject* child : findChildren<QObject*>())
         QObject::disconnect(child, nullptr, this, nullptr);
+    toolboxControls_->forget_window();
 }
 
 // ---- tabs
+
+picker_view* picker_window::add_tab(picker_document* document, bool current)
+{
+    picker_view* view = new picker_view(document, &toolbox_, this);
+    const int index = tabs_->addTab(view, document->name());
+    if (current)
+        tabs_->setCurrentIndex(index);
+    store_->watch(document);
+    connect(document, &picker_document::nameChanged, this, [this, view] {
+        const int at = tabs_->indexOf(view);
+        if (at >= 0)
+            tabs_->setTabText(at, view->document()->name());
+    });
+    connect(view, &picker_view::toolboxUpdateRequested, this, [this, view] { toolbox_wanted(view); });
+    connect(view, &picker_view::clearingAllSelected, this, [this, view] { clear_other_canvases(view); });
+    return view;
+}
 
 void picker_window::new_tab()
 {
@@ -171,23 +111,15 @@ void picker_window::new_tab()
 
 void picker_window::add_untitled_tab()
 {
-    picker_view* view = new picker_view(this);
-    const int index = tabs_->addTab(view, tr("Untitled"));
-    tabs_->setCurrentIndex(index);
-    connect(view, &picker_view::changed, this, &picker_window::updateSceneData);
+    picker_document* document = new picker_document;
+    document->set_name(tr("Untitled"));
+    add_tab(document, true);
 }
 
 bool picker_window::releases_background(int index) const
 {
     const picker_view* view = qobject_cast<picker_view*>(tabs_->widget(index));
-    if (!view || view->backgroundName().isEmpty())
-        return false;
-    for (int i = 0; i < tabs_->count(); ++i) {
-        const picker_view* other = qobject_cast<picker_view*>(tabs_->widget(i));
-        if (i != index && other && other->backgroundName() == view->backgroundName())
-            return false; // that tab still shows the image
-    }
-    return true;
+    return view && store_->releases_background(view->document());
 }
 
 void picker_window::close_tab(int index)
@@ -203,7 +135,7 @@ void picker_window::remove_tab(int index, bool touchScene)
     const bool release = touchScene && releases_background(index);
     tabs_->removeTab(index);
     if (release)
-        removeImageData(view);
+        store_->remove_image(view->document());
     delete view;
 }
 
@@ -241,8 +173,8 @@ void picker_window::reset()
     for (int i = tabs_->count() - 1; i >= 0; --i)
         remove_tab(i, false);
     add_untitled_tab();
-    sceneWriter_->cancel();
-    filePathsKept_ = false;
+    store_->cancel();
+    store_->forget_file_paths();
 }
 
 void picker_window::rename_tab()
@@ -256,11 +188,10 @@ void picker_window::rename_tab()
     if (!ok || text.isEmpty())
         return;
     // As in close_one: rename the tab that was asked about, wherever it is now.
-    const int now = page ? tabs_->indexOf(page) : -1;
-    if (now < 0)
+    picker_view* view = page ? qobject_cast<picker_view*>(page.data()) : nullptr;
+    if (!view || tabs_->indexOf(view) < 0)
         return;
-    tabs_->setTabText(now, text);
-    updateSceneData();
+    view->document()->set_name(text); // the tab and the scene follow
 }
 
 picker_view* picker_window::frontPicker() const
@@ -270,59 +201,142 @@ picker_view* picker_window::frontPicker() const
     return qobject_cast<picker_view*>(tabs_->currentWidget());
 }
 
-// ---- menus
-
-void picker_window::updateFileMenu()
+void picker_window::toolbox_wanted(const picker_view* view)
 {
-    const bool anyTab = tabs_->count() > 0;
-    for (QAction* a : {saveAction_, saveAsAction_, renameAction_, closeAction_})
-        a->setEnabled(anyTab);
+    if (view == frontPicker())
+        toolboxControls_->updateControls();
 }
 
-void picker_window::updateEditMenu()
+// ---- files and the scene (tab_files, scene_store)
+
+void picker_window::load_pickers(QStringList const& paths)
 {
-    picker_view* view = frontPicker();
-    const QUndoStack* undo = view ? view->undoStack() : nullptr;
-    const bool canUndo = undo && undo->canUndo();
-    const bool canRedo = undo && undo->canRedo();
-    undoAction_->setEnabled(canUndo);
-    redoAction_->setEnabled(canRedo);
-    undoAction_->setText(canUndo ? tr("Undo %1").arg(undo->undoText()) : tr("Can't Undo"));
-    redoAction_->setText(canRedo ? tr("Redo %1").arg(undo->redoText()) : tr("Can't Redo"));
-    updateClipboardItems(view);
+    files_->load_pickers(paths);
 }
 
-void picker_window::do_undo()
+void picker_window::streamTo(QDataStream& stream) const
 {
-    if (picker_view* view = frontPicker())
-        view->undoStack()->undo();
+    files_->streamTo(stream);
 }
 
-void picker_window::do_redo()
+void picker_window::streamFrom(QDataStream& stream)
 {
-    if (picker_view* view = frontPicker())
-        view->undoStack()->redo();
+    files_->streamFrom(stream, QString(), QString());
 }
 
-void picker_window::updatePickerMenu()
+void picker_window::streamFrom(QDataStream& stream, QString const& valueDamage, QString const& sceneName)
 {
-    const bool anyTab = tabs_->count() > 0;
-    for (QAction* a : {addOneAction_, addManyAction_, updateButtonAction_, backgroundAction_})
-        a->setEnabled(anyTab);
+    files_->streamFrom(stream, valueDamage, sceneName);
 }
 
-void picker_window::change_background()
+void picker_window::open_tab()
 {
-    if (picker_view* view = frontPicker())
-        view->change_background();
+    files_->open_tab();
 }
 
-void picker_window::about_dialog()
+void picker_window::save_current()
 {
-    const QString build = QString::fromLatin1(__TIME__).left(2);
-    const QString text = QString::fromLatin1("QuillbrookPicker\nVersion %1 (build %2)")
-                             .arg(QString::fromLatin1(QB_PICKER_VERSION), build);
-    picker_dialogs::current().about(this, QString::fromLatin1("About"), text);
+    files_->save_current();
+}
+
+void picker_window::saveas_current()
+{
+    files_->saveas_current();
+}
+
+void picker_window::updateSceneData()
+{
+    store_->request();
+}
+
+void picker_window::flush_scene_data()
+{
+    store_->flush();
+}
+
+// ---- the window selection list: what the host reports selected, as
+// changed by clicks, and the request that sends it back to the host
+
+void picker_window::setSelection(QStringList const& names)
+{
+    selection_ = names;
+    if (tabs_->count() == 0)
+        return;
+    const button_set set = button_set::fromStringList(names);
+    for (int i = 0; i < tabs_->count(); ++i)
+        if (picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
+            view->document()->conform_to_set(set);
+}
+
+void picker_window::clear_other_canvases(const picker_view* except)
+{
+    for (int i = 0; i < tabs_->count(); ++i)
+        if (picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
+            if (view != except)
+                view->document()->clear_selected();
+}
+
+void picker_window::clearAllSelected()
+{
+    clear_other_canvases(nullptr);
+    selection_.clear();
+}
+
+bool picker_window::postSelection()
+{
+    host_port::current().request_selection(selection_);
+    return true;
+}
+
+// ---- namespace binding: the requests picker loading and Change Namespace
+// queue in the host, and which canvas each binds
+
+void picker_window::request_rebind(bool force)
+{
+    // The host runs the back-quoted procedure first and hands its list of
+    // the scene's namespaces to the directive.
+    host_port::current().queue_mel(QString::fromLatin1(force ? "QuillbrookPicker \"rebind\" `picker_ListNamespaces`;"
+                                                             : "QuillbrookPicker \"bind\" `picker_ListNamespaces`;"));
+}
+
+void picker_window::rebind_picker(QStringList const& scene, bool force)
+{
+    // Loading several files queues one bind per file, all running after the
+    // last file became the current tab: each takes the canvas it was made
+    // for. Other requests (Change Namespace, a script) act on the front one.
+    rebind_request request{nullptr, false, scene, force};
+    if (!force && !awaitingBind_.isEmpty()) {
+        request.view = awaitingBind_.takeFirst();
+        request.forLoad = true;
+    }
+    // The chooser runs its own event loop, in which the host may run the
+    // next queued request: one chooser at a time, the next after it closes.
+    if (rebinding_) {
+        deferredRebinds_.append(request);
+        return;
+    }
+    QPointer<picker_window> self(this);
+    rebinding_ = true;
+    run_rebind(request);
+    while (self && !deferredRebinds_.isEmpty())
+        run_rebind(deferredRebinds_.takeFirst());
+    if (self)
+        rebinding_ = false;
+}
+
+void picker_window::run_rebind(const rebind_request& request)
+{
+    picker_view* view = request.forLoad ? request.view.data() : frontPicker();
+    if (!view)
+        return; // no tab, or the loaded canvas was closed before its turn
+    if (request.forLoad) {
+        const int index = tabs_->indexOf(view);
+        if (index < 0)
+            return;
+        // Show which picker the chooser is about.
+        tabs_->setCurrentIndex(index);
+    }
+    namespace_binding::rebind(view, request.scene, request.force);
 }
 
 // ---- keyboard and focus
@@ -352,24 +366,9 @@ void picker_window::keyPressEvent(QKeyEvent* e)
 
 bool picker_window::execute_shortcut(QKeyEvent* e)
 {
-    if (actions().isEmpty() || !hasFocus())
+    if (!hasFocus())
         return false;
-    // A key acts on the state at hand, not on the state at the last opening
-    // of a menu: Ctrl+C copies the buttons selected now.
-    refresh_enable_states();
-    return shortcut_dispatch::trigger_matching(actions(), e);
-}
-
-void picker_window::refresh_enable_states()
-{
-    updateFileMenu();
-    updateEditMenu();
-    updatePickerMenu();
-}
-
-void picker_window::setWidgetShortcut(QAction* action, const QKeySequence& sequence) const
-{
-    shortcut_dispatch::set_widget_shortcut(action, sequence);
+    return menus_->execute_shortcut(e);
 }
 
 void picker_window::enterEvent(qt_compat::enter_event* e)
@@ -384,8 +383,7 @@ void picker_window::enterEvent(qt_compat::enter_event* e)
     // for a click. Taken from this application's windows only, and given
     // back on leaving.
     QWidget* top = window();
-    if (top && !top->isActiveWindow()
-        && QGuiApplication::applicationState() == Qt::ApplicationActive) {
+    if (top && !top->isActiveWindow() && QGuiApplication::applicationState() == Qt::ApplicationActive) {
         handedFrom_ = QApplication::activeWindow();
         top->activateWindow();
     }
@@ -442,23 +440,24 @@ QVariantMap button_state(const buttonRecord& b)
 
 void add_view_state(QVariantMap* tab, const picker_view& view)
 {
-    tab->insert(key("background"), view.backgroundName());
-    tab->insert(key("hasImage"), !view.background().isNull());
-    tab->insert(key("imageSize"), QVariantList{view.background().width(), view.background().height()});
+    const picker_document* document = view.document();
+    tab->insert(key("background"), document->backgroundName());
+    tab->insert(key("hasImage"), !document->background().isNull());
+    tab->insert(key("imageSize"), QVariantList{document->background().width(), document->background().height()});
     // The picture itself, by the name its content gives it; empty for none.
     tab->insert(key("imageDigest"),
-                view.background().isNull() ? QString() : contentImageName(view.background().toImage()));
-    tab->insert(key("file"), view.filePath());
+                document->background().isNull() ? QString() : contentImageName(document->background().toImage()));
+    tab->insert(key("file"), document->filePath());
     tab->insert(key("zoom"), view.zoom());
     tab->insert(key("shift"), point_list(view.shift()));
-    const QUndoStack* undo = view.undoStack();
+    const QUndoStack* undo = document->undoStack();
     QStringList texts;
     for (int i = 0; i < undo->count(); ++i)
         texts << undo->text(i);
     tab->insert(key("undo"), texts);
     tab->insert(key("undoIndex"), undo->index());
     QVariantList buttons;
-    for (const buttonRecord& b : view.buttons())
+    for (const buttonRecord& b : document->buttons())
         buttons.append(button_state(b));
     tab->insert(key("buttons"), buttons);
 }
@@ -474,10 +473,8 @@ QVariantMap picker_window::state_snapshot() const
     for (int i = 0; i < tabs_->count(); ++i) {
         QVariantMap tab;
         tab.insert(key("name"), tabs_->tabText(i));
-        if (const picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i))) {
-            tab.insert(key("file"), view->filePath());
+        if (const picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
             add_view_state(&tab, *view);
-        }
         tabs.append(tab);
     }
     state.insert(key("tabs"), tabs);

@@ -32,7 +32,7 @@ TEST(ButtonLabel, PictureAndBoxFollowTheFontMetrics)
         const QRect box(r.position.x() - (W - 1) / 2, r.position.y() - (H - 1) / 2, W, H);
 
         canvas_harness h;
-        const int i = h.canvas->push_button(make_button(r.position, r.size, 0xff0000, {"n"}, r.text), -1);
+        const int i = h.canvas->document()->push_button(make_button(r.position, r.size, 0xff0000, {"n"}, r.text), -1);
         const buttonRecord& b = h.canvas->buttons()[i];
         EXPECT_EQ(b.labelPicture.size(), pic) << qPrintable(r.text);
         EXPECT_EQ(b.rect, box) << qPrintable(r.text);
@@ -76,26 +76,26 @@ TEST(ButtonLabel, SetLabelAndSize)
 {
     canvas_harness h;
     const QPoint pos(40, 40);
-    h.canvas->push_button(make_button(pos, 10, 0xff0000, {"n"}), -1);
-    buttonRecord* b = h.canvas->button(0);
+    h.canvas->document()->push_button(make_button(pos, 10, 0xff0000, {"n"}), -1);
+    buttonRecord* b = h.canvas->document()->button(0);
     EXPECT_TRUE(b->labelPicture.isNull());
     EXPECT_EQ(b->rect, buttonRecord::squareRect(pos, 10));
 
-    h.canvas->set_button_label(b, QStringLiteral("Arm"));
+    h.canvas->document()->set_button_label(0, QStringLiteral("Arm"));
     EXPECT_EQ(b->label, QStringLiteral("Arm"));
     EXPECT_EQ(b->labelPicture.size(), expected_picture(QStringLiteral("Arm")));
     EXPECT_EQ(b->rect, button_label::labelRect(pos, 10, expected_picture(QStringLiteral("Arm"))));
 
-    h.canvas->set_button_size(b, 80); // larger than the label: the size wins
+    h.canvas->document()->set_button_size(0, 80); // larger than the label: the size wins
     EXPECT_EQ(b->rect, QRect(pos.x() - 39, pos.y() - 39, 80, 80));
     EXPECT_FALSE(b->labelPicture.isNull());
 
-    h.canvas->set_button_label(b, QString()); // back to the square of its size
+    h.canvas->document()->set_button_label(0, QString()); // back to the square of its size
     EXPECT_TRUE(b->label.isEmpty());
     EXPECT_TRUE(b->labelPicture.isNull());
     EXPECT_EQ(b->rect, buttonRecord::squareRect(pos, 80));
 
-    h.canvas->set_button_size(b, 7);
+    h.canvas->document()->set_button_size(0, 7);
     EXPECT_EQ(b->rect, buttonRecord::squareRect(pos, 7));
 }
 
@@ -108,7 +108,7 @@ TEST(ButtonList, PushAndPop)
         int returned;
     } rows[] = {{"a", -1, 0}, {"b", -1, 1}, {"c", 0, 0}, {"d", 2, 2}, {"e", 99, 4}};
     for (const auto& r : rows)
-        EXPECT_EQ(h.canvas->push_button(make_button(QPoint(1, 1), 5, 0, {r.node, "x"}), r.index), r.returned);
+        EXPECT_EQ(h.canvas->document()->push_button(make_button(QPoint(1, 1), 5, 0, {r.node, "x"}), r.index), r.returned);
     QStringList order;
     for (const buttonRecord& b : h.canvas->buttons()) {
         order << b.nodes.value(0);
@@ -116,8 +116,8 @@ TEST(ButtonList, PushAndPop)
         EXPECT_EQ(b.flags, QVector<char>(2, 0));
     }
     EXPECT_EQ(order, (QStringList{"c", "a", "d", "b", "e"}));
-    h.canvas->pop_button(1);
-    h.canvas->pop_button(3);
+    h.canvas->document()->pop_button(1);
+    h.canvas->document()->pop_button(3);
     order.clear();
     for (const buttonRecord& b : h.canvas->buttons())
         order << b.nodes.value(0);

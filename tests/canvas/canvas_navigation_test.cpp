@@ -263,11 +263,11 @@ TEST(CanvasNavigation, FrameView)
     h.canvas->frame_view(); // an empty picker: nothing
     EXPECT_FALSE(h.canvas->zoom_animating());
 
-    h.canvas->push_button(make_button(QPoint(50, 50), 20, 0xff0000, {"a"}), -1);
-    h.canvas->push_button(make_button(QPoint(300, 200), 10, 0x00ff00, {"b"}), -1);
-    h.canvas->push_button(make_button(QPoint(-80, 90), 10, 0x0000ff, {"c"}), -1);
-    EXPECT_EQ(h.canvas->button_bounds(false), QRect(QPoint(-84, 41), QPoint(305, 205)));
-    EXPECT_EQ(h.canvas->button_bounds(true), QRect(0, 0, 0, 0));
+    h.canvas->document()->push_button(make_button(QPoint(50, 50), 20, 0xff0000, {"a"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(300, 200), 10, 0x00ff00, {"b"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(-80, 90), 10, 0x0000ff, {"c"}), -1);
+    EXPECT_EQ(h.canvas->document()->button_bounds(false), QRect(QPoint(-84, 41), QPoint(305, 205)));
+    EXPECT_EQ(h.canvas->document()->button_bounds(true), QRect(0, 0, 0, 0));
 
     const struct {
         int selected; // -1: none, so all are framed
@@ -275,7 +275,7 @@ TEST(CanvasNavigation, FrameView)
     } rows[] = {{-1, QRect(QPoint(-84, 41), QPoint(305, 205))}, {1, QRect(QPoint(296, 196), QPoint(305, 205))}};
     for (const auto& r : rows) {
         for (int i = 0; i < h.canvas->buttons().size(); ++i)
-            h.canvas->button(i)->state = (i == r.selected) ? 1 : 0;
+            h.canvas->document()->button(i)->state = (i == r.selected) ? 1 : 0;
         float z = 0;
         QPoint s;
         ASSERT_TRUE(frame_target(r.bounds, h.canvas->size(), false, h.canvas->zoom(), &z, &s));
@@ -330,7 +330,7 @@ TEST(CanvasNavigation, FrameBoundsWithoutZoomingIn)
 TEST(CanvasNavigation, ContextMenuOpensWithItsFirstEntryUnderThePress)
 {
     canvas_harness h;
-    QMenu* menu = h.canvas->context_menu();
+    QMenu* menu = h.canvas->menu()->context_menu();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), QStringLiteral("Picker"));
     QStringList texts, keys;
@@ -369,8 +369,8 @@ TEST(CanvasNavigation, ContextMenuOpensWithItsFirstEntryUnderThePress)
 TEST(CanvasNavigation, PressedButtonFollowsTheList)
 {
     canvas_harness h;
-    h.canvas->push_button(make_button(QPoint(20, 20), 10, 0xff0000, {"a"}), -1);
-    h.canvas->push_button(make_button(QPoint(60, 20), 10, 0x00ff00, {"b"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(20, 20), 10, 0xff0000, {"a"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(60, 20), 10, 0x00ff00, {"b"}), -1);
     QTest::mousePress(h.canvas, Qt::LeftButton, Qt::NoModifier, QPoint(60, 20));
     ASSERT_NE(h.canvas->pressed_button(), nullptr);
     EXPECT_EQ(h.canvas->pressed_button()->nodes, QStringList{"b"});
@@ -378,12 +378,12 @@ TEST(CanvasNavigation, PressedButtonFollowsTheList)
     // A copy shares the records; inserting before the pressed one must not
     // leave the canvas pointing into the copy.
     const QList<buttonRecord> copy = h.canvas->buttons();
-    h.canvas->push_button(make_button(QPoint(0, 0), 4, 0, {"c"}), 0);
+    h.canvas->document()->push_button(make_button(QPoint(0, 0), 4, 0, {"c"}), 0);
     ASSERT_NE(h.canvas->pressed_button(), nullptr);
     EXPECT_EQ(h.canvas->pressed_button(), &h.canvas->buttons()[2]);
-    h.canvas->pop_button(0);
+    h.canvas->document()->pop_button(0);
     EXPECT_EQ(h.canvas->pressed_button(), &h.canvas->buttons()[1]);
-    h.canvas->pop_button(1);
+    h.canvas->document()->pop_button(1);
     EXPECT_EQ(h.canvas->pressed_button(), nullptr);
     EXPECT_EQ(copy.size(), 2);
 }
@@ -391,15 +391,15 @@ TEST(CanvasNavigation, PressedButtonFollowsTheList)
 TEST(CanvasNavigation, FindButtonUsesTheMappedBoxes)
 {
     canvas_harness h;
-    h.canvas->push_button(make_button(QPoint(20, 20), 10, 0xff0000, {"under"}), -1); // 16..25
-    h.canvas->push_button(make_button(QPoint(24, 24), 10, 0x00ff00, {"over"}), -1);  // 20..29
+    h.canvas->document()->push_button(make_button(QPoint(20, 20), 10, 0xff0000, {"under"}), -1); // 16..25
+    h.canvas->document()->push_button(make_button(QPoint(24, 24), 10, 0x00ff00, {"over"}), -1);  // 20..29
     const struct {
         QPoint at;
         const char* node; // null: none
     } rows[] = {{{16, 16}, "under"}, {{22, 22}, "under"}, {{27, 27}, "over"}, {{15, 20}, nullptr},
                 {{25, 25}, "over"}, {{29, 29}, nullptr}}; // the mapped boxes are one pixel smaller
     for (const auto& r : rows) {
-        buttonRecord* b = h.canvas->find_button(r.at);
+        const buttonRecord* b = h.canvas->find_button(r.at);
         const QString found = b ? b->nodes.value(0) : QStringLiteral("none");
         EXPECT_EQ(found, r.node ? QString::fromLatin1(r.node) : QStringLiteral("none")) << r.at.x();
     }
@@ -411,9 +411,9 @@ TEST(CanvasNavigation, FindButtonUsesTheMappedBoxes)
 TEST(CanvasNavigation, ResetButtonsClearsTheUndoStackFirst)
 {
     canvas_harness h;
-    h.canvas->push_button(make_button(QPoint(20, 20), 10, 0xff0000, {"a"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(20, 20), 10, 0xff0000, {"a"}), -1);
     h.canvas->undoStack()->push(new QUndoCommand(QStringLiteral("edit")));
-    h.canvas->reset_buttons();
+    h.canvas->document()->reset_buttons();
     EXPECT_TRUE(h.canvas->buttons().isEmpty());
     EXPECT_EQ(h.canvas->undoStack()->count(), 0);
     EXPECT_EQ(h.canvas->undoStack()->parent(), nullptr);

@@ -1,6 +1,6 @@
 // What a canvas paints, read back from the canvas rendered into an image.
 #include "canvas_harness.h"
-#include "canvas/button_painter.h"
+#include "render/button_painter.h"
 #include <gtest/gtest.h>
 #include <QtGui/QPainter>
 
@@ -58,8 +58,8 @@ TEST(CanvasPainting, SelectionButtonLooks)
                 {0, 0xff0000ff, qRgb(0, 0, 255)}};
     for (const auto& r : rows) {
         canvas_harness h;
-        h.canvas->push_button(make_button(QPoint(100, 100), 30, r.color, {"one"}), -1);
-        h.canvas->button(0)->state = qint16(r.state);
+        h.canvas->document()->push_button(make_button(QPoint(100, 100), 30, r.color, {"one"}), -1);
+        h.canvas->document()->button(0)->state = qint16(r.state);
         const QImage img = h.render();
         // A single node: a square, right up to its corners.
         for (QPoint p : {QPoint(100, 100), QPoint(86, 86), QPoint(113, 113)}) {
@@ -81,7 +81,7 @@ TEST(CanvasPainting, MultiNodeButtonsAreEllipsesOrRoundedRectangles)
                 {"one node, label: square", {"a"}, QStringLiteral("."), true}};
     for (const auto& r : rows) {
         canvas_harness h;
-        h.canvas->push_button(make_button(QPoint(100, 100), 40, 0x00ff0000, r.nodes, r.label), -1);
+        h.canvas->document()->push_button(make_button(QPoint(100, 100), 40, 0x00ff0000, r.nodes, r.label), -1);
         const QRectF box = button_painter::canvas_rect(h.canvas->buttons()[0], h.canvas->view());
         const QImage img = h.render();
         const QPoint corner = box.topLeft().toPoint();
@@ -95,7 +95,7 @@ TEST(CanvasPainting, CommandButtonGradientAndOutline)
 {
     const QColor base(40, 120, 200);
     canvas_harness h;
-    h.canvas->push_button(make_button(QPoint(100, 100), 61, base.rgb() & 0xffffff, {"print 1"}, QString(),
+    h.canvas->document()->push_button(make_button(QPoint(100, 100), 61, base.rgb() & 0xffffff, {"print 1"}, QString(),
                                       kCommandButton),
                           -1);
     const QRectF box = button_painter::canvas_rect(h.canvas->buttons()[0], h.canvas->view());
@@ -113,13 +113,13 @@ TEST(CanvasPainting, CommandButtonGradientAndOutline)
     // A thin black outline darkens the edge column against the fill next to it.
     EXPECT_LT(brightness(at(img, QPoint(int(box.left()), 100))), brightness(at(img, QPoint(int(box.left()) + 2, 100))) - 20);
 
-    h.canvas->button(0)->state = 1; // selected: lighter solid fill, white outline
+    h.canvas->document()->button(0)->state = 1; // selected: lighter solid fill, white outline
     img = h.render();
     EXPECT_TRUE(near(at(img, QPoint(x, top + 1)), at(img, QPoint(x, bottom - 2))));
     EXPECT_TRUE(near(at(img, QPoint(x, 100)), base.lighter(150).rgb()));
     EXPECT_GT(brightness(at(img, QPoint(int(box.left()), 100))), brightness(at(img, QPoint(int(box.left()) + 2, 100))) + 20);
 
-    h.canvas->button(0)->state = 2; // partly: grey, outlined in the same grey
+    h.canvas->document()->button(0)->state = 2; // partly: grey, outlined in the same grey
     img = h.render();
     EXPECT_TRUE(near(at(img, QPoint(x, 100)), qRgb(128, 128, 128)));
     EXPECT_TRUE(near(at(img, QPoint(x, top + 1)), qRgb(128, 128, 128)));
@@ -140,10 +140,10 @@ TEST(CanvasPainting, LightLabelsOnSelectedSelectionButtonsAreInverted)
                 {"command button, white label", kCommandButton, 0xffffff, qRgb(255, 255, 255), false}};
     for (const auto& r : rows) {
         canvas_harness h;
-        h.canvas->push_button(
+        h.canvas->document()->push_button(
             make_button(QPoint(100, 100), 10, 0x00ff0000, {"a", "b"}, QStringLiteral("XXXX"), r.kind, r.labelColor),
             -1);
-        h.canvas->button(0)->state = 1;
+        h.canvas->document()->button(0)->state = 1;
         const QImage img = h.render();
         const QRect box = button_painter::canvas_rect(h.canvas->buttons()[0], h.canvas->view()).toRect();
         const int inked = count_in(img, box, [&](QRgb p) { return qAlpha(p) == 255 && (p | 0xff000000u) == (r.ink | 0xff000000u); });
@@ -160,7 +160,7 @@ TEST(CanvasPainting, LightLabelsOnSelectedSelectionButtonsAreInverted)
 TEST(CanvasPainting, LabelsScaleWithTheZoom)
 {
     canvas_harness h;
-    h.canvas->push_button(
+    h.canvas->document()->push_button(
         make_button(QPoint(50, 50), 10, 0x00ffffff, {"a"}, QStringLiteral("MMMM"), kSelectionButton, 0x000000), -1);
     auto inked = [&] {
         const QImage img = h.render();
@@ -178,8 +178,8 @@ TEST(CanvasPainting, BackgroundScalesWithTheZoom)
     canvas_harness h;
     QPixmap red(100, 100);
     red.fill(Qt::red);
-    h.canvas->setBackground(QStringLiteral("hero_bg"), red);
-    EXPECT_EQ(h.canvas->backgroundName(), QStringLiteral("hero_bg"));
+    h.canvas->document()->setBackground(QStringLiteral("hero_bg"), red);
+    EXPECT_EQ(h.canvas->document()->backgroundName(), QStringLiteral("hero_bg"));
     QImage img = h.render();
     EXPECT_EQ(at(img, QPoint(50, 50)), qRgb(255, 0, 0));
     EXPECT_EQ(at(img, QPoint(150, 150)), kBackdrop);
@@ -198,16 +198,16 @@ TEST(CanvasPainting, BackgroundScalesWithTheZoom)
 TEST(CanvasPainting, ButtonsOutsideTheRepaintedAreaAreNotDrawn)
 {
     canvas_harness h;
-    h.canvas->push_button(make_button(QPoint(20, 20), 10, 0x00ff0000, {"in"}), -1);
-    h.canvas->push_button(make_button(QPoint(200, 200), 10, 0x0000ff00, {"out"}), -1);
-    h.canvas->push_button(make_button(QPoint(100, 100), 40, 0x000000ff, {"straddles"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(20, 20), 10, 0x00ff0000, {"in"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(200, 200), 10, 0x0000ff00, {"out"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(100, 100), 40, 0x000000ff, {"straddles"}), -1);
 
     // An unclipped painter: only the area test keeps a button off the image.
     QImage img(300, 300, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
-        h.canvas->draw_buttons(p, QRect(0, 0, 100, 100));
+        button_painter(p, h.canvas->view()).draw_buttons(h.canvas->buttons(), QRect(0, 0, 100, 100));
     }
     EXPECT_EQ(img.pixel(20, 20), 0xffff0000u);
     EXPECT_EQ(img.pixel(200, 200), 0u);
@@ -217,8 +217,8 @@ TEST(CanvasPainting, ButtonsOutsideTheRepaintedAreaAreNotDrawn)
 TEST(CanvasPainting, LaterButtonsLieOverEarlierOnes)
 {
     canvas_harness h;
-    h.canvas->push_button(make_button(QPoint(100, 100), 30, 0x00ff0000, {"under"}), -1);
-    h.canvas->push_button(make_button(QPoint(110, 110), 30, 0x000000ff, {"over"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(100, 100), 30, 0x00ff0000, {"under"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(110, 110), 30, 0x000000ff, {"over"}), -1);
     const QImage img = h.render();
     EXPECT_EQ(at(img, QPoint(105, 105)), qRgb(0, 0, 255));
     EXPECT_EQ(at(img, QPoint(90, 90)), qRgb(255, 0, 0));
@@ -233,8 +233,8 @@ TEST(CanvasPainting, RepaintsFromSpritesMatchDirectDrawing)
             for (const QString& label : {QString(), QStringLiteral("Ab")}) {
                 for (int size : {9, 24, 40}) {
                     const QPoint at(30 + (i % 8) * 50, 30 + (i / 8) * 50);
-                    h.canvas->push_button(make_button(at, size, 0x00c04020 + 0x10 * i, {"a", "b"}, label, kind), -1);
-                    h.canvas->button(i)->state = qint16(state);
+                    h.canvas->document()->push_button(make_button(at, size, 0x00c04020 + 0x10 * i, {"a", "b"}, label, kind), -1);
+                    h.canvas->document()->button(i)->state = qint16(state);
                     ++i;
                 }
             }

@@ -1,7 +1,7 @@
 // Buttons painted on a display scaled by its pixel ratio, and the label
 // font's weight, read back from painted images.
 #include "button_factory.h"
-#include "canvas/button_painter.h"
+#include "render/button_painter.h"
 #include "model/button_label.h"
 #include <gtest/gtest.h>
 #include <QtGui/QPainter>

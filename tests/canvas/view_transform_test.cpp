@@ -1,5 +1,5 @@
 // The view transform and the zoom arithmetic, without widgets.
-#include "canvas/view_transform.h"
+#include "render/view_transform.h"
 #include <gtest/gtest.h>
 
 TEST(ViewTransform, PointsTruncateTowardZero)

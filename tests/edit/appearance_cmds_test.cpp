@@ -16,9 +16,9 @@ struct AppearanceCmds : ::testing::Test {
     void SetUp() override
     {
         for (int i = 0; i < 3; ++i)
-            view->push_button(make_button(QPoint(20 + 40 * i, 20), 10 + 2 * i, 0x112233 * (i + 1), {"n"}), -1);
-        view->button(0)->state = 1;
-        view->button(1)->state = 1;
+            view->document()->push_button(make_button(QPoint(20 + 40 * i, 20), 10 + 2 * i, 0x112233 * (i + 1), {"n"}), -1);
+        view->document()->button(0)->state = 1;
+        view->document()->button(1)->state = 1;
     }
     QUndoStack* stack() { return view->undoStack(); }
     QList<int> sizes() const
@@ -41,7 +41,7 @@ struct AppearanceCmds : ::testing::Test {
 TEST_F(AppearanceCmds, FivePlusPressesAreOneAdjustSize)
 {
     for (int i = 0; i < 5; ++i)
-        view->adjust_size_up();
+        view->menu()->adjust_size_up();
     ASSERT_EQ(stack()->count(), 1);
     EXPECT_EQ(stack()->text(0), QStringLiteral("Adjust Size"));
     EXPECT_EQ(sizes(), (QList<int>{15, 17, 14}));
@@ -54,9 +54,9 @@ TEST_F(AppearanceCmds, FivePlusPressesAreOneAdjustSize)
 TEST_F(AppearanceCmds, AChangeOfDirectionStartsANewStep)
 {
     for (int i = 0; i < 3; ++i)
-        view->adjust_size_up();
+        view->menu()->adjust_size_up();
     for (int i = 0; i < 2; ++i)
-        view->adjust_size_down();
+        view->menu()->adjust_size_down();
     ASSERT_EQ(stack()->count(), 2);
     EXPECT_EQ(sizes(), (QList<int>{11, 13, 14}));
     stack()->undo(); // -2 undone
@@ -74,32 +74,32 @@ TEST_F(AppearanceCmds, MergingAndNot)
         QStringList texts; // the stack's entries afterwards
     } rows[] = {
         {"two colours",
-         {[](picker_view* v) { return new change_color_cmd(v, 0xff0000); },
-          [](picker_view* v) { return new change_color_cmd(v, 0x00ff00); }},
+         {[](picker_view* v) { return new change_color_cmd(v->document(), 0xff0000); },
+          [](picker_view* v) { return new change_color_cmd(v->document(), 0x00ff00); }},
          {"Change Color"}},
         {"colour then label colour",
-         {[](picker_view* v) { return new change_color_cmd(v, 0xff0000); },
-          [](picker_view* v) { return new change_labelc_cmd(v, 0xffffff); }},
+         {[](picker_view* v) { return new change_color_cmd(v->document(), 0xff0000); },
+          [](picker_view* v) { return new change_labelc_cmd(v->document(), 0xffffff); }},
          {"Change Color", "Change Color"}},
         {"two label colours",
-         {[](picker_view* v) { return new change_labelc_cmd(v, 0xffffff); },
-          [](picker_view* v) { return new change_labelc_cmd(v, 0x000000); }},
+         {[](picker_view* v) { return new change_labelc_cmd(v->document(), 0xffffff); },
+          [](picker_view* v) { return new change_labelc_cmd(v->document(), 0x000000); }},
          {"Change Color"}},
         {"two sizes",
-         {[](picker_view* v) { return new change_size_cmd(v, 7); },
-          [](picker_view* v) { return new change_size_cmd(v, 9); }},
+         {[](picker_view* v) { return new change_size_cmd(v->document(), 7); },
+          [](picker_view* v) { return new change_size_cmd(v->document(), 9); }},
          {"Change Size"}},
         {"size then step",
-         {[](picker_view* v) { return new change_size_cmd(v, 7); },
-          [](picker_view* v) { return new adjust_size_cmd(v, 1); }},
+         {[](picker_view* v) { return new change_size_cmd(v->document(), 7); },
+          [](picker_view* v) { return new adjust_size_cmd(v->document(), 1); }},
          {"Change Size", "Adjust Size"}},
         {"two labels",
-         {[](picker_view* v) { return new change_label_cmd(v, QStringLiteral("a")); },
-          [](picker_view* v) { return new change_label_cmd(v, QStringLiteral("b")); }},
+         {[](picker_view* v) { return new change_label_cmd(v->document(), QStringLiteral("a")); },
+          [](picker_view* v) { return new change_label_cmd(v->document(), QStringLiteral("b")); }},
          {"Label Change", "Label Change"}},
         {"zero step counts as growing",
-         {[](picker_view* v) { return new adjust_size_cmd(v, 0); },
-          [](picker_view* v) { return new adjust_size_cmd(v, 2); }},
+         {[](picker_view* v) { return new adjust_size_cmd(v->document(), 0); },
+          [](picker_view* v) { return new adjust_size_cmd(v->document(), 2); }},
          {"Adjust Size"}},
     };
     for (const auto& row : rows) {
@@ -116,8 +116,8 @@ TEST_F(AppearanceCmds, MergingAndNot)
 TEST_F(AppearanceCmds, MergedColoursUndoToTheOriginals)
 {
     const QList<QRgb> before = colors();
-    stack()->push(new change_color_cmd(view, 0xff0000));
-    stack()->push(new change_color_cmd(view, 0x00ff00));
+    stack()->push(new change_color_cmd(view->document(), 0xff0000));
+    stack()->push(new change_color_cmd(view->document(), 0x00ff00));
     ASSERT_EQ(stack()->count(), 1);
     EXPECT_EQ(colors(), (QList<QRgb>{0x00ff00, 0x00ff00, before[2]}));
     stack()->undo();
@@ -126,19 +126,19 @@ TEST_F(AppearanceCmds, MergedColoursUndoToTheOriginals)
 
 TEST_F(AppearanceCmds, OtherButtonsDoNotMerge)
 {
-    stack()->push(new change_color_cmd(view, 0xff0000));
-    view->button(2)->state = 1;
-    stack()->push(new change_color_cmd(view, 0x00ff00));
+    stack()->push(new change_color_cmd(view->document(), 0xff0000));
+    view->document()->button(2)->state = 1;
+    stack()->push(new change_color_cmd(view->document(), 0x00ff00));
     EXPECT_EQ(stack()->count(), 2);
 }
 
 TEST_F(AppearanceCmds, PartlySelectedOnlyChangesNothing)
 {
     for (int i = 0; i < 3; ++i)
-        view->button(i)->state = 2;
+        view->document()->button(i)->state = 2;
     QSignalSpy changed(view, &picker_view::changed);
     const QList<int> before = sizes();
-    view->adjust_size_up(); // the gate takes any non-zero state
+    view->menu()->adjust_size_up(); // the gate takes any non-zero state
     ASSERT_EQ(stack()->count(), 1);
     EXPECT_EQ(sizes(), before);
     stack()->undo();
@@ -149,10 +149,10 @@ TEST_F(AppearanceCmds, PartlySelectedOnlyChangesNothing)
 
 TEST_F(AppearanceCmds, SizeOneDecreasedToZeroStays)
 {
-    view->reset_buttons();
-    view->push_button(make_button(QPoint(30, 30), 1, 0xff0000, {"n"}), -1);
-    view->button(0)->state = 1;
-    view->adjust_size_down();
+    view->document()->reset_buttons();
+    view->document()->push_button(make_button(QPoint(30, 30), 1, 0xff0000, {"n"}), -1);
+    view->document()->button(0)->state = 1;
+    view->menu()->adjust_size_down();
     ASSERT_EQ(view->buttons().size(), 1);
     EXPECT_EQ(view->buttons()[0].size, 0);
     EXPECT_EQ(view->buttons()[0].rect.size(), QSize(0, 0));
@@ -160,11 +160,11 @@ TEST_F(AppearanceCmds, SizeOneDecreasedToZeroStays)
 
 TEST_F(AppearanceCmds, LabelWidensAndClearingReturnsToTheSquare)
 {
-    stack()->push(new change_label_cmd(view, QStringLiteral("Hips")));
+    stack()->push(new change_label_cmd(view->document(), QStringLiteral("Hips")));
     const QSize picture = button_label::pictureSize(QStringLiteral("Hips"));
     EXPECT_EQ(view->buttons()[0].rect.width(), qMax(picture.width() + 2, 10));
     EXPECT_FALSE(view->buttons()[0].labelPicture.isNull());
-    stack()->push(new change_label_cmd(view, QString()));
+    stack()->push(new change_label_cmd(view->document(), QString()));
     EXPECT_EQ(view->buttons()[0].rect, buttonRecord::squareRect(QPoint(20, 20), 10));
     EXPECT_TRUE(view->buttons()[0].labelPicture.isNull());
     stack()->undo();
@@ -175,10 +175,10 @@ TEST_F(AppearanceCmds, LabelWidensAndClearingReturnsToTheSquare)
 
 TEST_F(AppearanceCmds, LabelColourIsBakedIntoThePicture)
 {
-    view->button(1)->state = 0;
-    stack()->push(new change_label_cmd(view, QStringLiteral("L")));
-    view->button(1)->state = 1;
-    stack()->push(new change_labelc_cmd(view, 0xffffff));
+    view->document()->button(1)->state = 0;
+    stack()->push(new change_label_cmd(view->document(), QStringLiteral("L")));
+    view->document()->button(1)->state = 1;
+    stack()->push(new change_labelc_cmd(view->document(), 0xffffff));
     const QImage white = view->buttons()[0].labelPicture.toImage();
     bool any = false;
     for (int y = 0; y < white.height(); ++y)
@@ -199,19 +199,19 @@ TEST_F(AppearanceCmds, StaleIndicesAreSkipped)
         const char* name;
         std::function<QUndoCommand*(picker_view*)> make;
     } rows[] = {
-        {"colour", [](picker_view* v) { return new change_color_cmd(v, 0xff0000); }},
-        {"size", [](picker_view* v) { return new change_size_cmd(v, 5); }},
-        {"step", [](picker_view* v) { return new adjust_size_cmd(v, 1); }},
-        {"label", [](picker_view* v) { return new change_label_cmd(v, QStringLiteral("x")); }},
-        {"label colour", [](picker_view* v) { return new change_labelc_cmd(v, 0xffffff); }},
+        {"colour", [](picker_view* v) { return new change_color_cmd(v->document(), 0xff0000); }},
+        {"size", [](picker_view* v) { return new change_size_cmd(v->document(), 5); }},
+        {"step", [](picker_view* v) { return new adjust_size_cmd(v->document(), 1); }},
+        {"label", [](picker_view* v) { return new change_label_cmd(v->document(), QStringLiteral("x")); }},
+        {"label colour", [](picker_view* v) { return new change_labelc_cmd(v->document(), 0xffffff); }},
     };
     for (const auto& row : rows) {
-        view->reset_buttons();
-        view->push_button(make_button(QPoint(20, 20), 10, 0x0000ff, {"n"}), -1);
-        view->push_button(make_button(QPoint(60, 20), 10, 0x0000ff, {"n"}), -1);
-        view->button(1)->state = 1;
+        view->document()->reset_buttons();
+        view->document()->push_button(make_button(QPoint(20, 20), 10, 0x0000ff, {"n"}), -1);
+        view->document()->push_button(make_button(QPoint(60, 20), 10, 0x0000ff, {"n"}), -1);
+        view->document()->button(1)->state = 1;
         std::unique_ptr<QUndoCommand> cmd(row.make(view));
-        view->pop_button(1); // the list shrank under the command
+        view->document()->pop_button(1); // the list shrank under the command
         cmd->redo();
         cmd->undo();
         EXPECT_EQ(view->buttons().size(), 1) << row.name;
@@ -221,7 +221,7 @@ TEST_F(AppearanceCmds, StaleIndicesAreSkipped)
 TEST_F(AppearanceCmds, EveryEditRepaintsSignalsAndRefreshesTheToolbox)
 {
     QSignalSpy changed(view, &picker_view::changed);
-    stack()->push(new change_color_cmd(view, 0x123456));
+    stack()->push(new change_color_cmd(view->document(), 0x123456));
     EXPECT_EQ(changed.count(), 1);
     // The toolbox took the selection's colour for new buttons.
     EXPECT_EQ(window.toolbox().color, 0x123456u);

@@ -17,7 +17,7 @@ QList<QPoint> positions(const picker_view* canvas)
 void add_buttons(picker_view* canvas, const QList<QPoint>& at)
 {
     for (int i = 0; i < at.size(); ++i)
-        canvas->push_button(make_button(at[i], 10, 0, {QStringLiteral("n%1").arg(i)}), -1);
+        canvas->document()->push_button(make_button(at[i], 10, 0, {QStringLiteral("n%1").arg(i)}), -1);
 }
 
 } // namespace
@@ -65,29 +65,29 @@ TEST(Arrange, PlacesAndUndo)
     using pts = QList<QPoint>;
     const struct {
         const char* what;
-        void (picker_view::*slot)();
+        void (canvas_menu::*slot)();
         pts at;
         QList<int> selected;
         pts expected;
     } rows[] = {
-        {"worked example", &picker_view::distribute_horizontal, {{0, 5}, {10, 6}, {30, 7}}, {0, 1, 2},
+        {"worked example", &canvas_menu::distribute_horizontal, {{0, 5}, {10, 6}, {30, 7}}, {0, 1, 2},
          {{0, 5}, {16, 6}, {32, 7}}},
-        {"two buttons", &picker_view::distribute_horizontal, {{0, 5}, {100, 9}}, {0, 1}, {{0, 5}, {102, 9}}},
+        {"two buttons", &canvas_menu::distribute_horizontal, {{0, 5}, {100, 9}}, {0, 1}, {{0, 5}, {102, 9}}},
         // List order differs from x order: placed left to right by x.
-        {"list order not x order", &picker_view::distribute_horizontal, {{30, 0}, {0, 0}, {10, 0}}, {0, 1, 2},
+        {"list order not x order", &canvas_menu::distribute_horizontal, {{30, 0}, {0, 0}, {10, 0}}, {0, 1, 2},
          {{32, 0}, {0, 0}, {16, 0}}},
         // Equal x keeps list order: the first in the list stays leftmost.
-        {"equal x", &picker_view::distribute_horizontal, {{20, 0}, {20, 5}, {0, 0}}, {0, 1, 2},
+        {"equal x", &canvas_menu::distribute_horizontal, {{20, 0}, {20, 5}, {0, 0}}, {0, 1, 2},
          {{12, 0}, {24, 5}, {0, 0}}},
-        {"vertical spread", &picker_view::distribute_vertical, {{0, 40}, {5, 0}, {9, 10}, {3, 3}}, {0, 1, 2},
+        {"vertical spread", &canvas_menu::distribute_vertical, {{0, 40}, {5, 0}, {9, 10}, {3, 3}}, {0, 1, 2},
          {{0, 42}, {5, 0}, {9, 21}, {3, 3}}},
-        {"align horizontally", &picker_view::align_horizontal, {{0, 1}, {10, 2}, {20, 10}}, {0, 1, 2},
+        {"align horizontally", &canvas_menu::align_horizontal, {{0, 1}, {10, 2}, {20, 10}}, {0, 1, 2},
          {{0, 4}, {10, 4}, {20, 4}}},
-        {"align vertically, negative mean", &picker_view::align_vertical, {{-7, 0}, {2, 9}}, {0, 1},
+        {"align vertically, negative mean", &canvas_menu::align_vertical, {{-7, 0}, {2, 9}}, {0, 1},
          {{-2, 0}, {-2, 9}}},
-        {"one selected moves nothing", &picker_view::distribute_horizontal, {{0, 0}, {50, 0}}, {1},
+        {"one selected moves nothing", &canvas_menu::distribute_horizontal, {{0, 0}, {50, 0}}, {1},
          {{0, 0}, {50, 0}}},
-        {"none selected moves nothing", &picker_view::align_vertical, {{0, 0}, {50, 7}}, {},
+        {"none selected moves nothing", &canvas_menu::align_vertical, {{0, 0}, {50, 7}}, {},
          {{0, 0}, {50, 7}}},
     };
     for (const auto& r : rows) {
@@ -95,8 +95,8 @@ TEST(Arrange, PlacesAndUndo)
         authoring_harness h;
         add_buttons(h.canvas, r.at);
         for (int i : r.selected)
-            h.canvas->button(i)->state = 1;
-        (h.canvas->*r.slot)();
+            h.canvas->document()->button(i)->state = 1;
+        (h.canvas->menu()->*r.slot)();
         ASSERT_EQ(h.undo()->count(), 1);
         EXPECT_EQ(h.undo()->text(0), QStringLiteral("Arrange Buttons"));
         EXPECT_EQ(positions(h.canvas), r.expected);
@@ -113,7 +113,7 @@ TEST(Arrange, ButtonsSubmenuReachesTheCommands)
     add_buttons(h.canvas, {{0, 0}, {10, 0}, {30, 0}});
     h.select({0, 1, 2});
     QMenu* buttons = nullptr;
-    for (QAction* a : h.canvas->context_menu()->actions())
+    for (QAction* a : h.canvas->menu()->context_menu()->actions())
         if (a->menu())
             buttons = a->menu();
     ASSERT_NE(buttons, nullptr);

@@ -61,7 +61,7 @@ struct authoring_harness : canvas_harness {
     void select(std::initializer_list<int> indices, qint16 state = 1) const
     {
         for (int i : indices)
-            canvas->button(i)->state = state;
+            canvas->document()->button(i)->state = state;
     }
 };
 #endif

@@ -3,6 +3,7 @@
 #include "authoring_harness.h"
 #include "canvas/picker_cursors.h"
 #include "chooser_probe.h"
+#include "namespaces/namespace_binding.h"
 #include <gtest/gtest.h>
 #include <QtCore/QPointer>
 #include <QtTest/QSignalSpy>
@@ -32,7 +33,7 @@ QList<QPoint> positions(const picker_view* canvas)
 TEST(CanvasAuthoring, AddOneButtonAtTheRightClickPoint)
 {
     authoring_harness h;
-    h.canvas->push_button(make_button(QPoint(300, 300), 10, 0xff0000, {"old"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(300, 300), 10, 0xff0000, {"old"}), -1);
     h.canvas->setShift(QPoint(20, 10));
     h.canvas->setZoom(2.0f, QPoint(0, 0));
     h.window->toolbox() = {0x123456, 0xffffff, QStringLiteral("Hi"), 14};
@@ -62,7 +63,7 @@ TEST(CanvasAuthoring, AddOneButtonAtTheRightClickPoint)
     EXPECT_EQ(h.canvas->buttons().size(), 1);
     EXPECT_EQ(changed.count(), 2);
     // A button made outside the stack meanwhile: redo appends after it.
-    h.canvas->push_button(make_button(QPoint(0, 0), 8, 0, {"x"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(0, 0), 8, 0, {"x"}), -1);
     h.undo()->redo();
     ASSERT_EQ(h.canvas->buttons().size(), 3);
     EXPECT_EQ(h.canvas->buttons()[2].nodes, (QStringList{"hero:a", "hero:b"}));
@@ -180,7 +181,7 @@ TEST(CanvasAuthoring, DeleteAndUndoRestoreTheOldPlaces)
     for (int i = 0; i < 5; ++i) {
         made << make_button(QPoint(20 + 30 * i, 40), 10 + i, 0x100000u * i, {QStringLiteral("n%1").arg(i)},
                             i == 3 ? QStringLiteral("L") : QString());
-        h.canvas->push_button(made.last(), -1);
+        h.canvas->document()->push_button(made.last(), -1);
     }
     QList<QRect> rects;
     for (const buttonRecord& b : h.canvas->buttons())
@@ -219,7 +220,7 @@ TEST(CanvasAuthoring, DeleteAndUndoRestoreTheOldPlaces)
 
     // Nothing selected at all: nothing pushed.
     for (int i = 0; i < h.canvas->buttons().size(); ++i)
-        h.canvas->button(i)->state = 0;
+        h.canvas->document()->button(i)->state = 0;
     h.key(Qt::Key_Backspace);
     EXPECT_EQ(h.undo()->count(), 2);
 }
@@ -227,8 +228,8 @@ TEST(CanvasAuthoring, DeleteAndUndoRestoreTheOldPlaces)
 TEST(CanvasAuthoring, UpdateButtonSwapsTheNodeList)
 {
     authoring_harness h;
-    h.canvas->push_button(make_button(QPoint(30, 30), 10, 0, {"a", "b", "c"}), -1);
-    h.canvas->push_button(make_button(QPoint(80, 30), 10, 0, {"z"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(30, 30), 10, 0, {"a", "b", "c"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(80, 30), 10, 0, {"z"}), -1);
     h.window->setSelection({"z"}); // the second button is selected
     ASSERT_EQ(h.canvas->buttons()[1].state, 1);
     h.window->setSelection({"z", "p", "q", "r"});
@@ -268,14 +269,14 @@ TEST(CanvasAuthoring, ContextMenuEnableRules)
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         authoring_harness h;
-        h.canvas->push_button(make_button(QPoint(30, 30), 10, 0, {"a"}), -1);
-        h.canvas->push_button(make_button(QPoint(80, 30), 10, 0, {"print 1"}, QString(), kCommandButton), -1);
+        h.canvas->document()->push_button(make_button(QPoint(30, 30), 10, 0, {"a"}), -1);
+        h.canvas->document()->push_button(make_button(QPoint(80, 30), 10, 0, {"print 1"}, QString(), kCommandButton), -1);
         h.window->setSelection(r.host);
         if (r.selected)
             h.select({1});
         bool shown = false, addOne = false, addMany = false, update = false, del = false;
         h.context_menu(r.at, [&](QMenu* menu) {
-            shown = menu == h.canvas->context_menu();
+            shown = menu == h.canvas->menu()->context_menu();
             addOne = h.action("Add One Button")->isEnabled();
             addMany = h.action("Add Many Buttons")->isEnabled();
             update = h.action("Update Button")->isEnabled();
@@ -298,7 +299,7 @@ TEST(CanvasAuthoring, HostResetWhileTheContextMenuIsOpen)
     for (const bool wholeWindow : {false, true}) {
         SCOPED_TRACE(wholeWindow ? "window destroyed" : "window reset");
         auto h = std::make_unique<authoring_harness>();
-        h->canvas->push_button(make_button(QPoint(30, 30), 10, 0, {"a"}), -1);
+        h->canvas->document()->push_button(make_button(QPoint(30, 30), 10, 0, {"a"}), -1);
         h->window->setSelection({"a"});
         QPointer<picker_view> canvas = h->canvas;
         QPointer<picker_window> window = h->window.get();
@@ -327,8 +328,8 @@ TEST(CanvasAuthoring, HostResetWhileTheContextMenuIsOpen)
 TEST(CanvasAuthoring, NamespaceRewriteLeavesNoUndoOfOldNames)
 {
     authoring_harness h;
-    h.canvas->push_button(make_button(QPoint(30, 30), 10, 0, {"old:arm"}), -1);
-    h.canvas->push_button(make_button(QPoint(80, 30), 10, 0, {"old:leg"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(30, 30), 10, 0, {"old:arm"}), -1);
+    h.canvas->document()->push_button(make_button(QPoint(80, 30), 10, 0, {"old:leg"}), -1);
     h.select({1});
     h.enter();
     h.key(Qt::Key_Backspace);
@@ -338,7 +339,7 @@ TEST(CanvasAuthoring, NamespaceRewriteLeavesNoUndoOfOldNames)
         chooser::choose(chooser::combos(d).first(), QStringLiteral("new"));
         chooser::click(d, "OK");
     });
-    h.canvas->rebind({"new", ":"}, true);
+    namespace_binding::rebind(h.canvas, {"new", ":"}, true);
     ASSERT_EQ(probe.choosers.size(), 1);
     EXPECT_EQ(h.canvas->buttons()[0].nodes, QStringList{"new:arm"});
     // Undoing the delete would bring "old:leg" back into a "new" picker.

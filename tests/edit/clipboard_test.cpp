@@ -69,7 +69,7 @@ struct ClipboardTest : ::testing::Test {
     void fill(picker_view* v, const QList<QPoint>& at)
     {
         for (int i = 0; i < at.size(); ++i)
-            v->push_button(make_button(at[i], 10 + i, 0x112233 * (i + 1), {QStringLiteral("n%1").arg(i)},
+            v->document()->push_button(make_button(at[i], 10 + i, 0x112233 * (i + 1), {QStringLiteral("n%1").arg(i)},
                                        i == 1 ? QStringLiteral("Arm") : QString()),
                            -1);
     }
@@ -87,13 +87,13 @@ struct ClipboardTest : ::testing::Test {
 TEST_F(ClipboardTest, CopyInOneTabPasteCentredInAnother)
 {
     fill(first, {{10, 10}, {30, 10}, {50, 40}});
-    first->select_list({0, 2}, true);
+    first->document()->select_list({0, 2}, true);
     edit_item(*h.window, "Copy")->trigger();
     EXPECT_EQ(first->undoStack()->count(), 0); // copy is no edit
 
     picker_view* second = second_tab();
     fill(second, {{0, 0}});
-    second->select_list({0}, true);
+    second->document()->select_list({0}, true);
     second->setZoom(2.0f, QPoint(0, 0));
     second->setShift(QPoint(-40, 25));
     edit_item(*h.window, "Paste")->trigger();
@@ -136,8 +136,8 @@ TEST_F(ClipboardTest, PasteInPlaceKeepsPositionsAndFramesWhatIsOutOfView)
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.at.x() << "," << r.at.y());
         picker_view* source = h.window->frontPicker();
-        source->push_button(make_button(r.at, 20, 0x00ff00, {"x"}), -1);
-        source->select_list({int(source->buttons().size()) - 1}, true);
+        source->document()->push_button(make_button(r.at, 20, 0x00ff00, {"x"}), -1);
+        source->document()->select_list({int(source->buttons().size()) - 1}, true);
         QList<buttonAttributes> one{source->buttons().last().attributes()};
         picker_clipboard::copyButtonsToClipboard(one);
 
@@ -157,8 +157,8 @@ TEST_F(ClipboardTest, PasteInPlaceKeepsPositionsAndFramesWhatIsOutOfView)
 TEST_F(ClipboardTest, CutSavesAndUndoRestoresPositionsAndSelection)
 {
     fill(first, {{0, 0}, {20, 0}, {40, 0}, {60, 0}, {80, 0}});
-    first->select_list({1, 2, 4}, true);
-    first->button(3)->state = 2; // partly selected: kept
+    first->document()->select_list({1, 2, 4}, true);
+    first->document()->button(3)->state = 2; // partly selected: kept
     const QList<buttonAttributes> before = [&] {
         QList<buttonAttributes> out;
         for (const buttonRecord& b : first->buttons())
@@ -187,7 +187,7 @@ TEST_F(ClipboardTest, CutSavesAndUndoRestoresPositionsAndSelection)
     EXPECT_EQ(positions(first), (QList<QPoint>{{0, 0}, {60, 0}}));
 
     // One button: the singular text.
-    first->select_list({0}, true);
+    first->document()->select_list({0}, true);
     edit_item(*h.window, "Cut")->trigger();
     EXPECT_EQ(first->undoStack()->undoText(), QStringLiteral("Cut Button"));
 }
@@ -196,17 +196,17 @@ TEST_F(ClipboardTest, CutAndItsUndoLeaveTheOtherButtonsInStepWithTheHost)
 {
     // n0 .. n2, and a button of n1 and n2; the host selects n0 and n1.
     fill(first, {{0, 0}, {20, 0}, {40, 0}});
-    first->push_button(make_button({60, 0}, 10, 0x123456, {"n1", "n2"}), -1);
+    first->document()->push_button(make_button({60, 0}, 10, 0x123456, {"n1", "n2"}), -1);
     picker_window::selection_ = QStringList({"n0", "n1"});
-    first->conform_to_selection();
-    first->select_list({2}, true);
-    first->button(1)->unselect(true);
+    first->document()->conform_to_selection();
+    first->document()->select_list({2}, true);
+    first->document()->button(1)->unselect(true);
     ASSERT_EQ(states(first), (QList<int>{1, 0, 1, 2}));
 
     edit_item(*h.window, "Cut")->trigger(); // the buttons of n0 and n2 go
     EXPECT_EQ(positions(first), (QList<QPoint>{{20, 0}, {60, 0}}));
     EXPECT_EQ(states(first), (QList<int>{1, 2})); // as the host has them
-    EXPECT_TRUE(first->any_selected());
+    EXPECT_TRUE(first->document()->any_selected());
 
     first->undoStack()->undo(); // the cut ones come back marked, the rest as the host has them
     EXPECT_EQ(states(first), (QList<int>{1, 1, 1, 2}));
@@ -243,7 +243,7 @@ TEST_F(ClipboardTest, PayloadsThatHoldNoButtonsPasteNothing)
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        first->select_list({0}, true);
+        first->document()->select_list({0}, true);
         put_payload_on_clipboard(r.payload);
         edit_item(*h.window, "Paste")->trigger();
         EXPECT_EQ(first->buttons().size(), 1);
@@ -281,14 +281,14 @@ TEST_F(ClipboardTest, AForeignMegabyteLabelIsCutBeforeItIsDrawn)
 
 TEST_F(ClipboardTest, PayloadBytesFollowTheButtonListLayout)
 {
-    first->push_button(make_attributes({3, -4}, 12, kSelectionButton, kMelScript, 0x00ABCDEF, 0x00FFFFFF,
+    first->document()->push_button(make_attributes({3, -4}, 12, kSelectionButton, kMelScript, 0x00ABCDEF, 0x00FFFFFF,
                                        QStringLiteral("Hand"), {"r:hand", "r:thumb"}),
                        -1);
-    first->push_button(make_attributes({7, 8}, 9, kCommandButton, kPythonScript, 0x80102030, 0,
+    first->document()->push_button(make_attributes({7, 8}, 9, kCommandButton, kPythonScript, 0x80102030, 0,
                                        QStringLiteral("Key"), {"print(1)"}),
                        -1);
-    first->push_button(make_attributes({9, 9}, 9, kSelectionButton, kMelScript, 0, 0, QString(), {"skip"}), -1);
-    first->select_list({0, 1}, true);
+    first->document()->push_button(make_attributes({9, 9}, 9, kSelectionButton, kMelScript, 0, 0, QString(), {"skip"}), -1);
+    first->document()->select_list({0, 1}, true);
     edit_item(*h.window, "Copy")->trigger();
 
     const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
@@ -302,8 +302,8 @@ TEST_F(ClipboardTest, PayloadBytesFollowTheButtonListLayout)
     EXPECT_EQ(data->data(kMime), expected.bytes());
 
     // Only partly selected buttons: an empty list, still a payload.
-    first->clear_selected();
-    first->button(2)->state = 2;
+    first->document()->clear_selected();
+    first->document()->button(2)->state = 2;
     edit_item(*h.window, "Copy")->trigger();
     EXPECT_EQ(clipboard_payload(), byte_builder().i32(1).i32(0).bytes());
 }
@@ -329,9 +329,9 @@ TEST_F(ClipboardTest, EditMenuEnablesItsClipboardItems)
         const char* expected;
     } rows[] = {
         {"nothing", [] { put_text_on_clipboard(QStringLiteral("x")); }, "0000"},
-        {"partly selected", [&] { first->button(1)->state = 2; }, "1100"},
+        {"partly selected", [&] { first->document()->button(1)->state = 2; }, "1100"},
         {"buttons on the clipboard", [] { picker_clipboard::copyButtonsToClipboard({}); }, "1111"},
-        {"selection cleared", [&] { first->clear_selected(); }, "0011"},
+        {"selection cleared", [&] { first->document()->clear_selected(); }, "0011"},
         {"no tab", [&] { h.window->close_tab(0); }, "0000"},
     };
     for (const auto& r : rows) {
@@ -343,7 +343,7 @@ TEST_F(ClipboardTest, EditMenuEnablesItsClipboardItems)
 TEST_F(ClipboardTest, ShortcutsReachTheItemsThroughTheWindowsDispatch)
 {
     fill(first, {{0, 0}, {20, 0}});
-    first->select_list({1}, true);
+    first->document()->select_list({1}, true);
     h.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     h.window->setFocus();

@@ -73,9 +73,9 @@ struct CommandEditorTest : ::testing::Test {
     void via_context_menu(QPoint at, std::function<void(QWidget*)> act)
     {
         QTimer::singleShot(0, [this, act] {
-            QMenu* menu = h.canvas->context_menu();
+            QMenu* menu = h.canvas->menu()->context_menu();
             answer_modal(act);
-            h.canvas->command_action()->trigger();
+            h.canvas->menu()->command_action()->trigger();
             menu->close();
         });
         h.press(at, Qt::RightButton);
@@ -234,14 +234,14 @@ TEST_F(CommandEditorTest, AnExistingCommandButtonIsEditedInPlaceWithoutUndo)
 {
     const buttonAttributes original = make_attributes(QPoint(100, 100), 20, kCommandButton, kMelScript, 0xff,
                                                       0, QStringLiteral("Old"), {"old;"});
-    h.canvas->push_button(original, -1);
+    h.canvas->document()->push_button(original, -1);
     const QPoint on = h.canvas->mapToScreen(QPoint(100, 100));
 
     // The entry names what it will do before the menu shows.
     QString shown;
     QTimer::singleShot(0, [&] {
-        shown = h.canvas->command_action()->text();
-        h.canvas->context_menu()->close();
+        shown = h.canvas->menu()->command_action()->text();
+        h.canvas->menu()->context_menu()->close();
     });
     h.press(on, Qt::RightButton);
     EXPECT_EQ(shown, QStringLiteral("Edit Command Button..."));
@@ -268,8 +268,8 @@ TEST_F(CommandEditorTest, AnExistingCommandButtonIsEditedInPlaceWithoutUndo)
     EXPECT_EQ(h.canvas->undoStack()->count(), 0);
 
     QTimer::singleShot(0, [&] {
-        shown = h.canvas->command_action()->text();
-        h.canvas->context_menu()->close();
+        shown = h.canvas->menu()->command_action()->text();
+        h.canvas->menu()->context_menu()->close();
     });
     h.press({5, 5}, Qt::RightButton);
     EXPECT_EQ(shown, QStringLiteral("Add Command Button..."));
@@ -322,7 +322,7 @@ TEST_F(CommandEditorTest, AStoredPlaceOnNoScreenMovesOntoThePrimary)
 
 TEST_F(CommandEditorTest, ASceneResetWhileTheEditorIsOpenLeavesNoButton)
 {
-    h.canvas->push_button(make_attributes(QPoint(100, 100), 20, kCommandButton, kMelScript, 0xff, 0,
+    h.canvas->document()->push_button(make_attributes(QPoint(100, 100), 20, kCommandButton, kMelScript, 0xff, 0,
                                           QStringLiteral("Old"), {"old;"}),
                           -1);
     const struct {
@@ -338,9 +338,9 @@ TEST_F(CommandEditorTest, ASceneResetWhileTheEditorIsOpenLeavesNoButton)
                 fill_in(d, QStringLiteral("Half"), "MEL", QStringLiteral("half;"));
                 h.window->reset(); // what the host's "deleteAll" does
             });
-            canvas->command_action()->trigger();
+            canvas->menu()->command_action()->trigger();
             if (canvas)
-                canvas->context_menu()->close();
+                canvas->menu()->context_menu()->close();
         });
         QMouseEvent e(QEvent::MouseButtonPress, QPointF(at), QPointF(canvas->mapToGlobal(at)), Qt::RightButton,
                       Qt::RightButton, Qt::NoModifier);
@@ -350,7 +350,7 @@ TEST_F(CommandEditorTest, ASceneResetWhileTheEditorIsOpenLeavesNoButton)
         EXPECT_TRUE(h.window->frontPicker()->buttons().isEmpty());
         EXPECT_EQ(h.window->frontPicker()->undoStack()->count(), 0);
         h.canvas = h.window->frontPicker();
-        h.canvas->push_button(make_attributes(QPoint(100, 100), 20, kCommandButton, kMelScript, 0xff, 0,
+        h.canvas->document()->push_button(make_attributes(QPoint(100, 100), 20, kCommandButton, kMelScript, 0xff, 0,
                                               QStringLiteral("Old"), {"old;"}),
                               -1);
     }

@@ -5,6 +5,7 @@
 #include "chooser_probe.h"
 #include "picker_files.h"
 #include "qt_print.h"
+#include "namespaces/namespace_binding.h"
 #include <gtest/gtest.h>
 #include <qbhost/host_session.h>
 #include <QtCore/QSet>
@@ -94,17 +95,17 @@ TEST_F(Binding, CollectCurrentNamespaceOnACanvas)
     };
     for (const auto& r : rows) {
         canvas_harness h;
-        h.canvas->set_buttons(r.buttons);
+        h.canvas->document()->set_buttons(r.buttons);
         QStringList out = r.before;
-        h.canvas->collectCurrentNamespace(out);
+        h.canvas->document()->collectCurrentNamespace(out);
         EXPECT_EQ(out, r.expected) << r.what;
     }
 
     // Names differing only in case are both kept, next to each other.
     canvas_harness h;
-    h.canvas->set_buttons({selection_button({"zed:x", "Hero:arm"}), selection_button({"hero:leg", "alpha:y"})});
+    h.canvas->document()->set_buttons({selection_button({"zed:x", "Hero:arm"}), selection_button({"hero:leg", "alpha:y"})});
     QStringList out;
-    h.canvas->collectCurrentNamespace(out);
+    h.canvas->document()->collectCurrentNamespace(out);
     ASSERT_EQ(out.size(), 4) << out.join(QLatin1Char(',')).toStdString();
     EXPECT_EQ(out[0], QStringLiteral("alpha"));
     EXPECT_EQ(QSet<QString>({out[1], out[2]}), QSet<QString>({"Hero", "hero"}));
@@ -133,10 +134,10 @@ TEST_F(Binding, WhenTheChooserIsShown)
     };
     for (const auto& r : rows) {
         canvas_harness h;
-        h.canvas->set_buttons({selection_button(r.nodes)});
+        h.canvas->document()->set_buttons({selection_button(r.nodes)});
         QSignalSpy changes(h.canvas, &picker_view::changed);
         chooser::probe probe([](QDialog* d, int) { chooser::click(d, "Cancel"); });
-        h.canvas->rebind(scene, r.force);
+        namespace_binding::rebind(h.canvas, scene, r.force);
         QCoreApplication::processEvents();
         if (r.rows.isEmpty()) {
             EXPECT_TRUE(probe.choosers.isEmpty()) << r.what;
@@ -164,7 +165,7 @@ TEST_F(Binding, ARewriteIsStoredInTheScene)
     } rows[] = {{"a change", "villain", 1}, {"OK without a change", "hero", 0}, {"Cancel", nullptr, 0}};
     for (const auto& r : rows) {
         canvas_harness h;
-        h.canvas->set_buttons({selection_button({"hero:arm"})});
+        h.canvas->document()->set_buttons({selection_button({"hero:arm"})});
         host().resetForTest();
         QSignalSpy changes(h.canvas, &picker_view::changed);
         chooser::probe probe([&](QDialog* d, int) {
@@ -175,7 +176,7 @@ TEST_F(Binding, ARewriteIsStoredInTheScene)
             chooser::choose(chooser::combos(d)[0], QString::fromLatin1(r.choice));
             chooser::click(d, "OK");
         });
-        h.canvas->rebind({"hero", "villain", ":"}, true);
+        namespace_binding::rebind(h.canvas, {"hero", "villain", ":"}, true);
         EXPECT_EQ(changes.count(), r.changes) << r.what;
         QCoreApplication::sendPostedEvents(); // the write is made at the end of the event
         const QStringList mel = pending_mel();

@@ -109,7 +109,7 @@ TEST(NamespaceDialog, SharedCasesChosenAndTyped)
                 b.language = cb.language;
                 buttons << b;
             }
-            h.canvas->set_buttons(buttons);
+            h.canvas->document()->set_buttons(buttons);
             QSignalSpy changes(h.canvas, &picker_view::changed);
             chooser::probe probe([&](QDialog* d, int) {
                 const QList<QComboBox*> rows = chooser::combos(d);
@@ -164,7 +164,7 @@ TEST(NamespaceDialog, WaysOut)
     };
     for (const auto& r : rows) {
         canvas_harness h;
-        h.canvas->set_buttons(selection_buttons(nodes));
+        h.canvas->document()->set_buttons(selection_buttons(nodes));
         chooser::probe probe([&](QDialog* d, int) { r.answer(d); });
         EXPECT_EQ(picker_editNamespaceDialog::do_dialog(h.canvas, {"hero"}, {"hero", "villain", ":"}), r.result)
             << r.how;
@@ -192,7 +192,7 @@ TEST(NamespaceDialog, TypingCompletesInlineAndKeepsCase)
     };
     for (const auto& r : rows) {
         canvas_harness h;
-        h.canvas->set_buttons(selection_buttons({{"old:arm"}}));
+        h.canvas->document()->set_buttons(selection_buttons({{"old:arm"}}));
         QString seen;
         chooser::probe probe([&](QDialog* d, int) {
             QComboBox* c = chooser::combos(d)[0];
@@ -209,7 +209,7 @@ TEST(NamespaceDialog, TypingCompletesInlineAndKeepsCase)
 TEST(NamespaceDialog, EnterInTheRowKeepsTheTypedCase)
 {
     canvas_harness h;
-    h.canvas->set_buttons(selection_buttons({{"old:arm"}}));
+    h.canvas->document()->set_buttons(selection_buttons({{"old:arm"}}));
     chooser::probe probe([&](QDialog* d, int) {
         QComboBox* c = chooser::combos(d)[0];
         chooser::type(c, QStringLiteral("hero"));
@@ -225,7 +225,7 @@ TEST(NamespaceDialog, CanvasDestroyedWhileOpen)
 {
     // A host callback may close every tab while the chooser waits.
     canvas_harness h;
-    h.canvas->set_buttons(selection_buttons({{"hero:arm"}}));
+    h.canvas->document()->set_buttons(selection_buttons({{"hero:arm"}}));
     QPointer<picker_view> canvas = h.canvas;
     chooser::probe probe([&](QDialog* d, int) {
         chooser::choose(chooser::combos(d)[0], QStringLiteral("villain"));

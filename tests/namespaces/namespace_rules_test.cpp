@@ -1,6 +1,6 @@
 #include "namespace_cases.h"
-#include "namespaces/namespace_rewrite.h"
-#include "namespaces/namespace_scan.h"
+#include "model/namespace_rewrite.h"
+#include "model/namespace_scan.h"
 #include <gtest/gtest.h>
 #include <QtCore/QSet>
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "plugin/host_services.h"
-#include "plugin/panel_geometry.h"
+#include "ui/panel_geometry.h"
 #include <gtest/gtest.h>
 #include <maya/MStringArray.h>
 

@@ -56,7 +56,7 @@ protected:
         window_selection::names().clear();
         h = std::make_unique<canvas_harness>();
         // Canvas coordinates equal picker coordinates at zoom 1 and no shift.
-        h->canvas->set_buttons({make_button({50, 50}, 21, 0x00ff0000, {"a", "b"}),    // 0
+        h->canvas->document()->set_buttons({make_button({50, 50}, 21, 0x00ff0000, {"a", "b"}),    // 0
                                 make_button({100, 50}, 21, 0x0000ff00, {"b"}),        // 1
                                 make_button({150, 50}, 21, 0x000000ff, {"a", "x"}),   // 2
                                 make_button({50, 150}, 21, 0x00ffff00, {"c"})});      // 3
@@ -88,7 +88,7 @@ TEST_F(Selection, HostSelectionConformsEveryCanvas)
 {
     h->window->new_tab();
     auto* second = h->window->frontPicker();
-    second->set_buttons({make_button({10, 10}, 5, 0, {"b"}), make_button({20, 20}, 5, 0, {"hero:a"}),
+    second->document()->set_buttons({make_button({10, 10}, 5, 0, {"b"}), make_button({20, 20}, 5, 0, {"hero:a"}),
                          make_button({30, 30}, 5, 0, {"A"}), make_button({40, 40}, 5, 0, {}),
                          command({60, 60}, "a")});
     h->window->tabs()->setCurrentIndex(0); // hidden canvases do not paint
@@ -108,7 +108,7 @@ TEST_F(Selection, HostSelectionConformsEveryCanvas)
 
     // A command button never contributes its "nodes" to the canvas's own selection.
     button_set own;
-    second->append_selected(own);
+    second->document()->append_selected(own);
     EXPECT_EQ(own.names(), QVector<QString>({"b"}));
 
     // With no tabs the list is still stored.
@@ -123,8 +123,8 @@ TEST_F(Selection, PlainClickOnEmptyCanvasClearsEverythingAndPostsClear)
     h->window->setSelection({"a", "b", "c"});
     h->window->new_tab();
     auto* second = h->window->frontPicker();
-    second->set_buttons({make_button({10, 10}, 5, 0, {"c"})});
-    second->conform_to_selection();
+    second->document()->set_buttons({make_button({10, 10}, 5, 0, {"c"})});
+    second->document()->conform_to_selection();
     h->window->tabs()->setCurrentIndex(0);
     click({300, 300});
     EXPECT_EQ(states(h->canvas), QVector<qint16>({0, 0, 0, 0}));
@@ -241,8 +241,8 @@ TEST_F(Selection, CtrlClickOnAnUnselectedButtonDeselectsOthersOnThisCanvasOnly)
     h->window->setSelection({"a", "b", "c"});
     h->window->new_tab();
     auto* second = h->window->frontPicker();
-    second->set_buttons({make_button({10, 10}, 5, 0, {"a"})});
-    second->conform_to_selection();
+    second->document()->set_buttons({make_button({10, 10}, 5, 0, {"a"})});
+    second->document()->conform_to_selection();
     h->window->tabs()->setCurrentIndex(0);
     click({50, 150}, Qt::NoModifier); // only c
     h->window->setSelection({"a", "b"});
@@ -257,7 +257,7 @@ TEST_F(Selection, CtrlClickOnAnUnselectedButtonDeselectsOthersOnThisCanvasOnly)
 
 TEST_F(Selection, CommandButtonsRunWhenReleasedOverThem)
 {
-    h->canvas->set_buttons({command({50, 50}, "print \"hi\";"), command({100, 50}, "print('py')", kPythonScript),
+    h->canvas->document()->set_buttons({command({50, 50}, "print \"hi\";"), command({100, 50}, "print('py')", kPythonScript),
                             command({150, 50}, QString()), command({200, 50}, "x", 2)});
     click({50, 50});
     EXPECT_EQ(pendingMel(), QStringList({"print \"hi\";"}));
@@ -314,7 +314,7 @@ TEST_F(Selection, AltLeftDoesNothingAltRightZoomsAboutThePress)
 
 TEST_F(Selection, HoverNamesTheNodes)
 {
-    h->canvas->set_buttons({make_button({50, 50}, 21, 0, {"n1", "n2", "n3", "n4"}),
+    h->canvas->document()->set_buttons({make_button({50, 50}, 21, 0, {"n1", "n2", "n3", "n4"}),
                             make_button({100, 50}, 21, 0, {"m1", "m2", "m3", "m4", "m5", "m6", "m7"}),
                             command({150, 50}, "print 1;")});
     QTest::mouseMove(h->canvas, {50, 50});
@@ -346,19 +346,19 @@ TEST_F(Selection, PostedNamesCannotRunMel)
 
 TEST_F(Selection, TrackersEndWhenTheirButtonsAreReplaced)
 {
-    h->canvas->set_buttons({command({50, 50}, "print 1;"), make_button({100, 50}, 21, 0, {"b"})});
+    h->canvas->document()->set_buttons({command({50, 50}, "print 1;"), make_button({100, 50}, 21, 0, {"b"})});
     // A load (or undo, or host callback) replaces the list while the button is held.
     h->press({50, 50}, Qt::LeftButton);
-    h->canvas->set_buttons({command({50, 50}, "print 2;")});
+    h->canvas->document()->set_buttons({command({50, 50}, "print 2;")});
     h->move({51, 51}, Qt::LeftButton);
     h->release({51, 51}, Qt::LeftButton);
     EXPECT_TRUE(host().pendingIdle().isEmpty());
 
-    h->canvas->set_buttons({make_button({50, 50}, 21, 0, {"a"}), make_button({100, 50}, 21, 0, {"b"})});
+    h->canvas->document()->set_buttons({make_button({50, 50}, 21, 0, {"a"}), make_button({100, 50}, 21, 0, {"b"})});
     click({50, 50});
     host().discardIdle();
     h->press({50, 50}, Qt::LeftButton, Qt::ControlModifier);
-    h->canvas->pop_button(1);
+    h->canvas->document()->pop_button(1);
     h->move({70, 50}, Qt::LeftButton, Qt::ControlModifier);
     h->release({70, 50}, Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(h->canvas->undoStack()->count(), 0);

@@ -10,6 +10,9 @@
 #include "scripted_dialogs.h"
 #include "temp_files.h"
 #include "window/picker_window.h"
+#include "window/window_menus.h"
+#include "window/tab_files.h"
+#include "document/scene_store.h"
 
 #include <gtest/gtest.h>
 #include <qbhost/host_session.h>
@@ -74,13 +77,13 @@ protected:
     // background.
     void fill(picker_view* v, bool withBackground = true)
     {
-        v->set_buttons({makeButton({10, 20}, 12, 0, 0, 0x00b22222, 0x00ffffff, QString::fromUtf8("L \xe2\x86\x90"),
+        v->document()->set_buttons({makeButton({10, 20}, 12, 0, 0, 0x00b22222, 0x00ffffff, QString::fromUtf8("L \xe2\x86\x90"),
                                    {"hero:l_arm", "hero:l_elbow"}),
                         makeButton({-30, 5}, 10, 1, 1, 0xff102030, 0, QStringLiteral("Py"),
                                    {"import maya.cmds as cmds\ncmds.select('hero:root')"}),
                         makeButton({0, 0}, 8, 1, 0, 0, 0, QString(), {QString()})});
         if (withBackground)
-            v->setBackground(QStringLiteral("4242"), QPixmap::fromImage(solid(16, 8, 0xff00ff00)));
+            v->document()->setBackground(QStringLiteral("4242"), QPixmap::fromImage(solid(16, 8, 0xff00ff00)));
     }
     void writeFile(const QString& p, const QByteArray& bytes)
     {
@@ -96,10 +99,10 @@ protected:
 TEST_F(PickerStorage, WindowRoundTrip)
 {
     fill(view(0));
-    window->tabs()->setTabText(0, QString::fromUtf8("K\xc3\xb6rper"));
+    view(0)->document()->set_name(QString::fromUtf8("K\xc3\xb6rper"));
     window->new_tab();
-    window->tabs()->setTabText(1, QString());
-    view(1)->set_buttons({makeButton({1, 1}, 10, 0, 0, 0, 0, QStringLiteral(""), {QString(), QStringLiteral("")})});
+    view(1)->document()->set_name(QString());
+    view(1)->document()->set_buttons({makeButton({1, 1}, 10, 0, 0, 0, 0, QStringLiteral(""), {QString(), QStringLiteral("")})});
     window->new_tab();
     window->tabs()->setCurrentIndex(1);
 
@@ -117,10 +120,10 @@ TEST_F(PickerStorage, WindowRoundTrip)
         auto* a = view(t);
         auto* b = qobject_cast<picker_view*>(copy.tabs()->widget(t));
         EXPECT_EQ(copy.tabs()->tabText(t), window->tabs()->tabText(t));
-        EXPECT_EQ(b->backgroundName(), a->backgroundName());
+        EXPECT_EQ(b->document()->backgroundName(), a->document()->backgroundName());
         EXPECT_EQ(attributesOf(b), attributesOf(a)) << t;
-        EXPECT_EQ(b->background().toImage().convertToFormat(QImage::Format_RGB32),
-                  a->background().toImage().convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(b->document()->background().toImage().convertToFormat(QImage::Format_RGB32),
+                  a->document()->background().toImage().convertToFormat(QImage::Format_RGB32));
     }
     // Derived state is rebuilt: labels rendered, rectangles sized.
     const buttonRecord& labelled = qobject_cast<picker_view*>(copy.tabs()->widget(0))->buttons()[0];
@@ -142,8 +145,8 @@ TEST_F(PickerStorage, ReadingAWindowStreamReplacesTheTabsAndStoresImages)
     window->streamFrom(in);
     ASSERT_EQ(window->tabs()->count(), 2);
     EXPECT_EQ(window->tabs()->tabText(0), QStringLiteral("A"));
-    EXPECT_EQ(view(0)->backgroundName(), QStringLiteral("77"));
-    EXPECT_FALSE(view(0)->background().isNull());
+    EXPECT_EQ(view(0)->document()->backgroundName(), QStringLiteral("77"));
+    EXPECT_FALSE(view(0)->document()->background().isNull());
     EXPECT_EQ(window->tabs()->currentIndex(), 0);
     // The restored background goes back to its own scene key.
     const QStringList queued = pending();
@@ -168,14 +171,14 @@ TEST_F(PickerStorage, OldVersionsLoadWithTheirDefaults)
     EXPECT_EQ(b.kind, 0);
     EXPECT_EQ(b.language, 0);
     EXPECT_EQ(b.labelColor, 16777215u);
-    EXPECT_TRUE(view(0)->backgroundName().isEmpty());
-    EXPECT_TRUE(view(0)->background().isNull());
+    EXPECT_TRUE(view(0)->document()->backgroundName().isEmpty());
+    EXPECT_TRUE(view(0)->document()->background().isNull());
 }
 
 TEST_F(PickerStorage, NewerWindowStreamWarnsAndLeavesTheTabs)
 {
     scripted_dialogs dialogs;
-    window->tabs()->setTabText(0, QStringLiteral("Keep"));
+    view(0)->document()->set_name(QStringLiteral("Keep"));
     byte_builder b;
     b.i32(5).i32(1).i32(0).i32(0).str("New").str("").i32(0);
     QDataStream in(b.bytes());
@@ -202,11 +205,11 @@ TEST_F(PickerStorage, QueuedTextsAreExact)
     window->updateSceneData(); // asks for a write at the end of the event
     EXPECT_TRUE(pending().isEmpty());
     QCoreApplication::sendPostedEvents();
-    window->setImageData(v);
-    window->removeImageData(v);
-    window->request_save();
-    window->request_saveas();
-    window->fetchImageData(v);
+    window->scene()->set_image(v->document());
+    window->scene()->remove_image(v->document());
+    window->menus()->request_save();
+    window->menus()->request_saveas();
+    window->scene()->fetch_image(v->document());
     const QStringList q = pending();
     ASSERT_EQ(q.size(), 6);
 
@@ -222,7 +225,7 @@ TEST_F(PickerStorage, QueuedTextsAreExact)
     }
     EXPECT_EQ(decodeSceneData(base64), expected);
 
-    const QString image = QLatin1String(encodeImageValue(v->background().toImage()));
+    const QString image = QLatin1String(encodeImageValue(v->document()->background().toImage()));
     EXPECT_EQ(q[1], QStringLiteral("fileInfo \"QuillbrookPickerImage_4242\" \"") + image + suffix);
     EXPECT_EQ(q[2], QStringLiteral("fileInfo -remove \"QuillbrookPickerImage_4242\"; file -modified 1;"));
     EXPECT_EQ(q[3], QStringLiteral("QuillbrookPicker(\"save\");"));
@@ -232,16 +235,16 @@ TEST_F(PickerStorage, QueuedTextsAreExact)
     // A canvas without a background name queues no image text.
     host().resetForTest();
     window->new_tab();
-    window->setImageData(view(1));
-    window->removeImageData(view(1));
-    window->fetchImageData(view(1));
+    window->scene()->set_image(view(1)->document());
+    window->scene()->remove_image(view(1)->document());
+    window->scene()->fetch_image(view(1)->document());
     EXPECT_TRUE(pending().isEmpty());
 }
 
 TEST_F(PickerStorage, EditsAndLoadsRewriteTheSceneKeyThroughMel)
 {
     // Every change of a canvas rewrites the key.
-    emit view(0)->changed();
+    view(0)->document()->edit_done();
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(pending().size(), 1);
     host().drainIdle();
@@ -252,7 +255,7 @@ TEST_F(PickerStorage, EditsAndLoadsRewriteTheSceneKeyThroughMel)
     // A load updates the key at once, before any edit.
     picker_window source(nullptr);
     fill(source.frontPicker());
-    ASSERT_TRUE(source.do_save(source.frontPicker(), path("a.qbx")));
+    ASSERT_TRUE(source.files()->do_save(source.frontPicker(), path("a.qbx")));
     host().resetForTest();
     window->load_pickers({path("a.qbx")});
     QCoreApplication::sendPostedEvents();
@@ -280,17 +283,17 @@ TEST_F(PickerStorage, CraftedBackgroundNamesCannotRunMel)
 {
     const QString name = QStringLiteral("x\"; file -f -new; createNode transform -n \"pwned\\\";\n//");
     host().createNode(QStringLiteral("transform"), QStringLiteral("keep_me"));
-    view(0)->setBackground(name, QPixmap::fromImage(solid(2, 2, 0xff0000ff)));
+    view(0)->document()->setBackground(name, QPixmap::fromImage(solid(2, 2, 0xff0000ff)));
     QStringList events;
-    window->setImageData(view(0));
+    window->scene()->set_image(view(0)->document());
     host().drainIdle();
     EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
     EXPECT_EQ(host().nodes(), QStringList({"keep_me"})); // nothing else ran
     EXPECT_TRUE(host().hasFileInfo(QStringLiteral("QuillbrookPickerImage_") + name));
 
     capture_command::install();
-    window->fetchImageData(view(0));
-    window->removeImageData(view(0));
+    window->scene()->fetch_image(view(0)->document());
+    window->scene()->remove_image(view(0)->document());
     host().drainIdle();
     EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
     // The fetch request hands the directive the name exactly, beside the value.
@@ -299,7 +302,7 @@ TEST_F(PickerStorage, CraftedBackgroundNamesCannotRunMel)
     ASSERT_EQ(call.size(), 3);
     EXPECT_EQ(call[0], QStringLiteral("fetch_image"));
     EXPECT_EQ(call[1], name);
-    EXPECT_EQ(call[2], QLatin1String(encodeImageValue(view(0)->background().toImage())));
+    EXPECT_EQ(call[2], QLatin1String(encodeImageValue(view(0)->document()->background().toImage())));
     EXPECT_EQ(host().nodes(), QStringList({"keep_me"}));
     EXPECT_FALSE(host().hasFileInfo(QStringLiteral("QuillbrookPickerImage_") + name));
 }
@@ -312,47 +315,47 @@ TEST_F(PickerStorage, ChangingAndRemovingTheBackground)
     picker_view* v = view(0);
 
     dialogs.fileAnswers.enqueue({png});
-    v->change_background();
+    v->menu()->change_background();
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("Choose Background"));
     EXPECT_EQ(dialogs.asked[0].filter, QStringLiteral("Images (*.png *.xpm *.jpg)"));
-    EXPECT_FALSE(v->background().isNull());
+    EXPECT_FALSE(v->document()->background().isNull());
     // Named by content: the same picture gets the same name in every session.
-    EXPECT_EQ(v->backgroundName(), contentImageName(v->background().toImage()));
-    EXPECT_EQ(v->backgroundName().size(), 40);
+    EXPECT_EQ(v->document()->backgroundName(), contentImageName(v->document()->background().toImage()));
+    EXPECT_EQ(v->document()->backgroundName().size(), 40);
     host().drainIdle();
-    EXPECT_TRUE(host().hasFileInfo(QStringLiteral("QuillbrookPickerImage_") + v->backgroundName()));
-    const QString firstName = v->backgroundName();
+    EXPECT_TRUE(host().hasFileInfo(QStringLiteral("QuillbrookPickerImage_") + v->document()->backgroundName()));
+    const QString firstName = v->document()->backgroundName();
 
     // Cancelled with an image: asked whether to remove it; Cancel keeps it.
     dialogs.asked.clear();
     dialogs.boxAnswers.enqueue(QMessageBox::Cancel);
-    v->change_background();
+    v->menu()->change_background();
     ASSERT_EQ(dialogs.asked.size(), 2);
     EXPECT_EQ(dialogs.asked[1].title, QStringLiteral("Background"));
     EXPECT_EQ(dialogs.asked[1].text, QStringLiteral("Remove current background image?"));
     EXPECT_EQ(dialogs.asked[1].buttons, QMessageBox::Yes | QMessageBox::Cancel);
     EXPECT_EQ(dialogs.asked[1].defaultButton, QMessageBox::Cancel);
-    EXPECT_EQ(v->backgroundName(), firstName);
+    EXPECT_EQ(v->document()->backgroundName(), firstName);
 
     // Yes: the name becomes "0" and its key holds the encoding of no image.
     dialogs.boxAnswers.enqueue(QMessageBox::Yes);
-    v->change_background();
-    EXPECT_TRUE(v->background().isNull());
-    EXPECT_EQ(v->backgroundName(), QStringLiteral("0"));
+    v->menu()->change_background();
+    EXPECT_TRUE(v->document()->background().isNull());
+    EXPECT_EQ(v->document()->backgroundName(), QStringLiteral("0"));
     host().drainIdle();
     EXPECT_FALSE(host().hasFileInfo(QStringLiteral("QuillbrookPickerImage_") + firstName));
     EXPECT_EQ(host().fileInfoValue(QStringLiteral("QuillbrookPickerImage_0")), QStringLiteral("AAAAAA=="));
 
     // An unreadable file is refused and costs nothing.
-    v->setBackground(QStringLiteral("9"), QPixmap::fromImage(solid(4, 4, 0xffffffff)));
+    v->document()->setBackground(QStringLiteral("9"), QPixmap::fromImage(solid(4, 4, 0xffffffff)));
     writeFile(path("broken.png"), "not a png");
     dialogs.asked.clear();
     dialogs.fileAnswers.enqueue({path("broken.png")});
     host().resetForTest();
-    v->change_background();
-    EXPECT_EQ(v->backgroundName(), QStringLiteral("9"));
-    EXPECT_FALSE(v->background().isNull());
+    v->menu()->change_background();
+    EXPECT_EQ(v->document()->backgroundName(), QStringLiteral("9"));
+    EXPECT_FALSE(v->document()->background().isNull());
     EXPECT_TRUE(pending().isEmpty());
     ASSERT_EQ(dialogs.asked.size(), 2);
     EXPECT_EQ(dialogs.asked[1].kind, QStringLiteral("warning"));
@@ -362,7 +365,7 @@ TEST_F(PickerStorage, SaveAndReopenAPickerFile)
 {
     scripted_dialogs dialogs;
     fill(view(0));
-    window->tabs()->setTabText(0, QStringLiteral("Body"));
+    view(0)->document()->set_name(QStringLiteral("Body"));
 
     // No path yet: Save asks; cancelling changes nothing.
     window->save_current();
@@ -370,11 +373,11 @@ TEST_F(PickerStorage, SaveAndReopenAPickerFile)
     EXPECT_EQ(dialogs.asked[0].kind, QStringLiteral("getSaveFileName"));
     EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("Save Tab:"));
     EXPECT_EQ(dialogs.asked[0].filter, QStringLiteral("Quillbrook Picker (*.qbx)"));
-    EXPECT_TRUE(view(0)->filePath().isEmpty());
+    EXPECT_TRUE(view(0)->document()->filePath().isEmpty());
 
     dialogs.fileAnswers.enqueue({path("body.qbx")});
     window->saveas_current();
-    EXPECT_EQ(view(0)->filePath(), path("body.qbx"));
+    EXPECT_EQ(view(0)->document()->filePath(), path("body.qbx"));
     QFile f(path("body.qbx"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().startsWith(byte_builder().i32(4).str("Body").bytes()));
@@ -382,7 +385,7 @@ TEST_F(PickerStorage, SaveAndReopenAPickerFile)
 
     // With a path Save writes there without asking.
     dialogs.asked.clear();
-    view(0)->pop_button(2);
+    view(0)->document()->pop_button(2);
     window->save_current();
     EXPECT_TRUE(dialogs.asked.isEmpty());
 
@@ -390,8 +393,8 @@ TEST_F(PickerStorage, SaveAndReopenAPickerFile)
     ASSERT_EQ(window->tabs()->count(), 2);
     EXPECT_EQ(window->tabs()->currentIndex(), 1);
     EXPECT_EQ(window->tabs()->tabText(1), QStringLiteral("Body"));
-    EXPECT_EQ(view(1)->filePath(), path("body.qbx"));
-    EXPECT_EQ(view(1)->backgroundName(), QStringLiteral("4242"));
+    EXPECT_EQ(view(1)->document()->filePath(), path("body.qbx"));
+    EXPECT_EQ(view(1)->document()->backgroundName(), QStringLiteral("4242"));
     EXPECT_EQ(attributesOf(view(1)), attributesOf(view(0)));
     EXPECT_TRUE(view(1)->undoStack()->count() == 0);
 }
@@ -399,7 +402,7 @@ TEST_F(PickerStorage, SaveAndReopenAPickerFile)
 TEST_F(PickerStorage, SaveFailures)
 {
     scripted_dialogs dialogs;
-    view(0)->setFilePath(path("kept.qbx"));
+    view(0)->document()->setFilePath(path("kept.qbx"));
     const QString blocked = path("no/such/folder/x.qbx");
     dialogs.fileAnswers.enqueue({blocked});
     window->saveas_current();
@@ -411,22 +414,22 @@ TEST_F(PickerStorage, SaveFailures)
               QStringLiteral("Could not open the file \"%1\" for writing.\n\nPlease check that this file is not "
                              "locked and that you have the proper permissions and try again.")
                   .arg(blocked));
-    EXPECT_TRUE(view(0)->filePath().isEmpty()); // the next Save asks again
+    EXPECT_TRUE(view(0)->document()->filePath().isEmpty()); // the next Save asks again
 
     // Save to a path that fails keeps the path.
-    view(0)->setFilePath(blocked);
+    view(0)->document()->setFilePath(blocked);
     dialogs.asked.clear();
     window->save_current();
     ASSERT_EQ(dialogs.asked.size(), 1);
-    EXPECT_EQ(view(0)->filePath(), blocked);
+    EXPECT_EQ(view(0)->document()->filePath(), blocked);
 }
 
 TEST_F(PickerStorage, OpenFailedOffersIgnoreOrCancelWhenMoreFollow)
 {
     picker_window source(nullptr);
     fill(source.frontPicker(), false);
-    ASSERT_TRUE(source.do_save(source.frontPicker(), path("one.qbx")));
-    ASSERT_TRUE(source.do_save(source.frontPicker(), path("three.qbx")));
+    ASSERT_TRUE(source.files()->do_save(source.frontPicker(), path("one.qbx")));
+    ASSERT_TRUE(source.files()->do_save(source.frontPicker(), path("three.qbx")));
     writeFile(path("empty.qbx"), QByteArray());
     const QStringList files{path("one.qbx"), path("missing.qbx"), path("three.qbx")};
     struct Row {
@@ -461,7 +464,7 @@ TEST_F(PickerStorage, OpenTabUsesTheFileDialog)
 {
     scripted_dialogs dialogs;
     picker_window source(nullptr);
-    ASSERT_TRUE(source.do_save(source.frontPicker(), path("u.qbx")));
+    ASSERT_TRUE(source.files()->do_save(source.frontPicker(), path("u.qbx")));
     dialogs.fileAnswers.enqueue({path("u.qbx"), path("u.qbx")});
     window->open_tab();
     ASSERT_EQ(dialogs.asked.size(), 1);
@@ -475,9 +478,9 @@ TEST_F(PickerStorage, OpenTabUsesTheFileDialog)
 TEST_F(PickerStorage, ClosingATabRemovesAnUnsharedImageKey)
 {
     scripted_dialogs dialogs;
-    view(0)->setBackground(QStringLiteral("55"), QPixmap::fromImage(solid(2, 2, 0xff000000)));
+    view(0)->document()->setBackground(QStringLiteral("55"), QPixmap::fromImage(solid(2, 2, 0xff000000)));
     window->new_tab();
-    view(1)->setBackground(QStringLiteral("55"), QPixmap::fromImage(solid(2, 2, 0xff000000)));
+    view(1)->document()->setBackground(QStringLiteral("55"), QPixmap::fromImage(solid(2, 2, 0xff000000)));
     host().resetForTest();
     dialogs.boxAnswers.enqueue(QMessageBox::Ok);
     window->close_one(0);
@@ -493,7 +496,7 @@ TEST_F(PickerStorage, ClosingATabRemovesAnUnsharedImageKey)
     EXPECT_EQ(q[1], QStringLiteral("fileInfo -remove \"QuillbrookPickerImage_55\"; file -modified 1;"));
     // Destroying the window (quitting) touches nothing.
     window->new_tab();
-    view(0)->setBackground(QStringLiteral("66"), QPixmap());
+    view(0)->document()->setBackground(QStringLiteral("66"), QPixmap());
     host().resetForTest();
     window.reset();
     EXPECT_TRUE(pending().isEmpty());
@@ -502,9 +505,9 @@ TEST_F(PickerStorage, ClosingATabRemovesAnUnsharedImageKey)
 TEST_F(PickerStorage, ALoadedPickerShowsTheHostSelectionAtOnce)
 {
     picker_window source(nullptr);
-    source.frontPicker()->set_buttons({makeButton({1, 1}, 10, 0, 0, 0, 0, QString(), {"hero:a", "hero:b"}),
+    source.frontPicker()->document()->set_buttons({makeButton({1, 1}, 10, 0, 0, 0, 0, QString(), {"hero:a", "hero:b"}),
                                        makeButton({30, 1}, 10, 0, 0, 0, 0, QString(), {"hero:b"})});
-    ASSERT_TRUE(source.do_save(source.frontPicker(), path("lit.qbx")));
+    ASSERT_TRUE(source.files()->do_save(source.frontPicker(), path("lit.qbx")));
     window->setSelection({"hero:b"});
     window->load_pickers({path("lit.qbx")});
     ASSERT_EQ(view(1)->buttons().size(), 2);
@@ -515,13 +518,13 @@ TEST_F(PickerStorage, ALoadedPickerShowsTheHostSelectionAtOnce)
 TEST_F(PickerStorage, ATabClosedWhileItsBackgroundDialogIsOpen)
 {
     scripted_dialogs dialogs;
-    view(0)->setBackground(QStringLiteral("5"), QPixmap::fromImage(solid(2, 2, 0xff000000)));
+    view(0)->document()->setBackground(QStringLiteral("5"), QPixmap::fromImage(solid(2, 2, 0xff000000)));
     // The host resets the panel (a new scene) while the question is open.
     dialogs.duringQuestion = [this]() { window->reset(); };
     dialogs.boxAnswers.enqueue(QMessageBox::Yes);
     QPointer<picker_view> first = view(0);
-    first->change_background();
+    first->menu()->change_background();
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(window->tabs()->count(), 1);
-    EXPECT_TRUE(view(0)->backgroundName().isEmpty());
+    EXPECT_TRUE(view(0)->document()->backgroundName().isEmpty());
 }

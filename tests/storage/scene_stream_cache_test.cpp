@@ -5,8 +5,11 @@
 #include "chooser_probe.h"
 #include "edit/add_button_cmd.h"
 #include "edit/appearance_cmds.h"
+#include "namespaces/namespace_binding.h"
 #include "model/scene_data.h"
 #include "scripted_dialogs.h"
+#include "document/scene_store.h"
+#include "window/picker_toolbox.h"
 
 #include <qbhost/host_session.h>
 
@@ -46,13 +49,13 @@ protected:
         h.window->setSelection(QStringList());
         // Three tabs with buttons of their own, all in the scene once, so
         // that every tab's blocks are kept before the first edit.
-        h.canvas->set_buttons(someButtons(QStringLiteral("hero"), 12));
+        h.canvas->document()->set_buttons(someButtons(QStringLiteral("hero"), 12));
         for (int t = 1; t < 3; ++t) {
             h.window->new_tab();
-            view(t)->set_buttons(someButtons(QStringLiteral("hero"), 8 + t));
+            view(t)->document()->set_buttons(someButtons(QStringLiteral("hero"), 8 + t));
         }
         h.window->tabs()->setCurrentIndex(0);
-        h.window->store_scene_data();
+        h.window->scene()->write();
         settle();
     }
     void TearDown() override
@@ -71,7 +74,7 @@ protected:
     void selectAll(picker_view* v) const
     {
         for (int i = 0; i < v->buttons().size(); ++i)
-            v->button(i)->state = 1;
+            v->document()->button(i)->state = 1;
     }
     QByteArray fresh() const
     {
@@ -94,11 +97,12 @@ TEST_F(SceneStreamCache, AssemblyEqualsAFreshSerialisationAfterEveryEdit)
         std::function<void()> edit;
         bool written = true; // switching tabs alone writes nothing
     } rows[] = {
-        {"add", [&] { front()->undoStack()->push(new add_button_cmd(front(), QPoint(200, 200), QStringLiteral("Add"))); }},
+        {"add", [&] { front()->undoStack()->push(new add_button_cmd(front()->document(), front()->mapToPicker(QPoint(200, 200)), h.window->toolbox(),
+                                                                       picker_window::selection_, QStringLiteral("Add"))); }},
         {"delete",
          [&] {
-             front()->button(2)->state = 1;
-             front()->delete_button();
+             front()->document()->button(2)->state = 1;
+             front()->menu()->delete_button();
          }},
         {"move (Ctrl-drag)",
          [&] {
@@ -110,11 +114,11 @@ TEST_F(SceneStreamCache, AssemblyEqualsAFreshSerialisationAfterEveryEdit)
         {"nudge",
          [&] {
              selectAll(front());
-             front()->nudge_buttons(1, 0);
+             front()->menu()->nudge_buttons(1, 0);
          }},
-        {"colour", [&] { h.window->set_button_color(0xff00ff00u); }},
-        {"label", [&] { front()->undoStack()->push(new change_label_cmd(front(), QStringLiteral("Arm"))); }},
-        {"label colour", [&] { h.window->set_label_color(0xff000000u); }},
+        {"colour", [&] { h.window->toolbox_controls()->set_button_color(0xff00ff00u); }},
+        {"label", [&] { front()->undoStack()->push(new change_label_cmd(front()->document(), QStringLiteral("Arm"))); }},
+        {"label colour", [&] { h.window->toolbox_controls()->set_label_color(0xff000000u); }},
         {"undo", [&] { front()->undoStack()->undo(); }},
         {"undo again", [&] { front()->undoStack()->undo(); }},
         {"redo", [&] { front()->undoStack()->redo(); }},
@@ -122,7 +126,7 @@ TEST_F(SceneStreamCache, AssemblyEqualsAFreshSerialisationAfterEveryEdit)
         {"nudge on the second tab",
          [&] {
              selectAll(front());
-             front()->nudge_buttons(0, -1);
+             front()->menu()->nudge_buttons(0, -1);
          }},
         {"rename tab",
          [&] {
@@ -133,13 +137,13 @@ TEST_F(SceneStreamCache, AssemblyEqualsAFreshSerialisationAfterEveryEdit)
         {"background chosen",
          [&] {
              dialogs.fileAnswers.enqueue({png});
-             front()->change_background();
+             front()->menu()->change_background();
          }},
         {"background removed",
          [&] {
              dialogs.fileAnswers.enqueue({});
              dialogs.boxAnswers.enqueue(QMessageBox::Yes);
-             front()->change_background();
+             front()->menu()->change_background();
          }},
         {"namespace rewrite",
          [&] {
@@ -147,7 +151,7 @@ TEST_F(SceneStreamCache, AssemblyEqualsAFreshSerialisationAfterEveryEdit)
                  chooser::choose(chooser::combos(d)[0], QStringLiteral("villain"));
                  chooser::click(d, "OK");
              });
-             front()->rebind({QStringLiteral("hero"), QStringLiteral("villain")}, true);
+             namespace_binding::rebind(front(), {QStringLiteral("hero"), QStringLiteral("villain")}, true);
          }},
         {"close tab",
          [&] {
@@ -157,7 +161,7 @@ TEST_F(SceneStreamCache, AssemblyEqualsAFreshSerialisationAfterEveryEdit)
         {"edit after the close",
          [&] {
              selectAll(front());
-             h.window->set_button_color(0xff123456u);
+             h.window->toolbox_controls()->set_button_color(0xff123456u);
          }},
     };
     for (const auto& r : rows) {
@@ -166,7 +170,7 @@ TEST_F(SceneStreamCache, AssemblyEqualsAFreshSerialisationAfterEveryEdit)
         settle();
         const QByteArray after = fresh();
         EXPECT_NE(after, before) << r.what << ": the edit changed nothing, so it tests nothing";
-        EXPECT_TRUE(h.window->scene_stream() == after) << r.what;
+        EXPECT_TRUE(h.window->scene()->stream() == after) << r.what;
         const QByteArray stored =
             decodeSceneData(host().fileInfoValue(QStringLiteral("QuillbrookPickerData")).toLatin1());
         if (r.written)

@@ -11,6 +11,7 @@
 #include "qt_print.h"
 #include "scripted_dialogs.h"
 #include "window/picker_window.h"
+#include "document/scene_store.h"
 
 #include <gtest/gtest.h>
 #include <qbhost/host_session.h>
@@ -90,8 +91,8 @@ protected:
     {
         QSet<QString> out;
         for (int i = 0; i < window->tabs()->count(); ++i)
-            if (!view(i)->backgroundName().isEmpty())
-                out.insert(view(i)->backgroundName());
+            if (!view(i)->document()->backgroundName().isEmpty())
+                out.insert(view(i)->document()->backgroundName());
         return out;
     }
     // Three tabs: two share the background "A", the third shows "B"; the
@@ -100,12 +101,12 @@ protected:
     {
         window->new_tab();
         window->new_tab();
-        view(0)->setBackground(QStringLiteral("A"), QPixmap::fromImage(solid(0xffff0000)));
-        view(1)->setBackground(QStringLiteral("A"), QPixmap::fromImage(solid(0xffff0000)));
-        view(2)->setBackground(QStringLiteral("B"), QPixmap::fromImage(solid(0xff00ff00)));
-        view(2)->set_buttons({make_attributes({4, 4}, 10, 0, 0, 0xff, 0, QStringLiteral("b"), {"n:b"})});
+        view(0)->document()->setBackground(QStringLiteral("A"), QPixmap::fromImage(solid(0xffff0000)));
+        view(1)->document()->setBackground(QStringLiteral("A"), QPixmap::fromImage(solid(0xffff0000)));
+        view(2)->document()->setBackground(QStringLiteral("B"), QPixmap::fromImage(solid(0xff00ff00)));
+        view(2)->document()->set_buttons({make_attributes({4, 4}, 10, 0, 0, 0xff, 0, QStringLiteral("b"), {"n:b"})});
         for (int i = 0; i < 3; ++i)
-            window->setImageData(view(i));
+            window->scene()->set_image(view(i)->document());
         window->updateSceneData();
         settle();
         ASSERT_EQ(imageKeys(), QSet<QString>({"A", "B"}));
@@ -145,14 +146,14 @@ TEST_F(SceneSync, EveryChangeOfWhatTheSceneKeepsIsWrittenOnce)
         {"background chosen",
          [&] {
              dialogs.fileAnswers.enqueue({png});
-             window->frontPicker()->change_background();
+             window->frontPicker()->menu()->change_background();
          },
          1},
         {"background removed",
          [&] {
              dialogs.fileAnswers.enqueue({});
              dialogs.boxAnswers.enqueue(QMessageBox::Yes);
-             window->frontPicker()->change_background();
+             window->frontPicker()->menu()->change_background();
          },
          1},
         {"tab closed",
@@ -167,8 +168,8 @@ TEST_F(SceneSync, EveryChangeOfWhatTheSceneKeepsIsWrittenOnce)
              dialogs.textAnswers.enqueue({true, QStringLiteral("Legs")});
              window->rename_tab();
              window->tabs()->tabBar()->moveTab(0, 1);
-             emit view(0)->changed();
-             emit view(1)->changed();
+             view(0)->document()->edit_done();
+             view(1)->document()->edit_done();
          },
          1},
     };
@@ -203,7 +204,7 @@ TEST_F(SceneSync, ResetsAndRestoresWriteNothing)
     threeTabs();
     host().setModified(false);
     // A change whose write is still waiting when the host replaces the scene.
-    emit view(2)->changed();
+    view(2)->document()->edit_done();
     window->reset();
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(queued(), QStringList());
@@ -228,7 +229,7 @@ TEST_F(SceneSync, ResetsAndRestoresWriteNothing)
     EXPECT_TRUE(host().isModified());
     EXPECT_EQ(imageKeys(), QSet<QString>({"A", "B"}));
     EXPECT_EQ(host().fileInfoValue(kImageKey + QStringLiteral("B")),
-              QLatin1String(encodeImageValue(view(2)->background().toImage())));
+              QLatin1String(encodeImageValue(view(2)->document()->background().toImage())));
 }
 
 TEST_F(SceneSync, NoImageKeyOutlivesTheLastTabShowingIt)
@@ -252,27 +253,27 @@ TEST_F(SceneSync, NoImageKeyOutlivesTheLastTabShowingIt)
         {"replace of a shared background",
          [&] {
              dialogs.fileAnswers.enqueue({png});
-             view(0)->change_background();
+             view(0)->menu()->change_background();
          }},
         {"replace of an unshared background",
          [&] {
              dialogs.fileAnswers.enqueue({png});
-             view(2)->change_background();
+             view(2)->menu()->change_background();
          }},
         {"removal, then a new background",
          [&] {
              dialogs.fileAnswers.enqueue({});
              dialogs.boxAnswers.enqueue(QMessageBox::Yes);
-             view(2)->change_background();
+             view(2)->menu()->change_background();
              dialogs.fileAnswers.enqueue({png});
-             view(2)->change_background();
+             view(2)->menu()->change_background();
          }},
         {"removal on both tabs sharing one",
          [&] {
              for (int i : {0, 1}) {
                  dialogs.fileAnswers.enqueue({});
                  dialogs.boxAnswers.enqueue(QMessageBox::Yes);
-                 view(i)->change_background();
+                 view(i)->menu()->change_background();
              }
          }},
     };

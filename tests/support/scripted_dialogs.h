@@ -2,7 +2,7 @@
 #define QB_TESTS_SCRIPTED_DIALOGS_H
 // Dialogs answered by the test: every question is recorded, and answered
 // from a queue (a message box with its default when the queue is empty).
-#include "window/picker_dialogs.h"
+#include "ui/picker_dialogs.h"
 #include <QtCore/QQueue>
 #include <QtCore/QString>
 #include <functional>

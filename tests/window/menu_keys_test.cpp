@@ -69,7 +69,7 @@ struct MenuKeys : ::testing::Test {
         host->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
         c = w->frontPicker();
-        c->set_buttons({make_button({50, 50}, 10, 0x00ff0000, {"a"}), make_button({100, 50}, 12, 0x0000ff00, {"b"}),
+        c->document()->set_buttons({make_button({50, 50}, 10, 0x00ff0000, {"a"}), make_button({100, 50}, 12, 0x0000ff00, {"b"}),
                         make_button({150, 50}, 14, 0x000000ff, {"c"})});
     }
     void TearDown() override
@@ -86,9 +86,9 @@ struct MenuKeys : ::testing::Test {
     void select(std::initializer_list<int> indices)
     {
         for (int i = 0; i < c->buttons().size(); ++i)
-            c->button(i)->state = 0;
+            c->document()->button(i)->state = 0;
         for (int i : indices)
-            c->button(i)->state = 1;
+            c->document()->button(i)->state = 1;
     }
     QList<int> sizes() const
     {
@@ -147,8 +147,8 @@ TEST_F(MenuKeys, UndoAndRedoTexts)
 {
     QMenu* edit = menu_named(*w, "&Edit");
     select({0, 1});
-    c->adjust_size_up();
-    c->adjust_size_down(); // two entries: the direction changed
+    c->menu()->adjust_size_up();
+    c->menu()->adjust_size_down(); // two entries: the direction changed
     open_menu(*w, edit);
     QAction* undo = edit->actions().at(0);
     QAction* redo = edit->actions().at(1);
@@ -172,12 +172,12 @@ TEST_F(MenuKeys, CtrlZOverThePanelUndoesOnTheCurrentCanvas)
 {
     host_takes_keys hostKeys;
     select({0});
-    c->adjust_size_up();
+    c->menu()->adjust_size_up();
     w->new_tab(); // another canvas with a history of its own
     picker_view* other = w->frontPicker();
-    other->set_buttons({make_button({50, 50}, 10, 0x00ff0000, {"a"})});
-    other->button(0)->state = 1;
-    other->adjust_size_up();
+    other->document()->set_buttons({make_button({50, 50}, 10, 0x00ff0000, {"a"})});
+    other->document()->button(0)->state = 1;
+    other->menu()->adjust_size_up();
     enter();
     QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(other->buttons()[0].size, 10);
@@ -194,7 +194,7 @@ TEST_F(MenuKeys, KeysActOnTheStateAtHandNotTheLastOpening)
     open_menu(*w, edit); // nothing to undo: Undo opens disabled
     ASSERT_FALSE(edit->actions().at(0)->isEnabled());
     select({0});
-    c->adjust_size_up();
+    c->menu()->adjust_size_up();
     enter();
     QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(sizes(), (QList<int>{10, 12, 14}));
@@ -250,7 +250,7 @@ TEST_F(MenuKeys, SizeKeysActOnTheCurrentCanvasOnly)
 TEST_F(MenuKeys, CanvasSizeEntries)
 {
     QMenu* buttons = nullptr;
-    for (QAction* a : c->context_menu()->actions())
+    for (QAction* a : c->menu()->context_menu()->actions())
         if (a->menu())
             buttons = a->menu();
     ASSERT_NE(buttons, nullptr);
@@ -284,11 +284,11 @@ TEST_F(MenuKeys, CutCopyFollowAnySelectedPasteFollowsTheClipboard)
 {
     QMenu* edit = menu_named(*w, "&Edit");
     select({});
-    c->button(1)->state = 2; // partly selected counts
+    c->document()->button(1)->state = 2; // partly selected counts
     open_menu(*w, edit);
     EXPECT_TRUE(item(edit, "Cut")->isEnabled());
     EXPECT_TRUE(item(edit, "Copy")->isEnabled());
-    c->button(1)->state = 0;
+    c->document()->button(1)->state = 0;
     QApplication::clipboard()->clear();
     open_menu(*w, edit);
     for (const char* t : {"Cut", "Copy", "Paste", "Paste in Place"})

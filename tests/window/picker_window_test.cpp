@@ -3,6 +3,7 @@
 #include "canvas_harness.h"
 #include "modal_answer.h"
 #include "scripted_dialogs.h"
+#include "window/window_menus.h"
 #include <gtest/gtest.h>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonArray>
@@ -269,9 +270,9 @@ TEST(PickerWindow, SharedBackgroundStaysWithTheTabStillShowingIt)
         picker_window w(nullptr);
         w.new_tab();
         w.new_tab();
-        canvas_at(w, 0)->setBackground(QStringLiteral("bg"), QPixmap());
-        canvas_at(w, 1)->setBackground(QStringLiteral("bg"), QPixmap());
-        canvas_at(w, 2)->setBackground(QStringLiteral("other"), QPixmap());
+        canvas_at(w, 0)->document()->setBackground(QStringLiteral("bg"), QPixmap());
+        canvas_at(w, 1)->document()->setBackground(QStringLiteral("bg"), QPixmap());
+        canvas_at(w, 2)->document()->setBackground(QStringLiteral("other"), QPixmap());
         EXPECT_FALSE(w.releases_background(0));
         EXPECT_FALSE(w.releases_background(1));
         EXPECT_TRUE(w.releases_background(2));
@@ -289,7 +290,7 @@ TEST(PickerWindow, DestructionTakesEveryCanvas)
     auto* w = new picker_window(nullptr);
     w->new_tab();
     QPointer<picker_view> a = canvas_at(*w, 0), b = canvas_at(*w, 1);
-    a->push_button(make_button(QPoint(1, 1), 5, 0, {"n"}), -1);
+    a->document()->push_button(make_button(QPoint(1, 1), 5, 0, {"n"}), -1);
     a->undoStack()->push(new QUndoCommand(QStringLiteral("edit")));
     delete w;
     EXPECT_TRUE(a.isNull());
@@ -410,7 +411,7 @@ TEST(PickerWindowMenus, AboutBox)
         ASSERT_EQ(box->buttons().size(), 1);
         box->buttons().first()->click();
     });
-    w.about_dialog();
+    w.menus()->about_dialog();
     EXPECT_EQ(title, QStringLiteral("About"));
     EXPECT_TRUE(expected.match(text).hasMatch()) << qPrintable(text);
 }
@@ -421,15 +422,15 @@ TEST(PickerWindowState, SnapshotDescribesEveryTab)
     w.setSelection({"hero:arm"});
     picker_view* c = w.frontPicker();
     w.tabs()->setTabText(0, QStringLiteral("Hero"));
-    c->push_button(make_button(QPoint(10, 20), 10, 0xffb22222, {"hero:arm", "hero:leg"}, QString(), kSelectionButton,
+    c->document()->push_button(make_button(QPoint(10, 20), 10, 0xffb22222, {"hero:arm", "hero:leg"}, QString(), kSelectionButton,
                                0xffffff),
                    -1);
-    c->push_button(make_button(QPoint(-5, 0), 8, 0x112233, {"print('hi')"}, QStringLiteral("Go"), kCommandButton),
+    c->document()->push_button(make_button(QPoint(-5, 0), 8, 0x112233, {"print('hi')"}, QStringLiteral("Go"), kCommandButton),
                    -1);
-    c->button(0)->state = 2;
+    c->document()->button(0)->state = 2;
     QPixmap image(4, 4);
     image.fill(Qt::blue);
-    c->setBackground(QStringLiteral("hero_bg"), image);
+    c->document()->setBackground(QStringLiteral("hero_bg"), image);
     c->setZoom(2.0f, QPoint(0, 0));
     c->setShift(QPoint(7, -3));
     c->undoStack()->push(new QUndoCommand(QStringLiteral("First")));

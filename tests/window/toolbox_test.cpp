@@ -68,7 +68,7 @@ struct Toolbox : ::testing::Test {
         h = std::make_unique<canvas_harness>();
         w = h->window.get();
         c = h->canvas;
-        c->set_buttons({make_button({50, 50}, 12, 0x00ff0000, {"a"}, QStringLiteral("Hip")),
+        c->document()->set_buttons({make_button({50, 50}, 12, 0x00ff0000, {"a"}, QStringLiteral("Hip")),
                         make_button({100, 50}, 16, 0x000000ff, {"b"}, QStringLiteral("Leg")),
                         make_button({150, 50}, 18, 0x0000ff00, {"c"}, QStringLiteral("Leg"), kSelectionButton,
                                     0x00ffffff)});

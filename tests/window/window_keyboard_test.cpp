@@ -86,7 +86,7 @@ TEST_F(KeyboardTest, ViewKeysActOnTheCurrentCanvasOnly)
     window->new_tab();
     picker_view* second = window->frontPicker();
     for (picker_view* c : {first, second}) {
-        c->push_button(make_button(QPoint(300, 300), 10, 0xff0000, {"a"}), -1);
+        c->document()->push_button(make_button(QPoint(300, 300), 10, 0xff0000, {"a"}), -1);
         c->setZoom(2.0f, QPoint(0, 0));
     }
     enter();
@@ -102,7 +102,7 @@ TEST_F(KeyboardTest, ViewKeysActOnTheCurrentCanvasOnly)
     QTest::keyClick(window, Qt::Key_F);
     float z = 0;
     QPoint s;
-    ASSERT_TRUE(frame_target(second->button_bounds(false), second->size(), false, 1.0, &z, &s));
+    ASSERT_TRUE(frame_target(second->document()->button_bounds(false), second->size(), false, 1.0, &z, &s));
     for (int i = 0; i < 8; ++i)
         second->animate_zoom();
     EXPECT_EQ(second->zoom(), double(z));

@@ -1,6 +1,6 @@
 // qbx rebind FILE.qbx --map OLD=NEW ... -o OUT.qbx: the namespaces rewritten
 // with the chooser dialog's own rules, rows applied in the order given.
-#include "namespaces/namespace_rewrite.h"
+#include "model/namespace_rewrite.h"
 #include "qbx_commands.h"
 #include "qbx_files.h"
 #include "qbx_output.h"

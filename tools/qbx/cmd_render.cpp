@@ -1,7 +1,7 @@
 // qbx render FILE.qbx -o OUT.png [--size WxH]: the picker painted as the
 // canvas paints it (backdrop, background, buttons), framed like Frame View.
-#include "canvas/button_painter.h"
-#include "canvas/view_transform.h"
+#include "render/button_painter.h"
+#include "render/view_transform.h"
 #include "model/button_label.h"
 #include "qbx_commands.h"
 #include "qbx_files.h"

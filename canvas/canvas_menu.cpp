@@ -1,0 +1,325 @@
+#include "canvas/canvas_menu.h"
+#include "canvas/add_manybuttons_cmd.h"
+#include "canvas/picker_view.h"
+#include "edit/add_button_cmd.h"
+#include "edit/appearance_cmds.h"
+#include "edit/arrange_buttons_cmd.h"
+#include "edit/delete_buttons_cmd.h"
+#include "edit/nudge_buttons_cmd.h"
+#include "edit/picker_editCmdDialog.h"
+#include "edit/update_buttons_cmd.h"
+#include "model/picker_image.h"
+#include "model/window_selection.h"
+#include "ui/nested_loop.h"
+#include "ui/picker_dialogs.h"
+#include "ui/qt_compat.h"
+#include "ui/shortcut_dispatch.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QPointer>
+#include <QtGui/QIcon>
+#include <QtGui/QMouseEvent>
+#include <QAction>
+#include <QtWidgets/QMenu>
+
+#include <memory>
+
+canvas_menu::canvas_menu(picker_view* view) : QObject(view), view_(view)
+{
+    make_actions();
+}
+
+QAction* canvas_menu::make_action(const QString& text, void (canvas_menu::*slot)())
+{
+    QAction* action = new QAction(text, view_);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, this, slot);
+    view_->addAction(action); // the canvas's own dispatch searches this list
+    return action;
+}
+
+QAction* canvas_menu::make_view_action(const QString& text, void (picker_view::*slot)())
+{
+    QAction* action = new QAction(text, view_);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, view_, slot);
+    view_->addAction(action);
+    return action;
+}
+
+void canvas_menu::make_actions()
+{
+    // Menu titles are plain text; entry titles are translated.
+    menu_ = new QMenu(QString::fromLatin1("Picker"), view_);
+
+    addOneAction_ = make_action(picker_view::tr("Add One Button"), &canvas_menu::add_one_button);
+    addManyAction_ = make_action(picker_view::tr("Add Many Buttons"), &canvas_menu::add_many_buttons);
+    updateAction_ = make_action(picker_view::tr("Update Button"), &canvas_menu::update_button);
+    deleteAction_ = make_action(picker_view::tr("Delete Button"), &canvas_menu::delete_button);
+    shortcut_dispatch::set_widget_shortcut(deleteAction_, QKeySequence(Qt::Key_Backspace));
+    menu_->addActions({addOneAction_, addManyAction_, updateAction_, deleteAction_});
+    menu_->addSeparator();
+    // Its text is set each time the menu opens (plain, not translated).
+    commandAction_ = make_action(picker_view::tr("Add Command Button..."), &canvas_menu::add_command_button);
+    menu_->addAction(commandAction_);
+    menu_->addSeparator();
+
+    QAction* resetView = make_view_action(picker_view::tr("Reset View"), &picker_view::reset_view);
+    shortcut_dispatch::set_widget_shortcut(resetView, QKeySequence(Qt::Key_H));
+    QAction* frameView = make_view_action(picker_view::tr("Frame View"), &picker_view::frame_view);
+    shortcut_dispatch::set_widget_shortcut(frameView, QKeySequence(Qt::Key_F));
+    menu_->addActions({resetView, frameView});
+    menu_->addSeparator();
+
+    buttonsMenu_ = menu_->addMenu(QString::fromLatin1("Buttons"));
+    const struct {
+        const char* text;
+        const char* icon;
+        void (canvas_menu::*slot)();
+    } arranging[] = {
+        {"Align Horizontally", ":/resources/align-horizontal.png", &canvas_menu::align_horizontal},
+        {"Align Vertically", ":/resources/align-vertical.png", &canvas_menu::align_vertical},
+        {"Distribute Horizontally", ":/resources/distribute-horizontal.png", &canvas_menu::distribute_horizontal},
+        {"Distribute Vertically", ":/resources/distribute-vertical.png", &canvas_menu::distribute_vertical},
+    };
+    for (const auto& a : arranging) {
+        QAction* action = make_action(picker_view::tr(a.text), a.slot);
+        action->setIcon(QIcon(QString::fromLatin1(a.icon)));
+        buttonsMenu_->addAction(action);
+    }
+    buttonsMenu_->addSeparator();
+    QAction* increase = make_action(picker_view::tr("Increase Size"), &canvas_menu::adjust_size_up);
+    // "+" is typed with Shift on many keyboards, and the dispatch compares
+    // the whole modifier state.
+    shortcut_dispatch::set_widget_shortcuts(
+        increase, {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal),
+                   QKeySequence(QString::fromLatin1("Shift++"), QKeySequence::NativeText)});
+    QAction* decrease = make_action(picker_view::tr("Decrease Size"), &canvas_menu::adjust_size_down);
+    shortcut_dispatch::set_widget_shortcut(decrease, QKeySequence(Qt::Key_Minus));
+    buttonsMenu_->addActions({increase, decrease});
+
+    // In no menu: only the keys reach them.
+    const struct {
+        const char* text;
+        Qt::Key key;
+        void (canvas_menu::*slot)();
+    } nudges[] = {
+        {"Nudge Left", Qt::Key_Left, &canvas_menu::nudge_left},
+        {"Nudge Right", Qt::Key_Right, &canvas_menu::nudge_right},
+        {"Nudge Up", Qt::Key_Up, &canvas_menu::nudge_up},
+        {"Nudge Down", Qt::Key_Down, &canvas_menu::nudge_down},
+    };
+    for (const auto& n : nudges)
+        shortcut_dispatch::set_widget_shortcut(make_action(picker_view::tr(n.text), n.slot), QKeySequence(n.key));
+}
+
+void canvas_menu::show_at(QMouseEvent* e, const QPoint&)
+{
+    const buttonRecord* b = view_->pressed_button();
+    const picker_document* document = view_->document();
+    const bool hostSelection = !window_selection::names().isEmpty();
+    if (!b) {
+        updateAction_->setEnabled(false);
+        deleteAction_->setEnabled(document->any_selected());
+    } else if (b->kind == kCommandButton) {
+        updateAction_->setEnabled(false);
+        deleteAction_->setEnabled(true);
+    } else {
+        updateAction_->setEnabled(hostSelection);
+        deleteAction_->setEnabled(true);
+    }
+    addOneAction_->setEnabled(hostSelection);
+    addManyAction_->setEnabled(true);
+    name_command_action();
+
+    // The menu runs its own event loop, in which a host callback (a scene
+    // reset) may close this tab. An entry chosen acts before exec returns,
+    // on a canvas still alive; after it, touch nothing unless it still is.
+    QPointer<picker_view> self(view_);
+    {
+        const nested_loop loop(QStringLiteral("context menu"));
+        menu_->exec(qt_compat::global_position(e), addOneAction_);
+    }
+    e->accept();
+    if (!self)
+        return;
+    deleteAction_->setEnabled(true); // Backspace deletes whatever is selected later
+    view_->setFocus(Qt::MouseFocusReason);
+    view_->adjustCursor(false);
+}
+
+void canvas_menu::name_command_action()
+{
+    // Plain texts: the entry keeps one translated title only at creation.
+    const buttonRecord* pressed = view_->pressed_button();
+    const bool edit = pressed && pressed->kind == kCommandButton;
+    commandAction_->setText(QString::fromLatin1(edit ? "Edit Command Button..." : "Add Command Button..."));
+}
+
+// ---- edits
+
+void canvas_menu::add_one_button()
+{
+    picker_document* document = view_->document();
+    document->undoStack()->push(new add_button_cmd(document, view_->mapToPicker(view_->pressPoint_),
+                                                   view_->defaults(), window_selection::names(),
+                                                   picker_view::tr("Add One Button")));
+}
+
+void canvas_menu::add_many_buttons()
+{
+    view_->set_tracker(new add_manybuttons_cmd(view_));
+    view_->adjustCursor(true);
+}
+
+void canvas_menu::update_button()
+{
+    picker_document* document = view_->document();
+    if (document->any_selected())
+        document->undoStack()->push(
+            new update_buttons_cmd(document, view_->pressed_button(), window_selection::names()));
+}
+
+void canvas_menu::delete_button()
+{
+    picker_document* document = view_->document();
+    if (document->any_selected())
+        document->undoStack()->push(new delete_buttons_cmd(document));
+}
+
+void canvas_menu::nudge_buttons(int dx, int dy)
+{
+    picker_document* document = view_->document();
+    if (document->any_selected())
+        document->undoStack()->push(new nudge_buttons_cmd(document, QPoint(dx, dy)));
+}
+
+void canvas_menu::nudge_left()
+{
+    nudge_buttons(-1, 0);
+}
+
+void canvas_menu::nudge_right()
+{
+    nudge_buttons(1, 0);
+}
+
+void canvas_menu::nudge_up()
+{
+    nudge_buttons(0, -1);
+}
+
+void canvas_menu::nudge_down()
+{
+    nudge_buttons(0, 1);
+}
+
+void canvas_menu::arrange(int mode)
+{
+    picker_document* document = view_->document();
+    document->undoStack()->push(new arrange_buttons_cmd(document, mode));
+}
+
+void canvas_menu::align_horizontal()
+{
+    arrange(arrange_buttons_cmd::align_horizontal);
+}
+
+void canvas_menu::align_vertical()
+{
+    arrange(arrange_buttons_cmd::align_vertical);
+}
+
+void canvas_menu::distribute_horizontal()
+{
+    arrange(arrange_buttons_cmd::distribute_horizontal);
+}
+
+void canvas_menu::distribute_vertical()
+{
+    arrange(arrange_buttons_cmd::distribute_vertical);
+}
+
+void canvas_menu::adjust_size_up()
+{
+    picker_document* document = view_->document();
+    if (document->any_selected())
+        document->undoStack()->push(new adjust_size_cmd(document, 1));
+}
+
+void canvas_menu::adjust_size_down()
+{
+    picker_document* document = view_->document();
+    if (document->any_selected())
+        document->undoStack()->push(new adjust_size_cmd(document, -1));
+}
+
+// ---- command buttons and the background: each runs a dialog
+
+void canvas_menu::add_command_button()
+{
+    QPointer<picker_view> self(view_);
+    picker_document* document = view_->document();
+    const int index = view_->button_index_at(view_->pressPoint_);
+    if (index >= 0 && document->buttons()[index].kind == kCommandButton) {
+        // Edited on a copy, written back only when accepted: a cancelled
+        // edit leaves the button as it was, even after Test.
+        const quint64 generation = document->generation();
+        buttonAttributes copy = document->buttons()[index].attributes();
+        const bool accepted = picker_editCmdDialog::do_dialog(view_, &copy);
+        if (!self || !accepted)
+            return;
+        // The editor's event loop may have let the list change under it;
+        // then the position no longer names the edited button.
+        if (document->generation() != generation || !document->valid_index(index))
+            return;
+        document->set_button_attributes(index, copy);
+        document->edit_done();
+        return;
+    }
+    std::unique_ptr<add_button_cmd> command(new add_button_cmd(
+        document, view_->mapToPicker(view_->pressPoint_), view_->defaults(), picker_view::tr("Add Command Button"),
+        kMelScript, QString(), QString()));
+    const bool accepted = picker_editCmdDialog::do_dialog(view_, command->attributes());
+    if (!self || !accepted)
+        return; // unpushed, so nothing half-made reaches the stack
+    document->undoStack()->push(command.release());
+}
+
+void canvas_menu::change_background()
+{
+    // Every dialog here runs its own event loop, during which the host may
+    // close this tab (a new scene): check before touching anything after.
+    QPointer<picker_view> self(view_);
+    picker_document* document = view_->document();
+    picker_dialogs& dialogs = picker_dialogs::current();
+    const QString path = dialogs.getOpenFileName(view_, picker_view::tr("Choose Background"), QString(),
+                                                 picker_view::tr("Images (*.png *.xpm *.jpg)"));
+    if (!self)
+        return;
+    if (!path.isEmpty()) {
+        const QPixmap image(path);
+        if (image.isNull()) {
+            // An unreadable file must not cost the picker its current image.
+            dialogs.warning(view_, picker_view::tr("Background"),
+                            picker_view::tr("Could not read the image \"%1\".").arg(QDir::toNativeSeparators(path)),
+                            QMessageBox::Ok, QMessageBox::NoButton);
+            return;
+        }
+        // Named by content: a name from a counter of this process would be
+        // given again tomorrow, to another picture.
+        QString name = contentImageName(image.toImage());
+        if (name.isEmpty())
+            name = QString::number(image.cacheKey());
+        document->choose_background(name, image);
+        return;
+    }
+    if (document->background().isNull())
+        return;
+    const QMessageBox::StandardButton answer =
+        dialogs.question(view_, picker_view::tr("Background"), picker_view::tr("Remove current background image?"),
+                         QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (!self || answer != QMessageBox::Yes)
+        return;
+    document->choose_background(QStringLiteral("0"), QPixmap());
+}

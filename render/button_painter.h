@@ -1,0 +1,107 @@
+#ifndef QB_RENDER_BUTTON_PAINTER_H
+#define QB_RENDER_BUTTON_PAINTER_H
+// Draws buttons through a view: both kinds in their three selection looks
+// and their label pictures. Widget-free, so that the file renderer paints
+// exactly what the canvas shows.
+#include "render/view_transform.h"
+#include "model/buttonRecord.h"
+#include <QtCore/QHash>
+#include <QtCore/QList>
+#include <QtGui/QColor>
+#include <QtCore/QPair>
+#include <QtGui/QImage>
+#include <QtGui/QPixmap>
+#include <QtGui/QPolygonF>
+
+class QPainter;
+
+class button_painter
+{
+public:
+    // Small button bodies (shape, fill and outline, without the label) drawn
+    // once into an image and then copied: the antialiased fill of a tiny
+    // shape costs many times the copy. A look is rendered the second time it
+    // is met at one zoom, so looks met once cost nothing extra. A canvas
+    // keeps one across paints; it empties itself when the zoom changes or it
+    // grows too large.
+    class sprite_cache
+    {
+    public:
+        void clear();
+        int sprites() const { return sprites_; }
+
+    private:
+        friend class button_painter;
+        struct look {
+            int kind;
+            int width;
+            int height;
+            QRgb fill;
+            QRgb outline;
+            bool gradient;
+            bool operator==(const look& o) const
+            {
+                return kind == o.kind && width == o.width && height == o.height && fill == o.fill
+                       && outline == o.outline && gradient == o.gradient;
+            }
+        };
+        friend size_t qHash(const look& l, size_t seed = 0)
+        {
+            return ::qHash(quint64(l.kind) << 60 ^ quint64(l.width) << 40 ^ quint64(l.height) << 20 ^ l.gradient, seed)
+                   ^ ::qHash(quint64(l.fill) << 32 | l.outline, seed);
+        }
+        struct entry {
+            int seen = 0;
+            QImage image;
+        };
+        void prepare(double zoom, qreal pixelRatio);
+
+        QHash<look, entry> entries_;
+        // Label pictures at the device's pixel ratio, by text and colour.
+        QHash<QPair<QString, QRgb>, QPixmap> labels_;
+        double zoom_ = 0.0;
+        qreal pixelRatio_ = 1.0;
+        qint64 bytes_ = 0;
+        int sprites_ = 0;
+    };
+
+    button_painter(QPainter& painter, const view_transform& view, sprite_cache* sprites = nullptr)
+        : painter_(painter), view_(view), sprites_(sprites)
+    {
+    }
+
+    // Every button whose picker rectangle meets the canvas area, in list
+    // order, so later buttons lie over earlier ones.
+    void draw_buttons(const QList<buttonRecord>& buttons, const QRect& area);
+    void draw_one_button(const buttonRecord& button);
+    void draw_command_button(const buttonRecord& button);
+    void draw_label(const buttonRecord& button, const QPointF& centre);
+
+    // A button's box on the canvas, computed in single precision.
+    static QRectF canvas_rect(const buttonRecord& button, const view_transform& view);
+
+private:
+    enum shape_kind { kEllipse, kSelectionRounded, kCommandRounded };
+    // What a button's body looks like, label aside.
+    struct body {
+        shape_kind kind;
+        QColor fill;
+        bool gradient; // the command button's vertical four-stop gradient
+        bool outlined;
+        QColor outline;
+    };
+    void draw_body(const body& b, const QRectF& r);
+    void paint_body(QPainter& painter, const body& b, const QRectF& r);
+    void paint_shape(QPainter& painter, shape_kind kind, const QRectF& r);
+    // The label picture drawn at the device's pixel ratio, so that a scaled
+    // display shows the text as crisp as an unscaled one.
+    QPixmap device_label(const buttonRecord& button);
+    qreal pixel_ratio() const;
+
+    QPainter& painter_;
+    const view_transform& view_;
+    sprite_cache* sprites_;
+    // Outlines of small shapes by kind and size, made once per paint.
+    QHash<quint64, QPolygonF> shapes_;
+};
+#endif
