@@ -1,17 +1,23 @@
 // Nudging with the arrow keys and the four arrange operations: where the
 // buttons go, how the steps merge, and what undo gives back.
 #include "authoring_harness.h"
+#include "edit/arrange_buttons_cmd.h"
 #include <gtest/gtest.h>
 #include <QtTest/QSignalSpy>
 
 namespace {
 
-QList<QPoint> positions(const picker_view* canvas)
+QList<QPoint> positions(const picker_document& doc)
 {
     QList<QPoint> out;
-    for (const buttonRecord& b : canvas->buttons())
+    for (const buttonRecord& b : doc.buttons())
         out << b.position;
     return out;
+}
+
+QList<QPoint> positions(const picker_view* canvas)
+{
+    return positions(*canvas->document());
 }
 
 void add_buttons(picker_view* canvas, const QList<QPoint>& at)
@@ -65,45 +71,46 @@ TEST(Arrange, PlacesAndUndo)
     using pts = QList<QPoint>;
     const struct {
         const char* what;
-        void (canvas_menu::*slot)();
+        int mode;
         pts at;
         QList<int> selected;
         pts expected;
     } rows[] = {
-        {"worked example", &canvas_menu::distribute_horizontal, {{0, 5}, {10, 6}, {30, 7}}, {0, 1, 2},
+        {"worked example", arrange_buttons_cmd::distribute_horizontal, {{0, 5}, {10, 6}, {30, 7}}, {0, 1, 2},
          {{0, 5}, {16, 6}, {32, 7}}},
-        {"two buttons", &canvas_menu::distribute_horizontal, {{0, 5}, {100, 9}}, {0, 1}, {{0, 5}, {102, 9}}},
+        {"two buttons", arrange_buttons_cmd::distribute_horizontal, {{0, 5}, {100, 9}}, {0, 1}, {{0, 5}, {102, 9}}},
         // List order differs from x order: placed left to right by x.
-        {"list order not x order", &canvas_menu::distribute_horizontal, {{30, 0}, {0, 0}, {10, 0}}, {0, 1, 2},
+        {"list order not x order", arrange_buttons_cmd::distribute_horizontal, {{30, 0}, {0, 0}, {10, 0}}, {0, 1, 2},
          {{32, 0}, {0, 0}, {16, 0}}},
         // Equal x keeps list order: the first in the list stays leftmost.
-        {"equal x", &canvas_menu::distribute_horizontal, {{20, 0}, {20, 5}, {0, 0}}, {0, 1, 2},
+        {"equal x", arrange_buttons_cmd::distribute_horizontal, {{20, 0}, {20, 5}, {0, 0}}, {0, 1, 2},
          {{12, 0}, {24, 5}, {0, 0}}},
-        {"vertical spread", &canvas_menu::distribute_vertical, {{0, 40}, {5, 0}, {9, 10}, {3, 3}}, {0, 1, 2},
+        {"vertical spread", arrange_buttons_cmd::distribute_vertical, {{0, 40}, {5, 0}, {9, 10}, {3, 3}}, {0, 1, 2},
          {{0, 42}, {5, 0}, {9, 21}, {3, 3}}},
-        {"align horizontally", &canvas_menu::align_horizontal, {{0, 1}, {10, 2}, {20, 10}}, {0, 1, 2},
+        {"align horizontally", arrange_buttons_cmd::align_horizontal, {{0, 1}, {10, 2}, {20, 10}}, {0, 1, 2},
          {{0, 4}, {10, 4}, {20, 4}}},
-        {"align vertically, negative mean", &canvas_menu::align_vertical, {{-7, 0}, {2, 9}}, {0, 1},
+        {"align vertically, negative mean", arrange_buttons_cmd::align_vertical, {{-7, 0}, {2, 9}}, {0, 1},
          {{-2, 0}, {-2, 9}}},
-        {"one selected moves nothing", &canvas_menu::distribute_horizontal, {{0, 0}, {50, 0}}, {1},
+        {"one selected moves nothing", arrange_buttons_cmd::distribute_horizontal, {{0, 0}, {50, 0}}, {1},
          {{0, 0}, {50, 0}}},
-        {"none selected moves nothing", &canvas_menu::align_vertical, {{0, 0}, {50, 7}}, {},
+        {"none selected moves nothing", arrange_buttons_cmd::align_vertical, {{0, 0}, {50, 7}}, {},
          {{0, 0}, {50, 7}}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
-        authoring_harness h;
-        add_buttons(h.canvas, r.at);
+        picker_document doc; // no widget: the command acts on the document
+        for (int i = 0; i < r.at.size(); ++i)
+            doc.push_button(make_button(r.at[i], 10, 0, {QStringLiteral("n%1").arg(i)}), -1);
         for (int i : r.selected)
-            h.canvas->document()->button(i)->state = 1;
-        (h.canvas->menu()->*r.slot)();
-        ASSERT_EQ(h.undo()->count(), 1);
-        EXPECT_EQ(h.undo()->text(0), QStringLiteral("Arrange Buttons"));
-        EXPECT_EQ(positions(h.canvas), r.expected);
-        h.undo()->undo();
-        EXPECT_EQ(positions(h.canvas), r.at);
-        h.undo()->redo();
-        EXPECT_EQ(positions(h.canvas), r.expected);
+            doc.button(i)->state = 1;
+        doc.undoStack()->push(new arrange_buttons_cmd(&doc, r.mode));
+        ASSERT_EQ(doc.undoStack()->count(), 1);
+        EXPECT_EQ(doc.undoStack()->text(0), QStringLiteral("Arrange Buttons"));
+        EXPECT_EQ(positions(doc), r.expected);
+        doc.undoStack()->undo();
+        EXPECT_EQ(positions(doc), r.at);
+        doc.undoStack()->redo();
+        EXPECT_EQ(positions(doc), r.expected);
     }
 }
 

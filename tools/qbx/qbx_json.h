@@ -4,10 +4,13 @@
 //   {"version": 4, "name": "Body",
 //    "background": {"name": "12884901889", "png": "<Base64 of a PNG file>"},
 //    "buttons": [{"position": [x, y], "size": 10, "kind": 0, "language": 0,
-//                 "color": 11674146, "labelColor": 0, "label": "L arm",
+//                 "color": "#B22222", "labelColor": "#000000", "label": "L arm",
 //                 "nodes": ["hero:arm_ctrl"]}]}
-// Keys may be added, never renamed. Null strings are JSON null, so that a
-// file survives dump and build byte for byte.
+// Keys may be added, never renamed. Colours are "#RRGGBB" ("#AARRGGBB" with
+// a top byte); build also takes the integers earlier dumps wrote. Every
+// empty label is ""; labels the file holds as null strings are listed in
+// "nullLabels" and other null strings are JSON null, so that a file
+// survives dump and build byte for byte.
 #include "model/picker_stream.h"
 #include <QtCore/QJsonObject>
 #include <QtCore/QString>
