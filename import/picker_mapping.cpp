@@ -70,12 +70,13 @@ picker_tab_data mapTab(const imported_tab& in, double scale, const mapping_optio
 
 double label_scale(const imported_picker& picker)
 {
-    // The most common size, in half pixels; the smaller of equally common ones.
+    // The most common size, to a hundredth of a pixel; the smaller of
+    // equally common ones.
     QMap<int, int> sizes;
     for (const imported_tab& tab : picker.tabs)
         for (const imported_button& b : tab.buttons)
             if (b.labelSize > 0 && !b.label.trimmed().isEmpty())
-                ++sizes[qRound(qMin(b.labelSize, 1e4) * 2)];
+                ++sizes[qRound(qMin(b.labelSize, 1e4) * 100)];
     int best = 0, seen = 0;
     for (auto it = sizes.constBegin(); it != sizes.constEnd(); ++it)
         if (it.value() > seen) {
@@ -84,7 +85,7 @@ double label_scale(const imported_picker& picker)
         }
     if (best <= 0)
         return 1.0;
-    const double scale = qBound(0.25, kLabelPixels / (best / 2.0), 8.0);
+    const double scale = qBound(0.25, kLabelPixels / (best / 100.0), 8.0);
     return qRound(scale * 100) / 100.0;
 }
 

@@ -78,9 +78,10 @@ int run_import(const command_line& line)
         writes.append(qMakePair(only < 0 ? 0 : only, line.output));
     }
 
-    QByteArray text = QStringLiteral("%1: %2 %3, %4 tab(s), layout scaled by %5\n")
-                          .arg(line.file, read.picker.format,
-                               read.picker.version.isEmpty() ? QStringLiteral("picker") : read.picker.version)
+    const QString format = read.picker.version.isEmpty() ? read.picker.format
+                                                         : read.picker.format + QLatin1Char(' ') + read.picker.version;
+    QByteArray text = QStringLiteral("%1: %2, %3 tab(s), layout scaled by %4\n")
+                          .arg(line.file, format)
                           .arg(count)
                           .arg(mapped.scale)
                           .toUtf8();
