@@ -92,8 +92,10 @@ int run_import(const command_line& line)
         if (same_file(line.file, path))
             return fail(QStringLiteral("%1 is the file being imported; write to another file").arg(path));
         if (!write_picker_file(path, mapped.tabs[i], &error)) {
+            if (k == 0)
+                return fail(error);
             write_stdout(text);
-            return fail(k == 0 ? error : QStringLiteral("%1 (%2 file(s) written before)").arg(error).arg(k));
+            return fail(QStringLiteral("%1 (%2 file(s) written before)").arg(error).arg(k));
         }
         text += QStringLiteral("wrote %1 (tab %2 \"%3\", %4 button(s))\n")
                     .arg(path)
