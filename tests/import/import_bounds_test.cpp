@@ -173,3 +173,102 @@ TEST(ImportMapping, BackgroundsPastTheLimitAreReportedNotDrawn)
     EXPECT_EQ(half.tabs[0].background.pixel(1500, 1500), 0xff102030u);
     EXPECT_EQ(half.tabs[0].buttons[0].position, QPoint(1500, 1500));
 }
+
+TEST_F(ImportFiles, BackgroundPicturesAreDrawnWhereTheToolDrawsThem)
+{
+    picture(QStringLiteral("red.png"), QSize(10, 10), 0xffff0000u);
+    // A transparent 100 x 50 background shape at (0, 0) carrying the
+    // picture, and a button centred on it that shows where the origin went.
+    auto file = [](const char* shape, const char* image) {
+        return QByteArray("{\"general\":{\"version\":[1,0,0]},\"shapes\":[{\"background\":true,\"shape\":\"") + shape
+               + "\",\"shape.width\":100,\"shape.height\":50,\"bgcolor.transparency\":255,\"image.path\":\"red.png\","
+               + image + "},{\"shape.left\":45,\"shape.top\":20,\"shape.width\":10,\"shape.height\":10}]}";
+    };
+    struct row {
+        const char* name;
+        QByteArray json;
+        QSize size;     // the picture as drawn is the whole background
+        QPoint button;  // where the centre (50, 25) ends up
+    };
+    for (const row& r : std::vector<row>{
+             {"stretched", file("square", "\"image.fit\":true,\"image.ratio\":false"), {100, 50}, {50, 25}},
+             {"fitted, proportions kept", file("square", "\"image.fit\":true,\"image.ratio\":true,\"image.width\":8,"
+                                                         "\"image.height\":8"),
+              {50, 50}, {25, 25}},
+             {"own size, centred", file("square", "\"image.fit\":false,\"image.width\":20,\"image.height\":30"),
+              {20, 30}, {10, 15}},
+             // 35 high from 7.5: the half pixels at both edges make it 36.
+             {"round: the middle 70 %", file("round", "\"image.fit\":true,\"image.ratio\":false"), {70, 36}, {35, 18}}}) {
+        image_lookup lookup;
+        lookup.baseDir = dir_.path();
+        const picker_import read = picker_import::read_bytes(r.json, lookup);
+        ASSERT_TRUE(read.ok()) << r.name << ": " << read.error.toStdString();
+        const mapped_picker m = map_imported_picker(read.picker);
+        EXPECT_DOUBLE_EQ(m.scale, 1.0) << r.name;
+        EXPECT_EQ(m.tabs[0].background.size(), r.size) << r.name;
+        EXPECT_EQ(m.tabs[0].background.pixel(r.size.width() / 2, r.size.height() / 2), 0xffff0000u) << r.name;
+        EXPECT_EQ(m.tabs[0].buttons[0].position, r.button) << r.name;
+    }
+}
+
+TEST(ImportReport, MgearItemsThisPickerHasNoPlaceFor)
+{
+    const QByteArray pkr = R"({"snapshot": "hero.jpg", "layout": 2, "tabs": [{"name": "t", "data": {"items": [
+        {"controls": ["a"], "pinned": true, "anchor": "tl", "offset": [4, 4]},
+        {"controls": ["b"], "visibility": {"zoom": 2}, "group": "extras", "mirror": "x1", "sparkle": 1},
+        {"backdrop": true, "title": "Face", "corner_radius": 6, "color": [10, 20, 30, 255],
+         "handles": [[-50, -20], [50, -20], [50, 20], [-50, 20]]},
+        {"svg": {"subpaths": [[["M", 0, 0], ["L", 10, 0], ["L", 0, 10], ["Z"]]], "mode": "stroke"}, "controls": ["c"]}
+    ]}}]})";
+    const picker_import read = picker_import::read_bytes(pkr, image_lookup());
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    // Without handles: the tool's default, a square 28.28 across about the
+    // position it gives a new item.
+    const imported_button& first = read.picker.tabs[0].buttons[0];
+    EXPECT_EQ(first.shape.kind, imported_shape::Rect);
+    EXPECT_NEAR(first.shape.width, 28.284, 1e-3);
+    EXPECT_EQ(first.position, QPointF(25, -30));
+    // The backdrop is drawn behind, not a button: a rounded box 100 x 40.
+    ASSERT_EQ(read.picker.tabs[0].buttons.size(), 3);
+    ASSERT_EQ(read.picker.tabs[0].backdrops.size(), 1);
+    EXPECT_EQ(read.picker.tabs[0].backdrops[0].shape.kind, imported_shape::Rounded);
+    const mapped_picker m = map_imported_picker(read.picker);
+    EXPECT_EQ(m.tabs[0].background.size(), QSize(100, 40));
+    EXPECT_EQ(m.tabs[0].background.pixel(50, 20), 0xff0a141eu);
+    EXPECT_EQ(qAlpha(m.tabs[0].background.pixel(0, 0)), 0) << "rounded corner";
+    struct kind_count {
+        QString kind;
+        int count;
+    };
+    for (const kind_count& k : std::vector<kind_count>{{report_kind::kSnapshot, 1},
+                                                       {report_kind::kUnknownSettings, 2},
+                                                       {report_kind::kOverlays, 1},
+                                                       {report_kind::kVisibilityConditions, 1},
+                                                       {report_kind::kMirrorLinks, 1},
+                                                       {report_kind::kBackdropTitles, 1},
+                                                       {report_kind::kStroked, 1},
+                                                       {report_kind::kPathShown, 1}})
+        EXPECT_EQ(m.report.count(k.kind), k.count) << k.kind.toStdString();
+    EXPECT_EQ(m.report.items(report_kind::kUnknownSettings), (QStringList{QStringLiteral("layout"), QStringLiteral("sparkle")}));
+}
+
+TEST(ImportMapping, TheScaleFollowsTheMostCommonLabelSize)
+{
+    auto picker = [](std::initializer_list<double> sizes) {
+        imported_picker p;
+        imported_tab t;
+        for (double s : sizes) {
+            imported_button b;
+            b.label = QStringLiteral("L");
+            b.labelSize = s;
+            t.buttons.append(b);
+        }
+        p.tabs.append(t);
+        return p;
+    };
+    EXPECT_DOUBLE_EQ(label_scale(picker({})), 1.0);
+    EXPECT_DOUBLE_EQ(label_scale(picker({12, 20, 12, 20})), 1.33); // a tie: the smaller size
+    EXPECT_DOUBLE_EQ(label_scale(picker({32, 32, 9})), 0.5);
+    EXPECT_DOUBLE_EQ(label_scale(picker({1})), 8.0);
+    EXPECT_DOUBLE_EQ(label_scale(picker({200})), 0.25);
+}
