@@ -4,6 +4,7 @@
 #include <QtCore/QFileInfo>
 #include <QtGui/QImageReader>
 #include <QtGui/QPainter>
+#include <QtGui/QTransform>
 #include <cmath>
 
 QImage read_bounded_image(const QString& path)

@@ -6,7 +6,7 @@
 
 namespace import_limits {
 
-constexpr long long kMaxFileBytes = 32LL << 20;   // the whole file
+constexpr long long kMaxFileBytes = 16LL << 20;   // the whole file
 constexpr int kMaxTabs = 256;                     // tabs or panels
 constexpr int kMaxButtons = 100000;               // shapes or items in the file
 constexpr int kMaxPointsPerShape = 10000;         // polygon corners, path points

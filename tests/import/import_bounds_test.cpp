@@ -83,7 +83,7 @@ TEST_F(ImportFiles, FilesPastTheLimitAndFoldersAreNotRead)
     big.close();
     const picker_import tooBig = picker_import::read_file(big.fileName());
     EXPECT_EQ(tooBig.outcome, picker_import::Refused);
-    EXPECT_TRUE(tooBig.error.contains(QLatin1String("more than the 33554432 an import reads"))) << tooBig.error.toStdString();
+    EXPECT_TRUE(tooBig.error.contains(QLatin1String("more than the 16777216 an import reads"))) << tooBig.error.toStdString();
     const picker_import folder = picker_import::read_file(dir_.path());
     EXPECT_EQ(folder.outcome, picker_import::Unreadable);
     EXPECT_TRUE(folder.error.endsWith(QLatin1String("is a directory, not a picker file")));

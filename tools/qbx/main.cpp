@@ -20,8 +20,7 @@ const command_info kCommands[] = {
      "paint the picker as the canvas does, framed like Frame View (400x400 unless --size)",
      kTakesOutput | kAcceptsSize, run_render},
     {"import", "FILE -o OUT.qbx|FOLDER/ [--tab N]",
-     "a dwpicker (.json) or mGear anim picker (.pkr) file as picker files, one per tab, and a report of what did "
-     "not come over as it was (exit 1 when anything did not)",
+     "another tool's picker (dwpicker .json, mGear .pkr) as picker files, one per tab, and what did not come over",
      kTakesOutput | kAcceptsTab, run_import},
 };
 
