@@ -3,7 +3,6 @@
 #include "import/report_kinds.h"
 #include "import/shape_mapping.h"
 #include "model/picker_image.h"
-#include <QtCore/QCryptographicHash>
 #include <QtCore/QMap>
 
 namespace {
@@ -19,13 +18,6 @@ QRgb opaque(QRgb c)
                 mix(qBlue(c), qBlue(kBackdropGrey)));
 }
 
-// Backgrounds are named by their content, so that one picture shared by
-// several tabs is stored in the scene once.
-QString backgroundName(const QImage& image)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(encodeImageValue(image), QCryptographicHash::Sha1).toHex());
-}
-
 picker_tab_data mapTab(const imported_tab& in, double scale, const mapping_options& options, import_report* report)
 {
     picker_tab_data tab;
@@ -38,7 +30,8 @@ picker_tab_data mapTab(const imported_tab& in, double scale, const mapping_optio
     QPointF offset;
     if (!backdrop.image.isNull()) {
         tab.background = backdrop.image;
-        tab.backgroundName = backgroundName(backdrop.image);
+        // Named by content, as a background chosen in the panel is.
+        tab.backgroundName = contentImageName(backdrop.image);
         // The picture's corner is the picker's origin: everything moves with it.
         offset = -backdrop.origin;
     }

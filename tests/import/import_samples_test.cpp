@@ -7,7 +7,6 @@
 #include "import/picker_mapping.h"
 #include "import/report_kinds.h"
 #include "model/picker_image.h"
-#include <QtCore/QCryptographicHash>
 
 namespace {
 
@@ -42,11 +41,6 @@ void compare(const picker_tab_data& tab, double scale, QPointF offset, const std
     }
 }
 
-QString digest(const QImage& image)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(encodeImageValue(image), QCryptographicHash::Sha1).toHex());
-}
-
 const QString kTargetsScript =
     QStringLiteral("from maya import cmds\nfor t in __targets__:\n    cmds.xform(t, translation=(0, 0, 0))");
 
@@ -76,7 +70,8 @@ TEST_F(ImportSamples, DwpickerOneZeroPanelsShapesCommandsAndBackground)
     const picker_tab_data& body = m.tabs[0];
     EXPECT_EQ(body.background.size(), QSize(320, 480));
     EXPECT_EQ(body.background.pixel(160, 240), 0xff0ac81eu);
-    EXPECT_EQ(body.backgroundName, digest(body.background));
+    EXPECT_EQ(body.backgroundName, contentImageName(body.background));
+    EXPECT_EQ(body.backgroundName.size(), 40);
     const QPointF offset(27, 14);
     compare(body, 1.33, offset,
             {{"Chest", {100, 52}, 24, kSelectionButton, kMelScript, 0x3366cc, 0xffffff, {"hero:chest_ctrl"}},
