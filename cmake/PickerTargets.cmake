@@ -2,6 +2,7 @@
 # only the folders listed before it; the suite's layer check fails on an
 # include from a folder listed after.
 #   model       records, streams, files, scene data, name rules (Qt Core/Gui)
+#   import      other tools' picker files read and mapped onto tabs
 #   render      widget-free drawing of buttons through a view transform
 #   ui          widget helpers: nested loops, dialogs, shortcut dispatch
 #   document    picker_document, the scene store, the host port
@@ -10,9 +11,9 @@
 #   namespaces  binding a picker's names to the scene's namespaces
 #   window      picker_window, its menus, toolbox and tab files
 #   plugin      the host command, callbacks, the host's port, entry points
-# The qbx tool and the fuzz targets use model and render only.
+# The qbx tool and the fuzz targets use model, import and render only.
 set(QB_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
-set(QB_LAYERS model render ui document edit canvas namespaces window plugin)
+set(QB_LAYERS model import render ui document edit canvas namespaces window plugin)
 
 function(qb_layer_sources layer out)
     file(GLOB sources CONFIGURE_DEPENDS ${QB_ROOT}/${layer}/*.cpp ${QB_ROOT}/${layer}/*.h)
@@ -64,7 +65,7 @@ message(STATUS "Scene data compression: ${QB_SCENE_COMPRESSION}")
 
 # Each layer above the model links the one below it, and so all below.
 set(_qb_below picker_model)
-foreach(layer render ui document edit canvas namespaces window plugin)
+foreach(layer import render ui document edit canvas namespaces window plugin)
     qb_layer_sources(${layer} sources)
     add_library(picker_${layer} STATIC ${sources})
     set_target_properties(picker_${layer} PROPERTIES POSITION_INDEPENDENT_CODE ON AUTOMOC ON

@@ -1,4 +1,6 @@
 #include "fuzz_entries.h"
+#include "import/picker_import.h"
+#include "import/picker_mapping.h"
 #include "model/clipboard_payload.h"
 #include "model/picker_image.h"
 #include "model/picker_stream.h"
@@ -81,4 +83,37 @@ int fuzz_image_value(const uint8_t* data, size_t size)
     QImage image;
     decodeImageValue(bytesOf(data, size), &image);
     return 0;
+}
+
+namespace {
+
+int fuzz_import(const uint8_t* data, size_t size, picker_import::Format format)
+{
+    image_lookup lookup;
+    lookup.touchFiles = false;
+    const picker_import read = picker_import::read_bytes(bytesOf(data, size), lookup, format);
+    if (!read.ok())
+        return 0;
+    mapping_options options;
+    options.readImages = false;
+    // Backgrounds drawn small: a run tries many inputs a second.
+    options.maxBackgroundPixels = 1 << 20;
+    const mapped_picker mapped = map_imported_picker(read.picker, options);
+    for (const picker_tab_data& t : mapped.tabs)
+        consume(t.buttons);
+    volatile int lines = mapped.report.lines().size();
+    (void)lines;
+    return 0;
+}
+
+} // namespace
+
+int fuzz_dwpicker_file(const uint8_t* data, size_t size)
+{
+    return fuzz_import(data, size, picker_import::DwPicker);
+}
+
+int fuzz_mgear_picker_file(const uint8_t* data, size_t size)
+{
+    return fuzz_import(data, size, picker_import::MGearPicker);
 }

@@ -14,4 +14,8 @@ int fuzz_clipboard_payload(const uint8_t* data, size_t size);
 int fuzz_restore_text(const uint8_t* data, size_t size);
 // A scene image value: Base64 of the image encoding or of a bare PNG.
 int fuzz_image_value(const uint8_t* data, size_t size);
+// Another tool's picker file, read and mapped onto tabs as qbx import does,
+// without looking at the disk for the pictures it names.
+int fuzz_dwpicker_file(const uint8_t* data, size_t size);
+int fuzz_mgear_picker_file(const uint8_t* data, size_t size);
 #endif

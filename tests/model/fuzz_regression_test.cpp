@@ -34,6 +34,7 @@ TEST(FuzzRegressions, EveryKeptInputReadsSafely)
         {"window_stream", fuzz_window_stream}, {"picker_file", fuzz_picker_file},
         {"button_list", fuzz_button_list},     {"restore_text", fuzz_restore_text},
         {"image_value", fuzz_image_value},     {"clipboard_payload", fuzz_clipboard_payload},
+        {"dwpicker_file", fuzz_dwpicker_file}, {"mgear_picker_file", fuzz_mgear_picker_file},
     };
     int total = 0;
     for (const Row& r : rows)
@@ -51,5 +52,7 @@ TEST(FuzzRegressions, EmptyAndTinyInputs)
         fuzz_clipboard_payload(bytes, n);
         fuzz_restore_text(bytes, n);
         fuzz_image_value(bytes, n);
+        fuzz_dwpicker_file(bytes, n);
+        fuzz_mgear_picker_file(bytes, n);
     }
 }

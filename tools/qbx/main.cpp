@@ -19,6 +19,9 @@ const command_info kCommands[] = {
     {"render", "FILE.qbx -o OUT.png [--size WxH]",
      "paint the picker as the canvas does, framed like Frame View (400x400 unless --size)",
      kTakesOutput | kAcceptsSize, run_render},
+    {"import", "FILE -o OUT.qbx|FOLDER/ [--tab N]",
+     "another tool's picker (dwpicker .json, mGear .pkr) as picker files, one per tab, and what did not come over",
+     kTakesOutput | kAcceptsTab, run_import},
 };
 
 QString synopsis(const command_info& c)

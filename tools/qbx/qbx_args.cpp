@@ -20,7 +20,7 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         QString value;
-        bool isOutput = false, isMap = false, isSize = false;
+        bool isOutput = false, isMap = false, isSize = false, isTab = false;
         if (!onlyFiles && a == QLatin1String("--")) {
             onlyFiles = true;
             continue;
@@ -41,9 +41,15 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
             } else if (a.startsWith(QLatin1String("--size="))) {
                 isSize = true;
                 value = a.mid(7);
+            } else if (a == QLatin1String("--tab")) {
+                isTab = true;
+            } else if (a.startsWith(QLatin1String("--tab="))) {
+                isTab = true;
+                value = a.mid(6);
             }
             if ((isOutput && !(options & kTakesOutput)) || (isMap && !(options & kTakesMap))
-                || (isSize && !(options & kAcceptsSize)) || (!isOutput && !isMap && !isSize)) {
+                || (isSize && !(options & kAcceptsSize)) || (isTab && !(options & kAcceptsTab))
+                || (!isOutput && !isMap && !isSize && !isTab)) {
                 *error = QStringLiteral("unknown option \"%1\"").arg(a);
                 return false;
             }
@@ -71,6 +77,12 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
                     return false;
                 }
                 out->size = value.isEmpty() ? QStringLiteral(" ") : value;
+            } else if (isTab) {
+                if (!out->tab.isEmpty()) {
+                    *error = QStringLiteral("the tab is given twice");
+                    return false;
+                }
+                out->tab = value.isEmpty() ? QStringLiteral(" ") : value;
             } else {
                 out->maps.append(value);
             }
