@@ -8,6 +8,7 @@
 #include "model/scene_data.h"
 #include "document/scene_store.h"
 #include "window/picker_window.h"
+#include "window/tab_files.h"
 
 #include <maya/MFileIO.h>
 #include <maya/MGlobal.h>
@@ -192,6 +193,11 @@ MStatus picker_main::process_command(MString const& directive, MStringArray cons
     if (directive == "open") {
         if (w)
             w->load_pickers(MStringArrayToQStringList(params));
+        return MS::kSuccess;
+    }
+    if (directive == "import") {
+        if (w)
+            w->files()->import_pickers(MStringArrayToQStringList(params));
         return MS::kSuccess;
     }
 

@@ -1,6 +1,8 @@
 #include "window/tab_files.h"
 #include "canvas/picker_view.h"
 #include "document/scene_store.h"
+#include "import/picker_import.h"
+#include "import/picker_mapping.h"
 #include "model/picker_file_check.h"
 #include "model/picker_stream.h"
 #include "ui/picker_dialogs.h"
@@ -67,16 +69,10 @@ void tab_files::load_pickers(QStringList const& paths)
                 return;
             continue;
         }
-        picker_document* document = new picker_document;
-        // Every background a tab shows has its key in the scene, but for a
-        // picture that could not be read: nothing replaces the key's image.
-        if (read.version >= 2 && store->adopt_background(document, read.tab))
-            store->set_image(document);
-        document->set_buttons(read.tab.buttons);
-        document->conform_to_selection(); // lit at once for what the host has selected
-        document->setFilePath(path);
-        document->set_name(read.tab.name);
-        picker_view* view = window_->add_tab(document, true);
+        picker_tab_data tab = read.tab;
+        if (read.version < 2)
+            tab.backgroundName.clear();
+        picker_view* view = add_loaded_tab(tab, path, false);
         if (read.damaged()) {
             const QPointer<picker_view> loaded(view);
             // What could be read is loaded; saving it back would destroy the
@@ -98,6 +94,76 @@ void tab_files::load_pickers(QStringList const& paths)
         // remember which canvas it is for.
         window_->awaitingBind_.append(view);
         window_->request_rebind(false);
+    }
+}
+
+picker_view* tab_files::add_loaded_tab(const picker_tab_data& tab, const QString& path, bool restore)
+{
+    scene_store* store = window_->scene();
+    picker_document* document = new picker_document;
+    // Every background a tab shows has its key in the scene, but for a
+    // picture that could not be read: nothing replaces the key's image.
+    if (store->adopt_background(document, tab)) {
+        if (restore)
+            store->restore_image(document);
+        else
+            store->set_image(document);
+    }
+    document->set_buttons(tab.buttons);
+    document->set_name(tab.name);
+    if (restore)
+        return window_->add_tab(document, false);
+    document->conform_to_selection(); // lit at once for what the host has selected
+    document->setFilePath(path);
+    return window_->add_tab(document, true);
+}
+
+void tab_files::import_tab()
+{
+    const QStringList paths = picker_dialogs::current().getOpenFileNames(
+        window_, picker_window::tr("Import Picker"), QString(),
+        picker_window::tr("Pickers of other tools (*.json *.pkr);;dwpicker (*.json);;mGear anim picker (*.pkr)"));
+    if (!paths.isEmpty())
+        import_pickers(paths);
+}
+
+void tab_files::import_pickers(QStringList const& paths)
+{
+    QPointer<picker_window> self(window_);
+    for (const QString& path : paths) {
+        const QString native = QDir::toNativeSeparators(path);
+        const picker_import read = picker_import::read_file(path);
+        const mapped_picker mapped = read.ok() ? map_imported_picker(read.picker) : mapped_picker();
+        if (!read.ok() || mapped.tabs.isEmpty()) {
+            const QString why = read.ok() ? picker_window::tr("It holds no tabs.") : read.error;
+            picker_dialogs::current().critical(
+                window_, picker_window::tr("Import Failed"),
+                picker_window::tr("Could not import the file \"%1\".\n\n%2").arg(native, why), QMessageBox::Ok,
+                QMessageBox::NoButton);
+            if (!self)
+                return; // the box ran its own loop: the panel may be gone
+            continue;
+        }
+        // Told first, so that nothing is queued for the host until the box
+        // is answered: an unload or a new scene meanwhile leaves nothing.
+        if (!mapped.report.isEmpty()) {
+            picker_dialogs::current().information(
+                window_, picker_window::tr("Import Report"),
+                picker_window::tr("The file \"%1\" was imported, but not all of it came over as it was:\n\n%2")
+                    .arg(native, mapped.report.lines().join(QLatin1Char('\n'))),
+                QMessageBox::Ok, QMessageBox::NoButton);
+            if (!self)
+                return;
+        }
+        // An ordinary picker from now on: no file of its own, so Save asks
+        // where to write it.
+        for (const picker_tab_data& tab : mapped.tabs) {
+            picker_view* view = add_loaded_tab(tab, QString(), false);
+            view->document()->setFilePath(QString());
+            window_->awaitingBind_.append(view);
+            window_->request_rebind(false);
+        }
+        window_->scene()->request();
     }
 }
 
@@ -205,14 +271,11 @@ void tab_files::streamFrom(QDataStream& stream, QString const& valueDamage, QStr
         window_->remove_tab(i, false);
     scene_store* store = window_->scene();
     int buttons = 0;
-    for (const picker_tab_data& tab : data.tabs) {
-        picker_document* document = new picker_document;
-        if (data.version >= 2 && store->adopt_background(document, tab))
-            store->restore_image(document);
-        document->set_buttons(tab.buttons);
-        document->set_name(tab.name);
+    for (picker_tab_data tab : data.tabs) {
+        if (data.version < 2)
+            tab.backgroundName.clear();
+        add_loaded_tab(tab, QString(), true);
         buttons += tab.buttons.size();
-        window_->add_tab(document, false);
     }
     if (tabs->count() == 0 && !valueDamage.isEmpty())
         window_->add_untitled_tab(); // nothing could be read: as for a scene without pickers

@@ -7,6 +7,7 @@
 
 class picker_view;
 class picker_window;
+struct picker_tab_data;
 
 // The window's tabs as files: picker files opened into new tabs and saved
 // from the current one, and every tab written to and rebuilt from a window
@@ -20,6 +21,11 @@ public:
 
     void open_tab();
     void load_pickers(QStringList const& paths);
+    // Other tools' picker files (dwpicker, mGear's anim picker), each tab a
+    // new tab here, as a load adds them; what did not come over is shown in
+    // one box per file.
+    void import_tab();
+    void import_pickers(QStringList const& paths);
     bool do_save(picker_view* view, QString const& path);
     void save_current();
     void saveas_current();
@@ -31,6 +37,10 @@ public:
     void streamFrom(QDataStream& stream, QString const& valueDamage, QString const& sceneName);
 
 private:
+    // A document made from a tab read from a file (made current, lit for
+    // the host's selection) or from the scene (restore), shown in a new tab
+    // with its background's image key written as each way writes it.
+    picker_view* add_loaded_tab(const picker_tab_data& tab, const QString& path, bool restore);
     // Tells the user that picker data could be read only in part.
     void report_damage(QString const& headline, QStringList const& problems, QString const& advice);
     static QString button_count(int count);

@@ -10,6 +10,7 @@
 #include "ui/shortcut_dispatch.h"
 #include "window/picker_toolbox.h"
 #include "window/picker_window.h"
+#include "window/tab_files.h"
 
 #include <QAction>
 #include <QtWidgets/QDockWidget>
@@ -52,6 +53,8 @@ void window_menus::make_menus(QDockWidget* dock)
     QAction* openAction = fileMenu_->addAction(picker_window::tr("Open..."));
     shortcut(openAction, "Ctrl+O");
     connect(openAction, &QAction::triggered, window_, &picker_window::open_tab);
+    QAction* importAction = fileMenu_->addAction(picker_window::tr("Import..."));
+    connect(importAction, &QAction::triggered, window_->files(), &tab_files::import_tab);
     fileMenu_->addSeparator();
     saveAction_ = fileMenu_->addAction(picker_window::tr("Save"));
     shortcut(saveAction_, "Ctrl+S");

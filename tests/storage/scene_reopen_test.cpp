@@ -308,3 +308,25 @@ TEST_F(SceneReopen, ATabKeepsItsPickerFileOverAReopen)
     ASSERT_EQ(saved.tab.buttons.size(), 1);
     EXPECT_EQ(saved.tab.buttons[0].nodes, QStringList({"hero:a"}));
 }
+
+TEST_F(SceneReopen, APickerOfAnotherToolImportedInThePanelComesBack)
+{
+    // The dwpicker sample has items that do not come over as they were: one
+    // report, then an ordinary tab kept in the scene, bound to its own
+    // namespace (which the scene has).
+    createNodes({"prop:root_ctrl", "prop:main_ctrl"});
+    QString report;
+    answer<QMessageBox>([&](QMessageBox* box) {
+        report = box->text();
+        box->accept();
+    });
+    host().executeMel(QStringLiteral("QuillbrookPicker \"import\" \"%1\";")
+                          .arg(QStringLiteral(QB_TEST_DATA "/import/dwpicker/abs_0_15.json")));
+    settle();
+    EXPECT_TRUE(report.contains(QStringLiteral("not all of it came over"))) << report.toStdString();
+    const QVariantList tabs = pickerState().value("tabs").toList();
+    ASSERT_GE(tabs.size(), 2);
+    EXPECT_FALSE(tabs.last().toMap().value("buttons").toList().isEmpty());
+    EXPECT_TRUE(tabs.last().toMap().value("file").toString().isEmpty()); // Save asks where
+    saveAndReopen("imported");
+}

@@ -116,7 +116,7 @@ TEST_F(MenuKeys, MenusInTheirOrder)
             if (!a->isSeparator() && a->text() != QStringLiteral("Change Namespace..."))
                 expected << a;
     EXPECT_EQ(w->actions(), expected);
-    EXPECT_EQ(expected.at(7)->text(), QStringLiteral("Undo"));
+    EXPECT_EQ(expected.at(8)->text(), QStringLiteral("Undo"));
 }
 
 TEST_F(MenuKeys, NoTabStates)

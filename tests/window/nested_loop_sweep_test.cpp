@@ -191,6 +191,25 @@ protected:
             {"warning: Close Tab", byAction("Close Tab...")},
             {"getText: Tab Name", byAction("Rename Tab...")},
             {"getOpenFileNames: Select Picker", byAction("Open...")},
+            {"getOpenFileNames: Import Picker", byAction("Import...")},
+            {"critical: Import Failed",
+             [this] {
+                 const QString junk = dir.filePath(QStringLiteral("junk.json"));
+                 QFile f(junk);
+                 ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                 f.write("{\"not\": \"a picker\"}");
+                 f.close();
+                 ASSERT_TRUE(picker({"import", junk}));
+                 host().drainIdle();
+             }},
+            {"information: Import Report",
+             [this] {
+                 // A file with what does not come over as it was; its
+                 // namespace is the scene's, so that no chooser follows.
+                 createNodes({"prop:root_ctrl"});
+                 ASSERT_TRUE(picker({"import", QStringLiteral(QB_TEST_DATA "/import/dwpicker/abs_0_15.json")}));
+                 host().drainIdle();
+             }},
             {"getSaveFileName: Save Tab:", byAction("Save As...")},
             {"getOpenFileName: Choose Background", byAction("Change Background...")},
             {"about: About", byAction("About QuillbrookPicker...")},

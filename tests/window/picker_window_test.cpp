@@ -311,7 +311,7 @@ TEST(PickerWindowMenus, BarAndFileMenu)
 
     QMenu* file = menu_named(*w, QStringLiteral("&File"));
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(menu_texts(file), (QStringList{"New...", "Open...", "-", "Save", "Save As...", "-", "Rename Tab...",
+    EXPECT_EQ(menu_texts(file), (QStringList{"New...", "Open...", "Import...", "-", "Save", "Save As...", "-", "Rename Tab...",
                                              "Close Tab...", "-", "Exit Picker"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))),
               (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste in Place", "-", "Hide Toolbox"}));
@@ -325,6 +325,7 @@ TEST(PickerWindowMenus, BarAndFileMenu)
         QKeySequence keys;
     } rows[] = {{"New...", QKeySequence(Qt::CTRL | Qt::Key_N)},
                 {"Open...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                {"Import...", QKeySequence()},
                 {"Save", QKeySequence(Qt::CTRL | Qt::Key_S)},
                 {"Save As...", QKeySequence()},
                 {"Rename Tab...", QKeySequence()},
