@@ -122,7 +122,7 @@ TEST_F(MainWindow, UnsavedChangesAreNotDroppedWithoutAsking)
     const QString other = dir.filePath("other.ma");
     QFile f(other);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("createNode transform -n \"other\";\n");
+    f.write("//Quillbrook host scene, written as MEL\ncreateNode transform -n \"other\";\n");
     f.close();
     answer(QMessageBox::Cancel);
     EXPECT_FALSE(window->openScene(other));

@@ -220,7 +220,8 @@ TEST_F(SandboxProcess, ADialogMetInBatchModeIsDismissedAndFailsTheRun)
 TEST_F(SandboxProcess, SceneOpensFirstThenCommandsAndScriptsInTheOrderGiven)
 {
     const QString scene = dir.filePath("shot.ma");
-    write(scene, "namespace -add \"hero\";\ncreateNode transform -n \"hero:arm\";\nfileInfo \"shot\" \"010\";\n");
+    write(scene, "//Quillbrook host scene, written as MEL\nnamespace -add \"hero\";\ncreateNode transform -n "
+                 "\"hero:arm\";\nfileInfo \"shot\" \"010\";\n");
     // A file name MEL would misread unless it is quoted and escaped.
     const QString script = dir.filePath("it's \"odd\"; print \"x\".mel");
     write(script, "createNode transform -n \"fromScript\";\n");

@@ -64,12 +64,30 @@ struct CallArg {
     Value value;
     VarRef ref;
     bool flag = false;
+    // A number or a bare word as written in the text, if the argument was one.
+    QString literal;
+
     const Value& val() const { return ref ? ref->value : value; }
 };
 
 enum class TextKind { Command, Script, Scene };
 
 class Engine;
+class Lexer;
+
+// What running a file statement by statement reports to its reader.
+class StatementHooks
+{
+public:
+    virtual ~StatementHooks() = default;
+    // A statement starts at offset start of the text, on line.
+    virtual void begin(int start, int line) = 0;
+    // It ended at offset end: ok, or failed with message (empty when the
+    // host had reported it already); line is where the error was.
+    virtual void finish(int start, int end, int line, bool ok, const QString& message) = 0;
+    // A warning met while reading the text ("line N: ...").
+    virtual void warning(const QString& text) = 0;
+};
 
 // What a built-in command gets.
 struct CommandCall {
@@ -93,7 +111,13 @@ using BuiltinTable = QHash<QString, BuiltinFn>;
 
 // Filled by the built-in command files.
 void addSceneCommands(BuiltinTable& table);
+void addNamespaceCommands(BuiltinTable& table);
+void addAttributeCommands(BuiltinTable& table);
+void addAttributeQueryCommands(BuiltinTable& table);
+void addConnectionCommands(BuiltinTable& table);
 void addFileCommands(BuiltinTable& table);
+void addReferenceCommands(BuiltinTable& table);
+void addSceneFileCommands(BuiltinTable& table);
 void addStringCommands(BuiltinTable& table);
 void addSystemCommands(BuiltinTable& table);
 
@@ -109,6 +133,11 @@ public:
     // the caller too. Returns the value of its last statement. fromFile:
     // the text is a sourced file.
     Value runNested(const QString& text, int line, bool fromFile = false);
+    // Runs a file's text as the host reads a scene: statement by statement
+    // in one frame, a failing statement reported and the next one read.
+    // False (with the error logged) when the text cannot run at all: too
+    // deeply nested in other texts.
+    bool runFile(const QString& text, StatementHooks& hooks);
     // Forgets global variables and procedures.
     void reset();
     // Statements an outermost text (with all it runs) may execute before it
@@ -132,7 +161,11 @@ private:
         Value returnValue;
         bool returned = false;
     };
-    struct FrameGuard;
+    struct FrameGuard {
+        FrameGuard(Engine* e, Frame* f) : engine(e) { engine->frames_.push_back(f); }
+        ~FrameGuard() { engine->frames_.pop_back(); }
+        Engine* engine;
+    };
     struct ScopeGuard;
     struct DepthGuard;
     struct GlobalProc {
@@ -141,6 +174,12 @@ private:
     };
 
     Value runUnit(const UnitPtr& unit, bool* hasValue);
+    // The statement at the lexer as a built-in command of literal
+    // arguments, run without building a tree; false (lexer back where it
+    // was) when it is anything else.
+    bool runPlainCommand(Lexer& lex, int start, int line);
+    bool enterText();
+    void leaveText();
     // Parses text into unit, logging its warnings; false on a syntax error.
     bool parseUnit(const QString& text, Unit* unit, int* errorLine);
     Flow exec(const Stmt* s);

@@ -1,4 +1,5 @@
 #include "mel_flags.h"
+#include "mel_parser.h"
 
 #include <cstring>
 
@@ -66,6 +67,26 @@ Value Flags::value(const char* longName) const
         if (std::strcmp(s.longName, longName) == 0)
             return s.value;
     return Value();
+}
+
+QStringList Flags::values(const char* longName) const
+{
+    QStringList out;
+    for (const Seen& s : seen_)
+        if (std::strcmp(s.longName, longName) == 0)
+            out << s.value.toString();
+    return out;
+}
+
+bool Flags::boolean(const char* longName, bool dflt) const
+{
+    if (!has(longName))
+        return dflt;
+    const Value v = value(longName);
+    int on = 0;
+    if (v.isString() && isBooleanWord(v.stringRef(), &on))
+        return on != 0;
+    return v.toInt() != 0;
 }
 
 QStringList Flags::positionalNames() const

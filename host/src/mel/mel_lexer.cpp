@@ -236,6 +236,13 @@ void Lexer::warnEscape(int pos, QChar c)
 
 Token Lexer::next()
 {
+    Token t = nextToken();
+    tokenEnd_ = pos_;
+    return t;
+}
+
+Token Lexer::nextToken()
+{
     Token t;
     if (!skipBlanks()) {
         t.kind = Tok::Error;
@@ -321,6 +328,13 @@ bool Lexer::atWordEnd(int i) const
 }
 
 ArgToken Lexer::nextCommandArg(bool insideBackquote)
+{
+    ArgToken t = nextArg(insideBackquote);
+    tokenEnd_ = pos_;
+    return t;
+}
+
+ArgToken Lexer::nextArg(bool insideBackquote)
 {
     ArgToken t;
     if (!skipBlanks()) {

@@ -1,178 +1,13 @@
-// Built-in commands on the scene: selection, nodes and namespaces.
+// Built-in commands on namespaces.
 #include "mel_flags.h"
 #include "mel_parser.h"
 
 #include <qbhost/host_session.h>
 
-#include <QtCore/QSet>
-
 namespace qbhost {
 namespace mel {
 
 namespace {
-
-// Every name must match something before the selection changes at all.
-QStringList matchAll(CommandCall& call, const QStringList& patterns)
-{
-    QStringList out;
-    QSet<QString> seen;
-    for (const QString& p : patterns) {
-        const QStringList found = call.host().matchNodes(p);
-        if (found.isEmpty())
-            call.fail(QStringLiteral("No object matches name: %1").arg(p));
-        for (const QString& n : found) {
-            if (!seen.contains(n)) {
-                seen.insert(n);
-                out << n;
-            }
-        }
-    }
-    return out;
-}
-
-Value selectCommand(CommandCall& call)
-{
-    Flags flags(call, {{"r", "replace", false},
-                       {"add", "add", false},
-                       {"d", "deselect", false},
-                       {"tgl", "toggle", false},
-                       {"cl", "clear", false}});
-    HostSession& host = call.host();
-    if (flags.has("clear")) {
-        host.setSelection(QStringList());
-        return Value();
-    }
-    const QStringList patterns = flags.positionalNames();
-    const bool add = flags.has("add"), deselect = flags.has("deselect"), toggle = flags.has("toggle");
-    if (patterns.isEmpty()) {
-        // Without objects `select` clears; adding or toggling nothing changes nothing.
-        if (!add && !toggle)
-            host.setSelection(QStringList());
-        return Value();
-    }
-    const QStringList matches = matchAll(call, patterns);
-    // One new list and one change: 10,000 names cost one pass, not 10,000.
-    QStringList sel = (add || deselect || toggle) ? host.selection() : QStringList();
-    QSet<QString> present(sel.begin(), sel.end());
-    QSet<QString> removed;
-    for (const QString& m : matches) {
-        const bool in = present.contains(m);
-        if (deselect || (toggle && in)) {
-            if (in) {
-                present.remove(m);
-                removed.insert(m);
-            }
-        } else if (!in) {
-            present.insert(m);
-            sel << m;
-        }
-    }
-    if (!removed.isEmpty()) {
-        QStringList kept;
-        kept.reserve(sel.size());
-        for (const QString& s : sel)
-            if (present.contains(s))
-                kept << s;
-        sel = kept;
-    }
-    host.setSelection(sel);
-    return Value();
-}
-
-Value lsCommand(CommandCall& call)
-{
-    Flags flags(call, {{"sl", "selection", false}});
-    HostSession& host = call.host();
-    const QStringList patterns = flags.positionalNames();
-    if (flags.has("selection")) {
-        const QStringList sel = host.selection();
-        if (patterns.isEmpty())
-            return Value::fromStringArray(sel);
-        QSet<QString> wanted;
-        for (const QString& p : patterns)
-            for (const QString& n : host.matchNodes(p))
-                wanted.insert(n);
-        QStringList out;
-        for (const QString& s : sel)
-            if (wanted.contains(s))
-                out << s;
-        return Value::fromStringArray(out);
-    }
-    if (patterns.isEmpty())
-        return Value::fromStringArray(host.nodes());
-    QStringList out;
-    QSet<QString> seen;
-    for (const QString& p : patterns) {
-        for (const QString& n : host.matchNodes(p)) {
-            if (!seen.contains(n)) {
-                seen.insert(n);
-                out << n;
-            }
-        }
-    }
-    return Value::fromStringArray(out);
-}
-
-// "arm_ctrl" taken: "arm_ctrl1"; "pCube1" taken: "pCube2", as the host numbers.
-QString uniqueNodeName(HostSession& host, const QString& wanted)
-{
-    if (!host.nodeExists(wanted))
-        return wanted;
-    int digits = 0;
-    while (digits < wanted.size() && wanted.at(wanted.size() - 1 - digits).isDigit()
-           && wanted.at(wanted.size() - 1 - digits).unicode() < 128)
-        ++digits;
-    const QString base = wanted.left(wanted.size() - digits);
-    bool ok = false;
-    qlonglong n = digits > 0 && digits < 10 ? wanted.right(digits).toLongLong(&ok) + 1 : 1;
-    if (!ok)
-        n = 1;
-    for (;; ++n) {
-        const QString candidate = base + QString::number(n);
-        if (!host.nodeExists(candidate))
-            return candidate;
-    }
-}
-
-Value createNodeCommand(CommandCall& call)
-{
-    Flags flags(call, {{"n", "name", true}, {"ss", "skipSelect", false}});
-    if (flags.positional().size() != 1)
-        call.fail(QStringLiteral("createNode needs one node type."));
-    const QString type = flags.positional().front()->val().toString();
-    if (type.isEmpty())
-        call.fail(QStringLiteral("createNode needs one node type."));
-    HostSession& host = call.host();
-    QString name = flags.has("name") ? flags.value("name").toString() : QString();
-    if (name.isEmpty())
-        name = type + QLatin1Char('1');
-    if (name.startsWith(QLatin1Char(':')))
-        name.remove(0, 1);
-    else if (host.currentNamespace() != QLatin1String(":"))
-        name = host.currentNamespace() + QLatin1Char(':') + name; // new nodes go to the current namespace
-    if (name.isEmpty() || name.endsWith(QLatin1Char(':')))
-        call.fail(QStringLiteral("Invalid node name \"%1\".").arg(name));
-    name = uniqueNodeName(host, name);
-    if (!host.createNode(type, name))
-        call.fail(QStringLiteral("Cannot create the node \"%1\".").arg(name));
-    // The host selects a new node; not while it reads a scene file.
-    if (!flags.has("skipSelect") && !call.engine.readingScene())
-        host.setSelection(QStringList{name});
-    return Value::fromString(name);
-}
-
-Value deleteCommand(CommandCall& call)
-{
-    Flags flags(call, {});
-    HostSession& host = call.host();
-    QStringList names = flags.positionalNames();
-    names = names.isEmpty() ? host.selection() : matchAll(call, names);
-    if (names.isEmpty())
-        call.fail(QStringLiteral("Not enough objects or values."));
-    for (const QString& n : names)
-        host.deleteNode(n);
-    return Value();
-}
 
 // A namespace argument as a full name without colons at the ends, "" for the
 // root. A relative name is looked up below the current namespace first.
@@ -330,12 +165,8 @@ Value namespaceInfoCommand(CommandCall& call)
 
 } // namespace
 
-void addSceneCommands(BuiltinTable& table)
+void addNamespaceCommands(BuiltinTable& table)
 {
-    table.insert(QStringLiteral("select"), selectCommand);
-    table.insert(QStringLiteral("ls"), lsCommand);
-    table.insert(QStringLiteral("createNode"), createNodeCommand);
-    table.insert(QStringLiteral("delete"), deleteCommand);
     table.insert(QStringLiteral("namespace"), namespaceCommand);
     table.insert(QStringLiteral("namespaceInfo"), namespaceInfoCommand);
 }
