@@ -37,6 +37,7 @@ struct StatementRecord {
     int length = 0;
     int line = 0;
     StatementKind kind = StatementKind::Kept;
+    bool indented = false; // its line began with blanks, as a node's statements do
     NodeId context = 0; // the node whose block the statement is in
     NodeId owner = 0;
     QString key;

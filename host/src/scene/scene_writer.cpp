@@ -280,18 +280,19 @@ private:
 
 void Writer::record(const StatementRecord& r, const QString& text)
 {
-    const auto verbatim = [&](bool tab) { line(text, tab); };
+    // As the file had it, indented as it was.
+    const auto verbatim = [&]() { line(text, r.indented); };
     const NodeRecord* owner = g_.node(r.owner);
     switch (r.kind) {
     case StatementKind::Kept:
     case StatementKind::Failed:
     case StatementKind::Requires:
     case StatementKind::Unit:
-        verbatim(r.context != 0);
+        verbatim();
         return;
     case StatementKind::Namespace:
         if (m_.graph.namespaces().exists(r.key))
-            verbatim(false);
+            verbatim();
         return;
     case StatementKind::Node: {
         if (!owner)
@@ -303,7 +304,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
             same = parentText.isEmpty() ? owner->parent == 0 : resolvesTo(parentText, owner->parent);
         }
         if (same) {
-            verbatim(false);
+            verbatim();
             created_.insert(r.owner);
         } else {
             createNodeLine(r.owner);
@@ -315,7 +316,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
             return;
         const QStringList args = statementArgs(text);
         if (!namesChanged_ || (!args.isEmpty() && resolvesTo(args.last(), r.owner))) {
-            verbatim(false);
+            verbatim();
         } else {
             QString s = QStringLiteral("select -ne ");
             appendQuoted(s, owner->isDefault ? QLatin1Char(':') + owner->name : g_.shortestPath(r.owner));
@@ -331,7 +332,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
             return; // its attribute was deleted
         const bool relative = r.owner == r.context;
         if (state->serial <= mark_ && (relative || !namesChanged_)) {
-            verbatim(true);
+            verbatim();
             plugs_.insert(qMakePair(r.owner, r.key));
         } else if (!plugs_.contains(qMakePair(r.owner, r.key))) {
             plugLine(r.owner, r.key, r.context);
@@ -345,7 +346,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
         if (index < 0)
             return;
         if (owner->attributes.dynamicSerial(index) <= mark_ && (r.owner == r.context || !namesChanged_)) {
-            verbatim(true);
+            verbatim();
             attrs_.insert(qMakePair(r.owner, r.key));
         } else if (!attrs_.contains(qMakePair(r.owner, r.key))) {
             addAttrLine(r.owner, index, r.context);
@@ -356,7 +357,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
         if (!owner)
             return;
         if (owner->uuidSerial <= mark_ && r.owner == r.context) {
-            verbatim(true);
+            verbatim();
             uuids_.insert(r.owner);
         } else if (!uuids_.contains(r.owner) && !owner->uuid.isEmpty()) {
             uuidLine(r.owner, r.context);
@@ -366,7 +367,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
         if (!owner)
             return;
         if (owner->lockSerial <= mark_ && r.owner == r.context) {
-            verbatim(false);
+            verbatim();
             locks_.insert(r.owner);
         } else if (!locks_.contains(r.owner)) {
             lockLine(r.owner, r.context);
@@ -387,7 +388,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
                    && resolvesTo(plugs[1].left(plugs[1].indexOf(QLatin1Char('.'))), c->destination);
         }
         if (same) {
-            verbatim(false);
+            verbatim();
             connections_.insert(c->id);
         } else {
             connectLine(*c);
@@ -399,7 +400,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
         if (args.size() != 2 || !m_.fileInfo.has(args[0]) || fileInfoKeys_.contains(args[0]))
             return;
         if (m_.fileInfo.value(args[0]) == args[1]) {
-            verbatim(false);
+            verbatim();
             fileInfoKeys_.insert(args[0]);
         } else {
             fileInfoLine(args[0], m_.fileInfo.value(args[0]));
@@ -414,7 +415,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
             if (x->parent == 0 && x->referenceNode == flagValue(args, "rfn", "referenceNode"))
                 ref = x;
         if (!top || (ref && ref->serial <= mark_))
-            verbatim(false);
+            verbatim();
         else if (ref)
             referenceLine(*ref, true);
         return;
@@ -425,7 +426,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
             return;
         references_.insert(ref->id);
         if (ref->serial <= mark_)
-            verbatim(false);
+            verbatim();
         else
             referenceLine(*ref, false);
         return;

@@ -94,6 +94,29 @@ public:
         record_.length = end - start;
         if (!ok)
             record_.kind = StatementKind::Failed;
+        int lineStart = start;
+        while (lineStart > 0 && text_.at(lineStart - 1) != QLatin1Char('\n') && isBlank(text_.at(lineStart - 1)))
+            --lineStart;
+        record_.indented = lineStart < start;
+        // A node's block holds what sets the node; connections, file
+        // information and statements at the start of a line stand alone.
+        switch (record_.kind) {
+        case StatementKind::Node:
+        case StatementKind::Context:
+        case StatementKind::Attr:
+        case StatementKind::AddAttr:
+        case StatementKind::Uuid:
+        case StatementKind::Lock:
+            break;
+        case StatementKind::Kept:
+        case StatementKind::Failed:
+            if (!record_.indented)
+                record_.context = 0;
+            break;
+        default:
+            record_.context = 0;
+            break;
+        }
         SceneDocument& doc = *state_.document;
         if (!state_.import)
             doc.records.push_back(record_);
