@@ -158,6 +158,25 @@ PlugValue valueFrom(CommandCall& call, const NodeRecord& node, const PlugRef& pl
     return v;
 }
 
+// A plug is locked, or the compound it is a child of, or (for a whole
+// compound) one of its children.
+bool lockedPlug(const NodeRecord& node, const PlugRef& plug)
+{
+    const auto locked = [&](const QString& key) {
+        const PlugState* p = node.attributes.plug(key);
+        return p && p->locked == 1;
+    };
+    if (locked(connectionKey(plug)) || locked(plug.key))
+        return true;
+    if (plug.element < 0 && plug.holder && plug.holder->type == AttrType::NumericCompound) {
+        const AttrLookup holder = findAttribute(node, plug.holder->longName);
+        for (const AttrDef* child : childrenOf(node, holder))
+            if (locked(child->longName))
+                return true;
+    }
+    return false;
+}
+
 qint8 flagState(const Flags& flags, const char* name)
 {
     return flags.has(name) ? (flags.boolean(name, true) ? 1 : 0) : -1;
@@ -183,27 +202,32 @@ Value setAttrCommand(CommandCall& call)
     if (!d.reading && !plugExists(node, plug))
         call.fail(QStringLiteral("No object matches name: %1").arg(plug.written));
     const std::vector<const CallArg*> values(pos.begin() + 1, pos.end());
-    const PlugState* before = node.attributes.plug(plug.key);
+    // A compound's children keep their values together and their lock,
+    // keyable and channel box states each under its own name.
+    const QString flagKey = connectionKey(plug);
     const bool unlocking = flags.has("lock") && !flags.boolean("lock", true);
     if (!values.empty() && !d.reading && !unlocking
-        && ((before && before->locked == 1) || d.scene.connections.into(plug.node, plug.key)))
+        && (lockedPlug(node, plug) || d.scene.connections.into(plug.node, flagKey)))
         call.fail(QStringLiteral("setAttr: The attribute '%1' is locked or connected and cannot be modified.")
                       .arg(plug.written));
     PlugValue value;
-    if (!values.empty())
+    if (!values.empty()) {
         value = valueFrom(call, node, plug, values, flags.value("type").toString(), flags.has("clamp"));
-    PlugState& state = d.scene.graph.setPlug(plug.node, plug.key);
-    if (!values.empty())
-        state.value = value;
-    if (flags.has("size"))
-        state.size = qMax(0, flags.value("size").toInt());
-    if (flags.has("keyable"))
-        state.keyable = flagState(flags, "keyable");
-    if (flags.has("lock"))
-        state.locked = flagState(flags, "lock");
-    if (flags.has("channelBox"))
-        state.channelBox = flagState(flags, "channelBox");
-    claim(d, StatementKind::Attr, plug.node, plug.key);
+        d.scene.graph.setPlug(plug.node, plug.key).value = value;
+    }
+    const bool anyFlag = flags.has("size") || flags.has("keyable") || flags.has("lock") || flags.has("channelBox");
+    if (anyFlag) {
+        PlugState& state = d.scene.graph.setPlug(plug.node, flagKey);
+        if (flags.has("size"))
+            state.size = qMax(0, flags.value("size").toInt());
+        if (flags.has("keyable"))
+            state.keyable = flagState(flags, "keyable");
+        if (flags.has("lock"))
+            state.locked = flagState(flags, "lock");
+        if (flags.has("channelBox"))
+            state.channelBox = flagState(flags, "channelBox");
+    }
+    claim(d, StatementKind::Attr, plug.node, values.empty() ? flagKey : plug.key);
     sceneops::edited(call.host());
     return Value();
 }
@@ -267,17 +291,18 @@ Value getAttrCommand(CommandCall& call)
     if (!plugExists(node, plug))
         call.fail(QStringLiteral("No object matches name: %1").arg(plug.written));
     const PlugState* state = node.attributes.plug(plug.key);
+    const PlugState* flagState = node.attributes.plug(connectionKey(plug));
     const AttrDef* def = plug.def;
     if (flags.has("type"))
         return Value::fromString(plug.element >= 0 ? def->typeName : typeNameOf(plug.holder, state));
     if (flags.has("size"))
-        return Value::fromInt(state && state->size >= 0 ? state->size : 0);
+        return Value::fromInt(flagState && flagState->size >= 0 ? flagState->size : 0);
     if (flags.has("lock"))
-        return Value::fromInt(state && state->locked == 1 ? 1 : 0);
+        return Value::fromInt(lockedPlug(node, plug) ? 1 : 0);
     if (flags.has("keyable"))
-        return Value::fromInt(state && state->keyable >= 0 ? state->keyable : (def && def->keyable ? 1 : 0));
+        return Value::fromInt(flagState && flagState->keyable >= 0 ? flagState->keyable : (def && def->keyable ? 1 : 0));
     if (flags.has("channelBox"))
-        return Value::fromInt(state && state->channelBox >= 0 ? state->channelBox : 0);
+        return Value::fromInt(flagState && flagState->channelBox >= 0 ? flagState->channelBox : 0);
     const PlugValue* v = state ? &state->value : nullptr;
     if (plug.element >= 0) {
         const QVector<double> all = compoundNumbers(node, plug);

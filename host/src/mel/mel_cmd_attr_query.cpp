@@ -132,9 +132,9 @@ Value listAttrCommand(CommandCall& call)
             defs.push_back(&node.attributes.dynamicAt(i));
         for (const AttrDef* def : defs) {
             const PlugRef plug = plugOf(node, def->longName);
-            const PlugState* state = node.attributes.plug(plug.key);
-            const bool keyable = state && state->keyable >= 0 && plug.element < 0 ? state->keyable == 1 : def->keyable;
-            const bool locked = state && state->locked == 1 && plug.element < 0;
+            const PlugState* state = node.attributes.plug(connectionKey(plug));
+            const bool keyable = state && state->keyable >= 0 ? state->keyable == 1 : def->keyable;
+            const bool locked = state && state->locked == 1;
             if (flags.has("keyable") && !keyable)
                 continue;
             if (flags.has("channelBox") && (keyable || !(state && state->channelBox == 1)))

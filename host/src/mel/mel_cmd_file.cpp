@@ -183,9 +183,11 @@ Value fileCommand(CommandCall& call)
     if (flags.has("referenceDepthInfo")) {
         // A file's loading state of its references, nested ones included.
         const QString node = qualified(d, flags.value("referenceNode").toString());
-        if (!node.isEmpty())
-            d.referenceDeferred.insert(node.startsWith(QLatin1Char(':')) ? node.mid(1) : node,
-                                       flags.boolean("deferReference", false));
+        // The scene's own word wins over what a referenced file says of its
+        // references: the first read is kept.
+        const QString key = node.startsWith(QLatin1Char(':')) ? node.mid(1) : node;
+        if (!key.isEmpty() && !d.referenceDeferred.contains(key))
+            d.referenceDeferred.insert(key, flags.boolean("deferReference", false));
         claim(d, StatementKind::ReferenceDepth, 0);
         return Value();
     }

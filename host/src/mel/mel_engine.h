@@ -23,9 +23,10 @@ namespace mel {
 // Procedure calls (and nested texts) deeper than this are refused as an
 // error rather than overflowing the stack.
 constexpr int kMaxCallDepth = 1000;
-// Texts run from inside texts (a scene file opening another, a plug-in
-// command running MEL) nest at most this deep.
-constexpr int kMaxTextNesting = 64;
+// Texts run from inside texts (a scene file reading its references, a
+// plug-in command running MEL) nest at most this deep: room for references
+// nested as deep as the host allows, with texts of their own.
+constexpr int kMaxTextNesting = 160;
 // Whatever the nesting, MEL stops before it has used this much stack.
 // AddressSanitizer makes every frame several times larger; its runs raise
 // the stack limit to match (tools/run-sanitized-tests.sh).

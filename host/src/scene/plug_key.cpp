@@ -140,6 +140,9 @@ bool plugExists(const NodeRecord& node, const PlugRef& plug)
 {
     if (plug.def)
         return true;
+    // The attributes of a type the stand-in does not know cannot be checked.
+    if (!NodeTypes::instance().info(node.type).known)
+        return true;
     if (node.attributes.plug(plug.key))
         return true;
     // An element or child of something set ("pt[3]" of "pt[0:7]") is not

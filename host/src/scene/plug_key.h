@@ -35,7 +35,8 @@ PlugRef plugOf(const NodeRecord& node, const QString& attrPath);
 // The key a connection names a plug by: a child of a numeric compound on
 // its own ("translateX"), unlike its value, which the compound holds.
 QString connectionKey(const PlugRef& plug);
-// Whether a plug exists: a known attribute, or one something set.
+// Whether a plug exists: a known attribute, one something set, or any on a
+// node of a type the stand-in does not know.
 bool plugExists(const NodeRecord& node, const PlugRef& plug);
 } // namespace qbhost
 #endif
