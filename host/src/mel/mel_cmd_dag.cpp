@@ -244,16 +244,17 @@ Value createNodeCommand(CommandCall& call)
         }
     }
     if (!id) {
-        id = sceneops::create(host, type, g.uniqueName(name, parent, dag), parent);
+        id = sceneops::create(host, type, name, parent, true);
         g.node(id)->shared = flags.has("shared");
     }
     if (d.reading) {
         d.reading->current = id;
         claim(d, StatementKind::Node, id);
-    } else if (!flags.has("skipSelect")) {
-        // The host selects a new node; not while it reads a scene file.
-        setSelectionIds(call, {id});
+        // Its own name: a file reads on without looking at what it gave.
+        return Value::fromString(g.node(id)->name);
     }
+    if (!flags.has("skipSelect"))
+        setSelectionIds(call, {id}); // the host selects a new node; not while it reads a file
     return Value::fromString(g.shortestPath(id));
 }
 

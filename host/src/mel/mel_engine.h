@@ -12,6 +12,7 @@
 #include <QtCore/QHash>
 #include <QtCore/QString>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -211,6 +212,10 @@ private:
 
     HostSession& host_;
     BuiltinTable builtins_;
+    // The commands scene files are made of, found without building their
+    // names, and argument lists kept for reuse, one per text nesting level.
+    std::vector<std::pair<QString, BuiltinFn>> fileCommands_;
+    std::deque<std::vector<CallArg>> argPool_; // grows without moving what is in use
     QHash<QString, VarRef> globals_;
     QHash<QString, GlobalProc> globalProcs_;
     std::vector<Frame*> frames_;

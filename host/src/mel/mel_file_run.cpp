@@ -8,6 +8,7 @@
 
 #include <qbhost/host_session.h>
 
+#include <algorithm>
 #include <exception>
 #include <new>
 
@@ -82,13 +83,29 @@ bool Engine::runPlainCommand(Lexer& lex, int start, int line)
     if (i < size && data[i] != QLatin1Char(' ') && data[i] != QLatin1Char('\t') && data[i] != QLatin1Char('\n')
         && data[i] != QLatin1Char('\r') && data[i] != QLatin1Char(';'))
         return false;
-    const QString name(data + start, i - start);
-    auto builtin = builtins_.constFind(name);
-    if (builtin == builtins_.constEnd())
-        return false;
+    const int length = i - start;
+    QString name;
+    BuiltinFn fn = nullptr;
+    for (const auto& known : fileCommands_) {
+        if (known.first.size() == length
+            && std::equal(data + start, data + i, known.first.constData())) {
+            name = known.first;
+            fn = known.second;
+            break;
+        }
+    }
+    if (!fn) {
+        name = QString(data + start, length);
+        auto builtin = builtins_.constFind(name);
+        if (builtin == builtins_.constEnd())
+            return false;
+        fn = *builtin;
+    }
     lex.restore(Lexer::State{i, line});
-    std::vector<CallArg> args;
-    args.reserve(8);
+    if (argPool_.size() < static_cast<size_t>(texts_) + 1)
+        argPool_.resize(static_cast<size_t>(texts_) + 1);
+    std::vector<CallArg>& args = argPool_[static_cast<size_t>(texts_)];
+    args.clear();
     for (;;) {
         const ArgToken t = lex.nextCommandArg(false);
         CallArg a;
@@ -117,7 +134,8 @@ bool Engine::runPlainCommand(Lexer& lex, int start, int line)
             if (stepBudget_ > 0 && ++steps_ > stepBudget_)
                 fail(line, QStringLiteral("Script interrupted: more than %1 statements run.").arg(stepBudget_));
             CommandCall call{*this, name, line, args, true};
-            (*builtin)(call);
+            fn(call);
+            args.clear();
             return true;
         }
         default:

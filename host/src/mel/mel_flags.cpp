@@ -8,6 +8,19 @@ namespace mel {
 
 namespace {
 
+// "-name" against a rule's name, without building "name".
+bool flagIs(const QString& word, const char* name)
+{
+    const int n = int(std::strlen(name));
+    if (word.size() != n + 1)
+        return false;
+    const QChar* w = word.constData() + 1;
+    for (int i = 0; i < n; ++i)
+        if (w[i].unicode() != static_cast<ushort>(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+
 bool isQueryFlag(const CallArg& a)
 {
     if (!a.flag)
@@ -32,11 +45,10 @@ Flags::Flags(CommandCall& call, std::initializer_list<FlagRule> rules, bool quer
         }
         if (queryable && isQueryFlag(a))
             continue;
-        const QString word = a.val().toString();
-        const QString name = word.mid(1);
+        const QString& word = a.val().stringRef();
         const FlagRule* rule = nullptr;
         for (const FlagRule& s : rules) {
-            if (name == QLatin1String(s.shortName) || name == QLatin1String(s.longName)) {
+            if (flagIs(word, s.shortName) || flagIs(word, s.longName)) {
                 rule = &s;
                 break;
             }

@@ -50,25 +50,44 @@ void AttributeStore::removeDynamic(int index)
     }
 }
 
+int AttributeStore::indexOf(const QString& key) const
+{
+    // Most nodes have a few plugs set: looked through, without a table of
+    // their own; a table is kept once there are many.
+    if (plugs_.size() < kIndexedFrom) {
+        for (size_t i = 0; i < plugs_.size(); ++i)
+            if (plugs_[i].first == key)
+                return static_cast<int>(i);
+        return -1;
+    }
+    return plugIndex_.value(key, -1);
+}
+
 const PlugState* AttributeStore::plug(const QString& key) const
 {
-    auto it = plugIndex_.constFind(key);
-    return it == plugIndex_.constEnd() ? nullptr : &plugs_[static_cast<size_t>(*it)].second;
+    const int i = indexOf(key);
+    return i < 0 ? nullptr : &plugs_[static_cast<size_t>(i)].second;
 }
 
 PlugState* AttributeStore::plug(const QString& key)
 {
-    auto it = plugIndex_.constFind(key);
-    return it == plugIndex_.constEnd() ? nullptr : &plugs_[static_cast<size_t>(*it)].second;
+    const int i = indexOf(key);
+    return i < 0 ? nullptr : &plugs_[static_cast<size_t>(i)].second;
 }
 
 PlugState& AttributeStore::plugForWrite(const QString& key)
 {
-    auto it = plugIndex_.constFind(key);
-    if (it != plugIndex_.constEnd())
-        return plugs_[static_cast<size_t>(*it)].second;
-    plugIndex_.insert(key, static_cast<int>(plugs_.size()));
+    const int i = indexOf(key);
+    if (i >= 0)
+        return plugs_[static_cast<size_t>(i)].second;
     plugs_.emplace_back(key, PlugState());
+    if (plugs_.size() == kIndexedFrom) {
+        for (size_t k = 0; k < plugs_.size(); ++k)
+            if (!plugs_[k].first.isNull())
+                plugIndex_.insert(plugs_[k].first, static_cast<int>(k));
+    } else if (plugs_.size() > kIndexedFrom) {
+        plugIndex_.insert(key, static_cast<int>(plugs_.size()) - 1);
+    }
     return plugs_.back().second;
 }
 
@@ -84,13 +103,13 @@ QStringList AttributeStore::keys() const
 
 void AttributeStore::removePlug(const QString& key)
 {
-    auto it = plugIndex_.find(key);
-    if (it == plugIndex_.end())
+    const int i = indexOf(key);
+    if (i < 0)
         return;
     // Left as a hole: the order of the others is kept.
-    plugs_[static_cast<size_t>(*it)].first = QString();
-    plugs_[static_cast<size_t>(*it)].second = PlugState();
-    plugIndex_.erase(it);
+    plugs_[static_cast<size_t>(i)].first = QString();
+    plugs_[static_cast<size_t>(i)].second = PlugState();
+    plugIndex_.remove(key);
     ++removedPlugs_;
 }
 

@@ -69,6 +69,9 @@ public:
     quint64 lastChange() const;
 
 private:
+    static constexpr size_t kIndexedFrom = 16;
+    int indexOf(const QString& key) const;
+
     std::vector<AttrDef> dynamic_;
     std::vector<quint64> dynamicSerials_;
     QHash<QString, int> dynamicByName_;

@@ -91,12 +91,12 @@ DecodedText decodeCodePage(const QByteArray& bytes, const QString& codeset)
     if (name.isEmpty())
         out.known = false;
     if (name.isEmpty() || name == QLatin1String("UTF-8")) {
-        // Checked through the converter too, so that bytes that are not
-        // UTF-8 are counted rather than silently replaced.
-        QByteArray utf8;
-        if (!convert("UTF-8", "UTF-8", bytes, &utf8, &out.badBytes, QByteArray("\xef\xbf\xbd")))
-            utf8 = bytes;
-        out.text = QString::fromUtf8(utf8.constData(), utf8.size());
+        out.text = QString::fromUtf8(bytes.constData(), bytes.size());
+        // Qt reads what is not UTF-8 as U+FFFD: those not written as such
+        // in the file are counted, rather than silently replaced.
+        const int replaced = int(out.text.count(QChar(0xfffd)));
+        if (replaced > 0)
+            out.badBytes = replaced - int(bytes.count("\xef\xbf\xbd"));
         return out;
     }
     QByteArray utf8;

@@ -76,6 +76,24 @@ PlugRef plugOf(const NodeRecord& node, const QString& attrPath)
 {
     PlugRef out;
     out.node = node.id;
+    // The common case, one attribute by name ("tx", "ikfk"), without
+    // splitting the path.
+    if (!attrPath.contains(QLatin1Char('.')) && !attrPath.contains(QLatin1Char('['))) {
+        const AttrLookup found = findAttribute(node, attrPath);
+        out.def = out.holder = found.def;
+        out.key = found.def ? found.def->longName : attrPath;
+        if (found.def && found.def->parent >= 0) {
+            const AttrDef* compound = found.dynamic
+                                          ? &node.attributes.dynamicAt(found.def->parent)
+                                          : &NodeTypes::instance().info(node.type).attributes->at(found.def->parent);
+            if (compound->type == AttrType::NumericCompound) {
+                out.key = compound->longName;
+                out.element = compound->children.indexOf(found.index);
+                out.holder = compound;
+            }
+        }
+        return out;
+    }
     const QStringList elements = splitAttrPath(attrPath);
     AttrLookup current;
     QString key;

@@ -118,6 +118,11 @@ QString SceneGraph::uniqueName(const QString& wanted, NodeId parent, bool dag) c
 
 NodeId SceneGraph::create(const QString& type, const QString& name, NodeId parent, bool dag)
 {
+    return createIn(byName_[name], type, name, parent, dag);
+}
+
+NodeId SceneGraph::createIn(QVector<NodeId>& sameName, const QString& type, const QString& name, NodeId parent, bool dag)
+{
     auto record = std::make_unique<NodeRecord>();
     const NodeId id = base_ + slots_.size();
     record->id = id;
@@ -134,8 +139,25 @@ NodeId SceneGraph::create(const QString& type, const QString& name, NodeId paren
     }
     slots_.push_back(std::move(record));
     ++count_;
-    noteName(name, id, 1);
+    if (!sameName.isEmpty())
+        ++namesGeneration_; // an existing node's shortest path grows
+    sameName.append(id);
+    namespaces_.noteNodeName(name, 1);
     return id;
+}
+
+NodeId SceneGraph::createUnique(const QString& type, const QString& wanted, NodeId parent, bool dag)
+{
+    // One lookup of the name in the common case, where it is free.
+    QVector<NodeId>& sameName = byName_[wanted];
+    bool free = true;
+    for (NodeId other : sameName) {
+        const NodeRecord* o = node(other);
+        free = free && dag && o->dag && o->parent != parent;
+    }
+    if (free)
+        return createIn(sameName, type, wanted, parent, dag);
+    return create(type, uniqueName(wanted, parent, dag), parent, dag);
 }
 
 void SceneGraph::unlinkFromParent(NodeRecord& n)
@@ -283,7 +305,7 @@ std::vector<SceneGraph::Element> SceneGraph::splitPath(const QString& path, bool
         e.name = stripRoot(parts[i]);
         e.wildcard = hasWildcard(e.name);
         if (e.wildcard)
-            e.re = wildcardRegex(e.name);
+            e.re = std::make_shared<QRegularExpression>(wildcardRegex(e.name));
         out.push_back(e);
     }
     return out;
@@ -291,7 +313,7 @@ std::vector<SceneGraph::Element> SceneGraph::splitPath(const QString& path, bool
 
 bool SceneGraph::elementMatches(const Element& e, const QString& name) const
 {
-    return e.wildcard ? e.re.match(name).hasMatch() : e.name == name;
+    return e.wildcard ? e.re->match(name).hasMatch() : e.name == name;
 }
 
 bool SceneGraph::matchesChain(const NodeRecord& n, const std::vector<Element>& elements, bool absolute) const
@@ -311,9 +333,18 @@ bool SceneGraph::matchesChain(const NodeRecord& n, const std::vector<Element>& e
 
 std::vector<NodeId> SceneGraph::findExact(const QString& path) const
 {
+    std::vector<NodeId> out;
+    // A plain name: the nodes of that name, without splitting a path.
+    if (!path.contains(QLatin1Char('|'))) {
+        auto it = byName_.constFind(path.startsWith(QLatin1Char(':')) ? path.mid(1) : path);
+        if (it == byName_.constEnd())
+            return out;
+        out.assign(it->begin(), it->end());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
     bool absolute = false;
     const std::vector<Element> elements = splitPath(path, &absolute);
-    std::vector<NodeId> out;
     if (elements.empty() || elements.back().name.isEmpty())
         return out;
     for (NodeId id : byName_.value(elements.back().name)) {

@@ -37,6 +37,9 @@ public:
     // A node named name under parent (0: the world). name must be free there
     // (see nameFree); a DAG parent is required to be a DAG node.
     NodeId create(const QString& type, const QString& name, NodeId parent, bool dag);
+    // A node named wanted, or numbered when that is taken (see uniqueName),
+    // looking the name up once.
+    NodeId createUnique(const QString& type, const QString& wanted, NodeId parent, bool dag);
     // Removes the node alone: the caller removes its descendants first.
     void remove(NodeId id);
     void rename(NodeId id, const QString& name);
@@ -82,13 +85,14 @@ private:
     struct Element {
         QString name;
         bool wildcard = false;
-        QRegularExpression re;
+        std::shared_ptr<QRegularExpression> re; // for a wildcard only
     };
     static std::vector<Element> splitPath(const QString& path, bool* absolute);
     bool matchesChain(const NodeRecord& n, const std::vector<Element>& elements, bool absolute) const;
     bool elementMatches(const Element& e, const QString& name) const;
     int countMatches(const QStringList& chain, const QString& name) const;
     void unlinkFromParent(NodeRecord& n);
+    NodeId createIn(QVector<NodeId>& sameName, const QString& type, const QString& name, NodeId parent, bool dag);
     void noteName(const QString& name, NodeId id, int delta);
 
     std::vector<std::unique_ptr<NodeRecord>> slots_;

@@ -26,11 +26,12 @@ bool validNodeName(const QString& name)
     return true;
 }
 
-NodeId create(HostSession& host, const QString& type, const QString& name, NodeId parent)
+NodeId create(HostSession& host, const QString& type, const QString& name, NodeId parent, bool numbered)
 {
     SessionData& d = SessionAccess::data(host);
     const bool dag = parent != 0 || NodeTypes::instance().info(type).dag;
-    const NodeId id = d.scene.graph.create(type, name, parent, dag);
+    const NodeId id = numbered ? d.scene.graph.createUnique(type, name, parent, dag)
+                               : d.scene.graph.create(type, name, parent, dag);
     if (d.reading && d.reading->reference)
         d.scene.graph.node(id)->reference = d.reading->reference;
     edited(host);

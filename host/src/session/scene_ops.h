@@ -13,9 +13,10 @@ namespace sceneops {
 // read while a file is being read).
 void edited(HostSession& host);
 
-// A new node; its name must be free (use SceneGraph::uniqueName). While a
-// reference is read the node is marked as coming from it.
-NodeId create(HostSession& host, const QString& type, const QString& name, NodeId parent);
+// A new node; its name must be free (use SceneGraph::uniqueName), or with
+// numbered set, numbered when taken. While a reference is read the node is
+// marked as coming from it.
+NodeId create(HostSession& host, const QString& type, const QString& name, NodeId parent, bool numbered = false);
 // Why a node cannot be deleted, renamed or moved; empty when it can.
 QString whyFixed(const HostSession& host, NodeId id, const char* action);
 // Deletes the nodes and the DAG nodes below them, with their connections,

@@ -119,7 +119,7 @@ public:
         }
         SceneDocument& doc = *state_.document;
         if (!state_.import)
-            doc.records.push_back(record_);
+            doc.records.push_back(std::move(record_));
         else if (record_.kind == StatementKind::Kept || record_.kind == StatementKind::Failed)
             doc.imported.push_back(record_); // what the scene models is written from the scene
     }
@@ -155,6 +155,10 @@ void run(HostSession& host, const SceneText& text, ReadState& state)
     if (state.document) {
         state.document->sources.push_back(text.text);
         state.source = static_cast<int>(state.document->sources.size()) - 1;
+        // About one statement per 40 characters in the files Maya writes:
+        // the list is not moved as it grows.
+        if (!state.import)
+            state.document->records.reserve(state.document->records.size() + size_t(text.text.size() / 40));
     }
     if (text.badBytes > 0) {
         // Counted as an error: writing the text back would not give the bytes back.
