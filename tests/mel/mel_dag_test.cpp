@@ -86,6 +86,18 @@ TEST_F(MelDag, AnExactNameOfSeveralNodesIsAmbiguousWhereTheHostSaysSo)
     EXPECT_EQ(host().selection(), QStringList({"R_eye|head_OC", "hero:arm"}));
 }
 
+TEST_F(MelDag, ATakenNameIsNumberedFromTheLowestFreeNumber)
+{
+    const char* const rows[][2] = {
+        {"createNode transform -n \"n5\"", "n5"}, {"createNode transform -n \"n5\"", "n6"},
+        {"createNode transform -n \"n1\"", "n1"}, {"createNode transform -n \"n1\"", "n2"},
+        {"createNode transform -n \"n5\"", "n7"}, {"delete \"n2\"; createNode transform -n \"n1\"", "n2"},
+        {"createNode transform -n \"n\" -p \"rig\"", "n"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(eval(QLatin1String(r[0])), QLatin1String(r[1])) << r[0];
+}
+
 TEST_F(MelDag, RenamesAndMovesKeepSelectionAndNamesUniqueAmongSiblings)
 {
     eval("select -r \"L_eye|head_OC\";");

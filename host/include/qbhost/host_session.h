@@ -241,6 +241,11 @@ public:
     // The project folder (`workspace`), where relative references are looked for.
     QString projectRoot() const;
     void setProjectRoot(const QString& folder);
+    // When set, the files a scene makes the host read (references, imports,
+    // sourced scripts) must lie in this folder; others are refused as not
+    // found. For fuzzing; empty (the default) for none.
+    void setReadableRoot(const QString& folder);
+    bool mayRead(const QString& path) const;
 
     // ---- application ----------------------------------------------------
     double applicationVersion() const;

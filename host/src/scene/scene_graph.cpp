@@ -109,10 +109,24 @@ QString SceneGraph::uniqueName(const QString& wanted, NodeId parent, bool dag) c
     qlonglong n = digits > 0 && digits < 10 ? wanted.right(digits).toLongLong(&ok) + 1 : 1;
     if (!ok)
         n = 1;
+    // Numbers below the last one given are taken while no name was freed:
+    // a script making thousands of "transform" nodes stays linear.
+    const QString hintKey = base + QLatin1Char('|') + QString::number(parent) + (dag ? QLatin1Char('d') : QLatin1Char('g'));
+    auto hint = numberHints_.constFind(hintKey);
+    const qlonglong from = n;
+    // [hint.from, hint.next) were all found taken, and nothing was freed since.
+    if (hint != numberHints_.constEnd() && hint->freed == freedGeneration_ && hint->from <= n && n < hint->next)
+        n = hint->next;
     for (;; ++n) {
         const QString candidate = base + QString::number(n);
-        if (nameFree(candidate, parent, dag))
+        if (nameFree(candidate, parent, dag)) {
+            const qlonglong kept = hint != numberHints_.constEnd() && hint->freed == freedGeneration_
+                                           && hint->from <= from && from <= hint->next
+                                       ? hint->from
+                                       : from;
+            numberHints_.insert(hintKey, NumberHint{freedGeneration_, kept, n});
             return candidate;
+        }
     }
 }
 
@@ -180,6 +194,7 @@ void SceneGraph::remove(NodeId id)
     unlinkFromParent(*n);
     noteName(n->name, id, -1);
     ++namesGeneration_;
+    ++freedGeneration_;
     slots_[static_cast<size_t>(id - base_)].reset();
     --count_;
 }
@@ -190,6 +205,7 @@ void SceneGraph::rename(NodeId id, const QString& name)
     if (!n || n->name == name)
         return;
     noteName(n->name, id, -1);
+    ++freedGeneration_;
     n->name = name;
     noteName(name, id, 1);
     n->nameSerial = nextSerial();
@@ -202,6 +218,7 @@ void SceneGraph::reparent(NodeId id, NodeId parent)
     if (!n || !n->dag)
         return;
     unlinkFromParent(*n);
+    ++freedGeneration_; // its name is free where it was
     n->parent = node(parent) ? parent : 0;
     if (n->parent)
         node(n->parent)->children.push_back(id);
@@ -385,6 +402,7 @@ void SceneGraph::clear()
     byName_.clear();
     namespaces_.clear();
     shortestCache_.clear();
+    numberHints_.clear();
     ++namesGeneration_;
 }
 

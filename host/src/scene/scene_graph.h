@@ -104,6 +104,13 @@ private:
     quint64 serial_ = 0;
     quint64 namesGeneration_ = 1;
     mutable QHash<NodeId, QString> shortestCache_;
+    // Where numbering a taken name goes on from (see uniqueName).
+    struct NumberHint {
+        quint64 freed;
+        qlonglong from, next; // numbers from..next-1 were taken
+    };
+    mutable QHash<QString, NumberHint> numberHints_;
+    quint64 freedGeneration_ = 0;
     mutable quint64 shortestCacheGeneration_ = 0;
 };
 

@@ -8,6 +8,7 @@
 #include "../scene/node_types.h"
 #include "session_data.h"
 
+#include <QtCore/QFileInfo>
 #include <QtCore/QPointer>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
@@ -53,6 +54,7 @@ void HostSession::resetForTest()
     d->lastReadErrors.clear();
     d->lastReadWarnings.clear();
     d->projectRoot.clear();
+    d->readableRoot.clear();
     d->applicationVersion = MAYA_API_VERSION / 10000;
     resetScreens();
     d->failures.clear();
@@ -449,6 +451,16 @@ QStringList HostSession::lastReadWarnings() const { return d->lastReadWarnings; 
 bool HostSession::isReading() const { return d->reading != nullptr; }
 QString HostSession::projectRoot() const { return d->projectRoot; }
 void HostSession::setProjectRoot(const QString& folder) { d->projectRoot = folder; }
+void HostSession::setReadableRoot(const QString& folder) { d->readableRoot = folder; }
+
+bool HostSession::mayRead(const QString& path) const
+{
+    if (d->readableRoot.isEmpty())
+        return true;
+    const QString root = QFileInfo(d->readableRoot).canonicalFilePath();
+    const QString file = QFileInfo(path).canonicalFilePath();
+    return !root.isEmpty() && !file.isEmpty() && file.startsWith(root + QLatin1Char('/'));
+}
 
 // ---- application ------------------------------------------------------------
 

@@ -155,6 +155,10 @@ MStatus HostSession::importScene(const QString& path, const QString& ns)
     SceneText text;
     QString error;
     MStatus code;
+    if (!mayRead(path)) {
+        logError(QStringLiteral("Cannot open the scene file \"%1\": it lies outside the folder files are read from.").arg(path));
+        return MS::kNotFound;
+    }
     if (!loadSceneText(path, &text, &error, &code)) {
         logError(error);
         return code;

@@ -202,6 +202,8 @@ bool loadReference(HostSession& host, int referenceId)
         return false;
     const QString referencing = d.reading ? d.reading->path : d.sceneName;
     r->resolved = resolveReferencePath(r->file, d.projectRoot, referencing);
+    if (!r->resolved.isEmpty() && !host.mayRead(r->resolved))
+        r->resolved.clear();
     r->loaded = false;
     r->serial = d.scene.graph.nextSerial();
     const QString node = r->referenceNode;

@@ -63,6 +63,7 @@ struct SessionData {
     CallTrace trace;
     bool tracing = true;
     QString projectRoot;
+    QString readableRoot;
     // currentUnit: the scene's units, as the host abbreviates them.
     QString linearUnit = QStringLiteral("cm");
     QString angularUnit = QStringLiteral("deg");
