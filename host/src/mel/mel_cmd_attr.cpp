@@ -227,7 +227,9 @@ Value setAttrCommand(CommandCall& call)
         if (flags.has("channelBox"))
             state.channelBox = flagState(flags, "channelBox");
     }
-    claim(d, StatementKind::Attr, plug.node, values.empty() ? flagKey : plug.key);
+    // ref 1: written relative to the node being read (".tx"), which a
+    // rename does not touch.
+    claim(d, StatementKind::Attr, plug.node, values.empty() ? flagKey : plug.key, plug.written.startsWith(QLatin1Char('.')) ? 1 : 0);
     sceneops::edited(call.host());
     return Value();
 }
@@ -460,7 +462,7 @@ Value addAttrCommand(CommandCall& call)
         }
         const quint64 serial = d.scene.graph.nextSerial();
         node.attributes.addDynamic(def, serial);
-        claim(d, StatementKind::AddAttr, id, def.longName);
+        claim(d, StatementKind::AddAttr, id, def.longName, flags.positional().empty() ? 1 : 0);
         sceneops::edited(call.host());
     }
     return Value();

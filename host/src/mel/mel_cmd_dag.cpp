@@ -54,7 +54,9 @@ Value selectCommand(CommandCall& call)
     // A file being read names the node its next statements set; the
     // selection is left alone, as reading a file selects nothing.
     if (d.reading && flags.has("noExpand") && patterns.size() == 1) {
-        const QString name = qualified(d, patterns.front());
+        QString name = qualified(d, patterns.front());
+        if (name.startsWith(QLatin1Char(':')))
+            name.remove(0, 1);
         std::vector<NodeId> found = d.scene.graph.match(name);
         if (found.empty() && d.reading->mayaAscii && patterns.front().startsWith(QLatin1Char(':'))
             && !name.contains(QLatin1Char(':')) && sceneops::validNodeName(name)) {
@@ -325,7 +327,7 @@ Value renameCommand(CommandCall& call)
     if (flags.has("uuid")) {
         n->uuid = names.last();
         n->uuidSerial = d.scene.graph.nextSerial();
-        claim(d, StatementKind::Uuid, id);
+        claim(d, StatementKind::Uuid, id, QString(), names.size() == 1 ? 1 : 0);
         sceneops::edited(call.host());
         return Value::fromString(d.scene.graph.shortestPath(id));
     }
@@ -462,7 +464,7 @@ Value lockNodeCommand(CommandCall& call)
         }
     }
     if (ids.size() == 1)
-        claim(d, StatementKind::Lock, ids.front());
+        claim(d, StatementKind::Lock, ids.front(), QString(), flags.positional().empty() ? 1 : 0);
     return Value();
 }
 

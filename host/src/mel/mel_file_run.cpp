@@ -29,8 +29,8 @@ bool isIdentChar(ushort c)
 
 // After a syntax error: the offset just past the statement that starts at
 // start (its ';' at brace depth 0, or the '}' closing its block), with the
-// lines passed counted into line. Strings end at the end of their line, as
-// an unterminated one does.
+// lines passed counted into line. A string left open at the end of its line
+// ends the statement there: the next line is the next statement.
 int skipBrokenStatement(const QChar* data, int size, int start, int* line)
 {
     int depth = 0;
@@ -43,8 +43,11 @@ int skipBrokenStatement(const QChar* data, int size, int start, int* line)
             for (++i; i < size && data[i] != QLatin1Char('"') && data[i] != QLatin1Char('\n'); ++i)
                 if (data[i] == QLatin1Char('\\') && i + 1 < size && data[i + 1] != QLatin1Char('\n'))
                     ++i;
-            if (i < size && data[i] == QLatin1Char('\n'))
-                continue;
+            if (i < size && data[i] == QLatin1Char('\n')) {
+                if (depth <= 0)
+                    return i;
+                continue; // inside a block: its closing brace ends it
+            }
         } else if (c == '/' && i + 1 < size && data[i + 1] == QLatin1Char('/')) {
             while (i < size && data[i] != QLatin1Char('\n'))
                 ++i;

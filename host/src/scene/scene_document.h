@@ -41,6 +41,8 @@ struct StatementRecord {
     NodeId context = 0; // the node whose block the statement is in
     NodeId owner = 0;
     QString key;
+    // Connect: the connection id; Reference: the reference id; Attr,
+    // AddAttr, Uuid, Lock: 1 when written relative to the node being read.
     quint64 ref = 0;
 };
 

@@ -330,8 +330,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
         const PlugState* state = owner->attributes.plug(r.key);
         if (!state)
             return; // its attribute was deleted
-        const bool relative = r.owner == r.context;
-        if (state->serial <= mark_ && (relative || !namesChanged_)) {
+        if (state->serial <= mark_ && (r.ref == 1 || !namesChanged_)) {
             verbatim();
             plugs_.insert(qMakePair(r.owner, r.key));
         } else if (!plugs_.contains(qMakePair(r.owner, r.key))) {
@@ -345,7 +344,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
         const int index = owner->attributes.dynamicIndexOf(r.key);
         if (index < 0)
             return;
-        if (owner->attributes.dynamicSerial(index) <= mark_ && (r.owner == r.context || !namesChanged_)) {
+        if (owner->attributes.dynamicSerial(index) <= mark_ && (r.ref == 1 || !namesChanged_)) {
             verbatim();
             attrs_.insert(qMakePair(r.owner, r.key));
         } else if (!attrs_.contains(qMakePair(r.owner, r.key))) {
@@ -356,7 +355,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
     case StatementKind::Uuid:
         if (!owner)
             return;
-        if (owner->uuidSerial <= mark_ && r.owner == r.context) {
+        if (owner->uuidSerial <= mark_ && (r.ref == 1 || !namesChanged_)) {
             verbatim();
             uuids_.insert(r.owner);
         } else if (!uuids_.contains(r.owner) && !owner->uuid.isEmpty()) {
@@ -366,7 +365,7 @@ void Writer::record(const StatementRecord& r, const QString& text)
     case StatementKind::Lock:
         if (!owner)
             return;
-        if (owner->lockSerial <= mark_ && r.owner == r.context) {
+        if (owner->lockSerial <= mark_ && (r.ref == 1 || !namesChanged_)) {
             verbatim();
             locks_.insert(r.owner);
         } else if (!locks_.contains(r.owner)) {

@@ -426,6 +426,7 @@ void HostSession::clearScene()
     d->sceneName.clear();
     d->damagedFile.clear();
     d->damageErrors.clear();
+    d->referenceDeferred.clear();
     d->linearUnit = QStringLiteral("cm");
     d->angularUnit = QStringLiteral("deg");
     d->timeUnit = QStringLiteral("film");
