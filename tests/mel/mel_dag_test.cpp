@@ -227,3 +227,43 @@ TEST_F(MelDag, ConnectionsAreRecordedAndListed)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MelDag, MultiAttributesIndicesAndDefinitionsEdited)
+{
+    eval("createNode objectSet -n \"set\";"
+         "connectAttr -na \"L_eye|head_OC.msg\" \"set.dsm\"; connectAttr -na \"R_eye|head_OC.msg\" \"set.dsm\";"
+         "setAttr -s 3 \"set.dsm\";"
+         "addAttr -ln \"mode\" -at \"enum\" \"rig\"; addAttr -ln \"gain\" -at double -smn 0 -smx 10 \"rig\";"
+         "addAttr -e -ln \"gain\" -min -1 -max 20 -dv 2 \"rig\";"
+         "setAttr -cb on \"rig.ry\"; setAttr -k off \"rig.ry\";");
+    const struct {
+        const char* mel;
+        const char* result;
+    } rows[] = {
+        {"stringArrayToString(`listConnections -p 1 \"set.dsm[1]\"`, \",\")", "R_eye|head_OC.message"},
+        {"stringArrayToString(`listConnections -c 1 \"set\"`, \",\")", "set.dsm[0],L_eye|head_OC,set.dsm[1],R_eye|head_OC"},
+        {"getAttr -s \"set.dsm\"", "3"},
+        {"stringArrayToString(`attributeQuery -n \"rig\" -le \"mode\"`, \",\")", "Green:Blue"},
+        {"getAttr \"rig.gain\"", "2"},
+        {"stringArrayToString(`attributeQuery -n \"rig\" -r \"gain\"`, \",\")", "-1,20"},
+        {"stringArrayToString(`attributeQuery -n \"rig\" -sr \"gain\"`, \",\")", "0,10"},
+        {"attributeQuery -n \"rig\" -mne \"gain\"", "1"},
+        {"stringArrayToString(`listAttr -cb \"rig\"`, \",\")", "rotateY"},
+        {"stringArrayToString(`attributeQuery -typ \"transform\" -lc \"t\"`, \",\")", "translateX,translateY,translateZ"},
+        {"attributeQuery -typ \"joint\" -ex \"jointOrient\"", "1"},
+        {"attributeQuery -typ \"transform\" -ex \"jointOrient\"", "0"},
+        {"getAttr -type \"rig.gain\"", "double"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(eval(QLatin1String(r.mel)), QLatin1String(r.result)) << r.mel;
+    EXPECT_EQ(error("setAttr \"rig.gain\" 25;"),
+              QStringLiteral("line 1: setAttr: The value 25 for 'rig.gain' is outside its range (-1 to 20)."));
+    EXPECT_EQ(error("addAttr -ln \"c\" -at double -p \"gain\" \"rig\";"),
+              QStringLiteral("line 1: addAttr: 'rig' has no compound attribute \"gain\" to add \"c\" to."));
+    EXPECT_EQ(error("disconnectAttr \"rig.tx\" \"md.i1x\";"),
+              QStringLiteral("line 1: There is no connection from 'rig.translateX' to 'md.i1x' to disconnect."));
+}
+
+} // namespace

@@ -417,3 +417,19 @@ TEST_F(SandboxProcess, ScreenshotCompositesTheMainWindowAndTheFloatingPanel)
         mainColours.insert(image.pixel(x, mainInImage.bottom() - 5));
     EXPECT_GE(mainColours.size(), 2);
 }
+
+TEST_F(SandboxProcess, AFileThatIsNotASceneIsRefusedAndTheRunGoesOn)
+{
+    const QString scene = dir.filePath("garbage.ma");
+    write(scene, QByteArray("\x01\x02\x03 not a scene at all\n", 23));
+    run_result r;
+    const QJsonObject dump = batch({scene, "--no-plugin", "-c", "createNode transform -n \"after\";"}, &r);
+    EXPECT_EQ(r.code, 1);
+    const QStringList errors = strings(dump.value("errors"));
+    ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors[0].contains("it is not a scene file")) << errors[0].toStdString();
+    const QJsonObject s = dump.value("scene").toObject();
+    EXPECT_EQ(s.value("file").toString(), QString()); // not taken as the scene's name
+    EXPECT_EQ(strings(s.value("nodes")), QStringList{"after"});
+    EXPECT_EQ(s.value("readWithErrors").toInt(), 0);
+}
