@@ -123,6 +123,12 @@ TEST_F(SceneFile, AFileMayHoldProceduresVariablesAndBrokenLines)
     EXPECT_TRUE(host().nodeExists("last"));
     // Local procedures stay with the file.
     EXPECT_FALSE(run("nodeName(1);"));
+
+    // A loop that never ends is interrupted, and the rest is read.
+    const QString endless = write("endless.ma", "while (1) { }\ncreateNode transform -n \"reached\";\n");
+    EXPECT_FALSE(open(endless));
+    EXPECT_EQ(host().errors().value(0), "file: " + endless + " line 3: Script interrupted: more than 2000000 statements run.");
+    EXPECT_TRUE(host().nodeExists("reached"));
 }
 
 TEST_F(SceneFile, FilesThatAreNotQuiteUtf8OrThatNameAnUnknownCodePage)
@@ -238,6 +244,30 @@ TEST_F(SceneFile, WhatChangedIsWrittenBackAndWhatWentIsGone)
     EXPECT_EQ(eval("referenceQuery -il \"rRN\""), QStringLiteral("0"));
     EXPECT_EQ(eval("getAttr \"time1.o\""), QStringLiteral("7"));
     EXPECT_EQ(eval("lockNode -q \"a\""), QStringLiteral("0"));
+}
+
+TEST_F(SceneFile, MovedBlocksAndImportedStatementsKeepTheirNodes)
+{
+    const QString imported = write("imported.ma", "createNode transform -n \"prop\";\n"
+                                                  "\tdataStructure -fmt \"raw\" -as \"name=prop:float=weight\";\n");
+    const QString path = write("order.ma", "createNode transform -n \"a\";\n\tsetAttr \".tx\" 1;\n"
+                                           "createNode transform -n \"b\";\n\tsetAttr \".ty\" 2;\n");
+    ASSERT_TRUE(open(path));
+    // a now lives below b, which the file makes after it.
+    eval("parent \"a\" \"b\"; file -i \"" + imported + "\";");
+    const QString text = savedText();
+    EXPECT_LT(text.indexOf("createNode transform -n \"b\";"), text.indexOf("createNode transform -n \"a\" -p \"b\";"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("createNode transform -n \"a\" -p \"b\";\n\tsetAttr \".tx\" 1;\n"));
+    // What the scene does not model of an imported file follows a select
+    // of its node.
+    EXPECT_TRUE(text.contains("select -ne \"prop\";\n\tdataStructure -fmt \"raw\" -as \"name=prop:float=weight\";\n"))
+        << text.toStdString();
+    host().newScene();
+    ASSERT_TRUE(open(dir.filePath("saved.ma"))) << host().errors().join('\n').toStdString();
+    EXPECT_EQ(eval("stringArrayToString(`ls -l \"a\"`, \",\")"), QStringLiteral("|b|a"));
+    EXPECT_EQ(eval("getAttr \"a.tx\""), QStringLiteral("1"));
+    EXPECT_TRUE(host().nodeExists("prop"));
 }
 
 TEST_F(SceneFile, TheOwnFormKeepsHierarchyAttributesAndConnections)

@@ -230,7 +230,7 @@ Engine::Flow Engine::exec(const Stmt* s)
 {
     line_ = s->line;
     if (stepBudget_ > 0 && ++steps_ > stepBudget_)
-        fail(s->line, QStringLiteral("Script interrupted: more than %1 statements run.").arg(stepBudget_));
+        fail(s->line, QStringLiteral("Script interrupted: more than %1 statements run.").arg(stepBudget_ - stepBase_));
     switch (s->kind) {
     case Stmt::Empty:
         return Flow::Normal;

@@ -226,6 +226,7 @@ private:
     const char* stackBase_ = nullptr; // where the outermost text began
     qint64 stepBudget_ = 0;
     qint64 steps_ = 0; // run by the outermost text so far
+    qint64 stepBase_ = 0; // where the budget counts from (a file's statement)
     qint64 memoryBudget_ = 0;
 
     qint64 heldBytes() const;

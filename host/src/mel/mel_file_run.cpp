@@ -135,7 +135,7 @@ bool Engine::runPlainCommand(Lexer& lex, int start, int line)
         case ArgKind::Semicolon:
         case ArgKind::End: {
             if (stepBudget_ > 0 && ++steps_ > stepBudget_)
-                fail(line, QStringLiteral("Script interrupted: more than %1 statements run.").arg(stepBudget_));
+                fail(line, QStringLiteral("Script interrupted: more than %1 statements run.").arg(stepBudget_ - stepBase_));
             CommandCall call{*this, name, line, args, true};
             fn(call);
             args.clear();
@@ -170,6 +170,20 @@ bool Engine::runFile(const QString& text, StatementHooks& hooks)
     frame.scopes.emplace_back();
     FrameGuard guard(this, &frame);
 
+    // A file's loops end: without a budget of the caller's, each statement
+    // of a file may run two million before it is interrupted like a
+    // runaway script, and the next statement is read.
+    struct Budget {
+        Engine* e;
+        qint64 saved, savedBase;
+        ~Budget()
+        {
+            e->stepBudget_ = saved;
+            e->stepBase_ = savedBase;
+        }
+    } budget{this, stepBudget_, stepBase_};
+    const bool ownBudget = stepBudget_ <= 0;
+    const qint64 kStatementSteps = 2000000;
     Lexer lex(text);
     Parser parser(lex);
     int warningsSeen = 0;
@@ -186,6 +200,10 @@ bool Engine::runFile(const QString& text, StatementHooks& hooks)
             break;
         hooks.begin(start, line);
         line_ = line;
+        if (ownBudget) {
+            stepBase_ = steps_;
+            stepBudget_ = steps_ + kStatementSteps;
+        }
         int end = start;
         int errorLine = line;
         bool ok = true;
