@@ -63,7 +63,7 @@ TEST_F(SceneFuzzReplay, DamagedFixturesReadWithinBoundsAndTheHostGoesOn)
     ASSERT_FALSE(rig.isEmpty());
     QList<QByteArray> inputs;
     // Cut short anywhere, in the middle of a string or a multi-line value.
-    for (int cut : {12, 25, 200, 333, 4096, 9001, rig.size() / 2, rig.size() - 3})
+    for (int cut : {12, 25, 200, 333, 4096, 9001, int(rig.size() / 2), int(rig.size() - 3)})
         inputs << rig.left(cut);
     // Bytes flipped here and there.
     for (int seed = 1; seed <= 6; ++seed) {
