@@ -103,7 +103,7 @@ Value attributeQueryCommand(CommandCall& call)
         if (def->parent < 0)
             return Value::fromStringArray(QStringList());
         const AttrDef& p = attr.dynamic ? node->attributes.dynamicAt(def->parent)
-                                        : NodeTypes::instance().info(node->type).attributes->at(def->parent);
+                                        : typeOf(*node).attributes->at(def->parent);
         return Value::fromStringArray({p.longName});
     }
     call.fail(QStringLiteral("attributeQuery needs a query flag (-exists, -range, -listEnum, ...)."));
@@ -124,7 +124,7 @@ Value listAttrCommand(CommandCall& call)
         const NodeRecord& node = *d.scene.graph.node(id);
         std::vector<const AttrDef*> defs;
         if (!flags.has("userDefined")) {
-            const AttrTable* table = NodeTypes::instance().info(node.type).attributes;
+            const AttrTable* table = typeOf(node).attributes;
             for (int i = 0; i < table->size(); ++i)
                 defs.push_back(&table->at(i));
         }

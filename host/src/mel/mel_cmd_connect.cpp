@@ -42,28 +42,31 @@ Value connectAttrCommand(CommandCall& call)
     if (flags.has("nextAvailable") && !destination.key.endsWith(QLatin1Char(']')))
         destination.key += QStringLiteral("[%1]").arg(
             d.scene.connections.nextFreeIndex(destination.node, destination.key));
-    const QString from = plugName(d, source.node, source.key);
-    const QString to = plugName(d, destination.node, destination.key);
+    const auto from = [&]() { return plugName(d, source.node, source.key); };
+    const auto to = [&]() { return plugName(d, destination.node, destination.key); };
     if (const Connection* c = d.scene.connections.into(destination.node, destination.key)) {
         if (c->source == source.node && c->sourcePlug == source.key) {
-            call.host().logWarning(QStringLiteral("'%1' is already connected to '%2'.").arg(from, to));
+            call.host().logWarning(QStringLiteral("'%1' is already connected to '%2'.").arg(from(), to()));
             claim(d, StatementKind::Connect, 0, QString(), c->id);
-            return Value::fromString(QStringLiteral("Connected %1 to %2.").arg(from, to));
+            return Value::fromString(QStringLiteral("Connected %1 to %2.").arg(from(), to()));
         }
         if (!flags.has("force"))
             call.fail(QStringLiteral("The destination attribute '%1' cannot be connected to: it is already "
                                      "connected from '%2'.")
-                          .arg(to, plugName(d, c->source, c->sourcePlug)));
+                          .arg(to(), plugName(d, c->source, c->sourcePlug)));
         d.scene.connections.remove(c->id);
     }
     const PlugState* state = d.scene.graph.node(destination.node)->attributes.plug(destination.key);
     if (!d.reading && state && state->locked == 1)
-        call.fail(QStringLiteral("The destination attribute '%1' is locked.").arg(to));
+        call.fail(QStringLiteral("The destination attribute '%1' is locked.").arg(to()));
     const quint64 id = d.scene.connections.add(source.node, source.key, destination.node, destination.key,
                                                d.scene.graph.nextSerial());
     claim(d, StatementKind::Connect, 0, QString(), id);
     sceneops::edited(call.host());
-    return Value::fromString(QStringLiteral("Connected %1 to %2.").arg(from, to));
+    // A file reads on without looking at what the statement gave.
+    if (d.reading)
+        return Value();
+    return Value::fromString(QStringLiteral("Connected %1 to %2.").arg(from(), to()));
 }
 
 Value disconnectAttrCommand(CommandCall& call)

@@ -171,7 +171,7 @@ Value lsCommand(CommandCall& call)
         const NodeRecord* n = g.node(id);
         if (!types.isEmpty() && !types.contains(n->type)
             && !(types.contains(QLatin1String("transform")) && isTransformType(n->type))
-            && !(types.contains(QLatin1String("shape")) && NodeTypes::instance().info(n->type).shape)
+            && !(types.contains(QLatin1String("shape")) && typeOf(*n).shape)
             && !(types.contains(QLatin1String("dagNode")) && n->dag))
             continue;
         if (!exact.isEmpty() && !exact.contains(n->type))
@@ -182,7 +182,7 @@ Value lsCommand(CommandCall& call)
             continue;
         if (flags.has("transforms") && !(n->dag && isTransformType(n->type)))
             continue;
-        if (flags.has("shapes") && !NodeTypes::instance().info(n->type).shape)
+        if (flags.has("shapes") && !typeOf(*n).shape)
             continue;
         if (flags.has("referencedNodes") && !n->reference)
             continue;
@@ -362,7 +362,7 @@ Value listRelativesCommand(CommandCall& call)
         if (!types.isEmpty() && !types.contains(n->type)
             && !(types.contains(QLatin1String("transform")) && isTransformType(n->type)))
             return;
-        if (flags.has("shapes") && !NodeTypes::instance().info(n->type).shape)
+        if (flags.has("shapes") && !typeOf(*n).shape)
             return;
         if (!seen.contains(id)) {
             seen.insert(id);

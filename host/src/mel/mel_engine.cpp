@@ -89,6 +89,12 @@ Engine::Engine(HostSession& host) : host_(host)
     addSceneFileCommands(builtins_);
     addStringCommands(builtins_);
     addSystemCommands(builtins_);
+    for (const char* name : {"setAttr", "createNode", "rename", "connectAttr", "addAttr", "select", "lockNode",
+                             "fileInfo", "requires", "relationship", "parent", "file", "currentUnit",
+                             "dataStructure", "disconnectAttr"}) {
+        const QString n = QLatin1String(name);
+        fileCommands_.emplace_back(n, builtins_.value(n));
+    }
 }
 
 Engine::~Engine() = default;

@@ -4,6 +4,18 @@
 
 namespace qbhost {
 
+int AttributeStore::dynamicIndexOf(const QString& name) const
+{
+    // Most nodes have few: looked through rather than hashed.
+    if (dynamic_.size() < kIndexedFrom) {
+        for (size_t i = 0; i < dynamic_.size(); ++i)
+            if (dynamic_[i].longName == name || dynamic_[i].shortName == name)
+                return static_cast<int>(i);
+        return -1;
+    }
+    return dynamicByName_.value(name, -1);
+}
+
 int AttributeStore::addDynamic(const AttrDef& def, quint64 serial)
 {
     const int index = static_cast<int>(dynamic_.size());

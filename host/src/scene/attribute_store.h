@@ -48,7 +48,7 @@ public:
     int dynamicCount() const { return static_cast<int>(dynamic_.size()); }
     const AttrDef& dynamicAt(int i) const { return dynamic_[static_cast<size_t>(i)]; }
     AttrDef& dynamicAt(int i) { return dynamic_[static_cast<size_t>(i)]; }
-    int dynamicIndexOf(const QString& name) const { return dynamicByName_.value(name, -1); }
+    int dynamicIndexOf(const QString& name) const;
     // When each dynamic attribute was added, in the order of dynamicAt.
     quint64 dynamicSerial(int i) const { return dynamicSerials_[static_cast<size_t>(i)]; }
     int addDynamic(const AttrDef& def, quint64 serial);

@@ -11,11 +11,13 @@
 namespace qbhost {
 
 using NodeId = quint64; // 0: no node (the world, for a parent)
+struct NodeTypeInfo;
 
 struct NodeRecord {
     NodeId id = 0;
     QString name;  // the node's own name, namespace included: "hero:arm_ctrl"
     QString type;
+    const NodeTypeInfo* typeInfo = nullptr; // of type, looked up once
     NodeId parent = 0;
     std::vector<NodeId> children;
     bool dag = false;

@@ -121,9 +121,9 @@ int AttrTable::add(const AttrDef& d)
 {
     const int index = static_cast<int>(defs_.size());
     defs_.push_back(d);
-    byName_.insert(d.longName, index);
+    byName_.emplace(d.longName, index);
     if (!d.shortName.isEmpty())
-        byName_.insert(d.shortName, index);
+        byName_.emplace(d.shortName, index);
     return index;
 }
 

@@ -6,11 +6,14 @@
 // is a dependency node with the common attributes only; what a file sets on
 // it is kept as written.
 #include "attribute_def.h"
+#include "node_record.h"
+#include "string_hash.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
+#include <unordered_map>
 #include <vector>
 
 namespace qbhost {
@@ -19,7 +22,11 @@ namespace qbhost {
 class AttrTable
 {
 public:
-    int indexOf(const QString& name) const { return byName_.value(name, -1); }
+    int indexOf(const QString& name) const
+    {
+        const auto it = byName_.find(name);
+        return it == byName_.end() ? -1 : it->second;
+    }
     const AttrDef& at(int i) const { return defs_[static_cast<size_t>(i)]; }
     int size() const { return static_cast<int>(defs_.size()); }
 
@@ -29,7 +36,7 @@ public:
 
 private:
     std::vector<AttrDef> defs_;
-    QHash<QString, int> byName_;
+    std::unordered_map<QString, int, NameHash> byName_;
 };
 
 struct NodeTypeInfo {
@@ -57,6 +64,12 @@ private:
     NodeTypeInfo unknown_;
     AttrTable common_, dagNode_, transform_, joint_;
 };
+
+// A node's type, as it was looked up when the node was made.
+inline const NodeTypeInfo& typeOf(const NodeRecord& node)
+{
+    return node.typeInfo ? *node.typeInfo : NodeTypes::instance().info(node.type);
+}
 
 } // namespace qbhost
 #endif

@@ -6,7 +6,7 @@ namespace qbhost {
 AttrLookup findAttribute(const NodeRecord& node, const QString& name)
 {
     AttrLookup out;
-    const AttrTable* table = NodeTypes::instance().info(node.type).attributes;
+    const AttrTable* table = typeOf(node).attributes;
     const int s = table->indexOf(name);
     if (s >= 0) {
         out.def = &table->at(s);
@@ -27,7 +27,7 @@ std::vector<const AttrDef*> childrenOf(const NodeRecord& node, const AttrLookup&
     std::vector<const AttrDef*> out;
     if (!attr.def)
         return out;
-    const AttrTable* table = NodeTypes::instance().info(node.type).attributes;
+    const AttrTable* table = typeOf(node).attributes;
     for (int c : attr.def->children)
         out.push_back(attr.dynamic ? &node.attributes.dynamicAt(c) : &table->at(c));
     return out;
@@ -85,7 +85,7 @@ PlugRef plugOf(const NodeRecord& node, const QString& attrPath)
         if (found.def && found.def->parent >= 0) {
             const AttrDef* compound = found.dynamic
                                           ? &node.attributes.dynamicAt(found.def->parent)
-                                          : &NodeTypes::instance().info(node.type).attributes->at(found.def->parent);
+                                          : &typeOf(node).attributes->at(found.def->parent);
             if (compound->type == AttrType::NumericCompound) {
                 out.key = compound->longName;
                 out.element = compound->children.indexOf(found.index);
@@ -107,7 +107,7 @@ PlugRef plugOf(const NodeRecord& node, const QString& attrPath)
         } else if (current.def) {
             for (int c : current.def->children) {
                 const AttrDef* child = current.dynamic ? &node.attributes.dynamicAt(c)
-                                                       : &NodeTypes::instance().info(node.type).attributes->at(c);
+                                                       : &typeOf(node).attributes->at(c);
                 if (child->longName == name || child->shortName == name) {
                     found.def = child;
                     found.dynamic = current.dynamic;
@@ -135,7 +135,7 @@ PlugRef plugOf(const NodeRecord& node, const QString& attrPath)
     if (current.def && current.def->parent >= 0 && !elements.last().contains(QLatin1Char('['))) {
         const AttrDef* compound = current.dynamic
                                       ? &node.attributes.dynamicAt(current.def->parent)
-                                      : &NodeTypes::instance().info(node.type).attributes->at(current.def->parent);
+                                      : &typeOf(node).attributes->at(current.def->parent);
         if (compound->type == AttrType::NumericCompound) {
             out.key = elements.size() == 1 ? compound->longName : parentKey;
             out.element = compound->children.indexOf(current.index);
@@ -159,7 +159,7 @@ bool plugExists(const NodeRecord& node, const PlugRef& plug)
     if (plug.def)
         return true;
     // The attributes of a type the stand-in does not know cannot be checked.
-    if (!NodeTypes::instance().info(node.type).known)
+    if (!typeOf(node).known)
         return true;
     if (node.attributes.plug(plug.key))
         return true;

@@ -1,4 +1,5 @@
 #include "scene_graph.h"
+#include "node_types.h"
 
 #include <algorithm>
 
@@ -71,19 +72,25 @@ void SceneGraph::noteName(const QString& name, NodeId id, int delta)
     } else {
         list.removeOne(id);
         if (list.isEmpty())
-            byName_.remove(name);
+            byName_.erase(name);
         else
             ++namesGeneration_;
     }
     namespaces_.noteNodeName(name, delta);
 }
 
+QVector<NodeId> SceneGraph::namesakes(const QString& name) const
+{
+    auto it = byName_.find(name);
+    return it == byName_.end() ? QVector<NodeId>() : it->second;
+}
+
 bool SceneGraph::nameFree(const QString& name, NodeId parent, bool dag, NodeId except) const
 {
-    auto it = byName_.constFind(name);
-    if (it == byName_.constEnd())
+    auto it = byName_.find(name);
+    if (it == byName_.end())
         return true;
-    for (NodeId other : *it) {
+    for (NodeId other : it->second) {
         if (other == except)
             continue;
         const NodeRecord* o = node(other);
@@ -142,6 +149,7 @@ NodeId SceneGraph::createIn(QVector<NodeId>& sameName, const QString& type, cons
     record->id = id;
     record->name = name;
     record->type = type;
+    record->typeInfo = &NodeTypes::instance().info(type);
     record->dag = dag;
     record->parent = dag ? parent : 0;
     record->nameSerial = nextSerial();
@@ -269,7 +277,7 @@ QString SceneGraph::fullPath(NodeId id) const
 int SceneGraph::countMatches(const QStringList& chain, const QString& name) const
 {
     int matches = 0;
-    for (NodeId candidate : byName_.value(name)) {
+    for (NodeId candidate : namesakes(name)) {
         const NodeRecord* p = node(candidate);
         bool ok = true;
         for (int k = chain.size() - 2; k >= 0 && ok; --k) {
@@ -287,8 +295,8 @@ QString SceneGraph::shortestPath(NodeId id) const
     const NodeRecord* n = node(id);
     if (!n)
         return QString();
-    auto list = byName_.constFind(n->name);
-    if (!n->dag || list == byName_.constEnd() || list->size() <= 1)
+    auto list = byName_.find(n->name);
+    if (!n->dag || list == byName_.end() || list->second.size() <= 1)
         return n->name; // shared, not copied: selections of thousands hold no copies
     if (shortestCacheGeneration_ != namesGeneration_) {
         shortestCache_.clear();
@@ -353,10 +361,10 @@ std::vector<NodeId> SceneGraph::findExact(const QString& path) const
     std::vector<NodeId> out;
     // A plain name: the nodes of that name, without splitting a path.
     if (!path.contains(QLatin1Char('|'))) {
-        auto it = byName_.constFind(path.startsWith(QLatin1Char(':')) ? path.mid(1) : path);
-        if (it == byName_.constEnd())
+        auto it = byName_.find(path.startsWith(QLatin1Char(':')) ? path.mid(1) : path);
+        if (it == byName_.end())
             return out;
-        out.assign(it->begin(), it->end());
+        out.assign(it->second.begin(), it->second.end());
         std::sort(out.begin(), out.end());
         return out;
     }
@@ -364,7 +372,7 @@ std::vector<NodeId> SceneGraph::findExact(const QString& path) const
     const std::vector<Element> elements = splitPath(path, &absolute);
     if (elements.empty() || elements.back().name.isEmpty())
         return out;
-    for (NodeId id : byName_.value(elements.back().name)) {
+    for (NodeId id : namesakes(elements.back().name)) {
         const NodeRecord* n = node(id);
         if (n && matchesChain(*n, elements, absolute))
             out.push_back(id);
@@ -391,6 +399,14 @@ PlugState& SceneGraph::setPlug(NodeId id, const QString& key)
     PlugState& p = node(id)->attributes.plugForWrite(key);
     p.serial = nextSerial();
     return p;
+}
+
+void SceneGraph::reserve(int count)
+{
+    if (count <= 0)
+        return;
+    slots_.reserve(slots_.size() + size_t(count));
+    byName_.reserve(byName_.size() + size_t(count));
 }
 
 void SceneGraph::clear()

@@ -8,6 +8,7 @@
 // change of the scene takes a serial from.
 #include "node_record.h"
 #include "scene_namespaces.h"
+#include "string_hash.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QRegularExpression>
@@ -16,6 +17,7 @@
 #include <QtCore/QVector>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace qbhost {
@@ -78,6 +80,9 @@ public:
     SceneNamespaces& namespaces() { return namespaces_; }
     const SceneNamespaces& namespaces() const { return namespaces_; }
 
+    // Room for about count more nodes, so that tables are not grown again
+    // and again while a large file is read.
+    void reserve(int count);
     // Empties the scene. Ids go on from where they were.
     void clear();
 
@@ -99,7 +104,9 @@ private:
     NodeId base_ = 1; // the id of slots_[0]
     int count_ = 0;
     std::vector<NodeId> world_; // DAG nodes at the top, in order
-    QHash<QString, QVector<NodeId>> byName_;
+    // Nodes by their own name, for every statement that names one.
+    std::unordered_map<QString, QVector<NodeId>, NameHash> byName_;
+    QVector<NodeId> namesakes(const QString& name) const;
     SceneNamespaces namespaces_;
     quint64 serial_ = 0;
     quint64 namesGeneration_ = 1;

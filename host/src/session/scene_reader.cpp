@@ -160,6 +160,8 @@ void run(HostSession& host, const SceneText& text, ReadState& state)
         if (!state.import)
             state.document->records.reserve(state.document->records.size() + size_t(text.text.size() / 40));
     }
+    // About a node per 500 characters.
+    d.scene.graph.reserve(int(text.text.size() / 500));
     if (text.badBytes > 0) {
         // Counted as an error: writing the text back would not give the bytes back.
         ++state.errors;
