@@ -270,6 +270,68 @@ TEST_F(SceneFile, MovedBlocksAndImportedStatementsKeepTheirNodes)
     EXPECT_TRUE(host().nodeExists("prop"));
 }
 
+TEST_F(SceneFile, AReferenceAddedToAMayaSceneIsWrittenWithTheFileReferences)
+{
+    write("prop.ma", "createNode transform -n \"prop_root\";\n\tsetAttr \".ty\" 4;\n");
+    const QString path = write("shot.ma", "requires maya \"2024\";\nfileInfo \"a\" \"1\";\n"
+                                          "createNode transform -n \"cam\";\n");
+    ASSERT_TRUE(open(path));
+    eval("file -r -ns \"prop\" \"prop.ma\"; setAttr \"prop:prop_root.ty\" 9;"
+         "connectAttr \"cam.tx\" \"prop:prop_root.tx\";");
+    EXPECT_EQ(eval("stringArrayToString(`file -q -r`, \",\")"), dir.filePath("prop.ma"));
+    const QString text = savedText();
+    // Beside the file's own header: the reference first, then what the file had.
+    const int rdi = text.indexOf("file -rdi 1 -ns \"prop\" -rfn \"propRN\" \"prop.ma\";\n");
+    const int r = text.indexOf("file -r -ns \"prop\" -rfn \"propRN\" \"prop.ma\";\n");
+    ASSERT_GE(rdi, 0) << text.toStdString();
+    EXPECT_GT(r, rdi);
+    EXPECT_LT(r, text.indexOf("requires maya"));
+    // The reference node is the scene's; the referenced node's change and
+    // the new connection are written in full after the scene's nodes.
+    EXPECT_TRUE(text.contains("createNode reference -n \"propRN\";\n"));
+    EXPECT_TRUE(text.contains("\tsetAttr \"prop:prop_root.translate\" -type \"double3\" 0 9 0;\n"));
+    EXPECT_TRUE(text.contains("connectAttr \"cam.translateX\" \"prop:prop_root.translateX\";\n"));
+    EXPECT_FALSE(text.contains("createNode transform -n \"prop_root\"")); // it comes with the reference
+    host().newScene();
+    ASSERT_TRUE(open(dir.filePath("saved.ma"))) << host().errors().join('\n').toStdString();
+    EXPECT_EQ(eval("getAttr \"prop:prop_root.ty\""), QStringLiteral("9"));
+    EXPECT_EQ(eval("stringArrayToString(`ls -type reference`, \",\")"), QStringLiteral("propRN"));
+    EXPECT_EQ(eval("stringArrayToString(`listConnections -p 1 \"prop:prop_root.tx\"`, \",\")"),
+              QStringLiteral("cam.translateX"));
+}
+
+TEST_F(SceneFile, ReferenceAndWorkspaceCommandsRefuseWhatTheyCannotDo)
+{
+    eval("createNode transform -n \"plain\";");
+    const struct {
+        const char* mel;
+        const char* message;
+    } rows[] = {
+        {"referenceQuery -f \"plain\";", "line 1: 'plain' is not from a referenced file."},
+        {"referenceQuery -inr \"noSuch\";", "line 1: No object matches name: noSuch"},
+        {"file -lr \"noRN\";", "line 1: \"noRN\" is neither a reference node nor a referenced file."},
+        {"file -r;", "line 1: file -reference needs one file name."},
+        {"workspace -o \"/no/such/project\";", "line 1: Workspace \"/no/such/project\" does not exist."},
+        {"currentUnit -l \"furlong\";", "line 1: currentUnit: \"furlong\" is not a linear unit."},
+        {"requires \"maya\";", "line 1: requires needs a product and its version."},
+        {"dataStructure -fmt \"raw\";", "line 1: dataStructure needs -asString, -asFile or -remove."},
+        {"relationship \"link\";", "line 1: relationship needs a relationship type and a node."},
+        {"parent -add \"plain\" \"plain\";",
+         "line 1: The stand-in host does not make instances (parent -addObject/-removeObject)."},
+    };
+    for (const auto& r : rows) {
+        host().clearErrors();
+        EXPECT_FALSE(run(QLatin1String(r.mel))) << r.mel;
+        EXPECT_EQ(host().errors().value(0), QLatin1String(r.message)) << r.mel;
+    }
+    // A reference that is not found is kept, unloaded, with a warning.
+    host().clearHistory();
+    eval("file -r -ns \"gone\" \"" + dir.filePath("gone.ma") + "\";");
+    EXPECT_EQ(eval("referenceQuery -il \"goneRN\""), QStringLiteral("0"));
+    EXPECT_TRUE(warnings().value(0).contains("was not found; the reference is kept, unloaded")) << warnings().join('\n').toStdString();
+    EXPECT_TRUE(host().namespaceExists("gone"));
+}
+
 TEST_F(SceneFile, TheOwnFormKeepsHierarchyAttributesAndConnections)
 {
     eval("createNode transform -n \"grp\"; createNode transform -n \"ctrl\" -p \"grp\";"
