@@ -6,6 +6,7 @@
 #include <qbhost/host_session.h>
 
 #include <QtCore/QFileInfo>
+#include <QtCore/QPointer>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QLinearGradient>
 #include <QtGui/QPainter>
@@ -133,6 +134,10 @@ void sandbox_window::fillUnloadMenu()
 QString sandbox_window::sceneStatus() const
 {
     const QString name = host_.sceneName().isEmpty() ? tr("untitled") : host_.sceneName();
+    const int errors = host_.damageErrors().size();
+    if (errors > 0)
+        return host_.isModified() ? tr("Scene: %1 (read with %2 errors, modified)").arg(name).arg(errors)
+                                  : tr("Scene: %1 (read with %2 errors)").arg(name).arg(errors);
     return host_.isModified() ? tr("Scene: %1 (modified)").arg(name) : tr("Scene: %1").arg(name);
 }
 
@@ -140,7 +145,38 @@ void sandbox_window::updateSceneStatus()
 {
     sceneLabel_->setText(sceneStatus());
     const QString name = host_.sceneName().isEmpty() ? tr("untitled") : QFileInfo(host_.sceneName()).fileName();
-    setWindowTitle(tr("Quillbrook Sandbox - %1%2").arg(name, host_.isModified() ? QStringLiteral("*") : QString()));
+    const int errors = host_.damageErrors().size();
+    setWindowTitle(tr("Quillbrook Sandbox - %1%2%3")
+                       .arg(name, host_.isModified() ? QStringLiteral("*") : QString(),
+                            errors > 0 ? tr(" (read with %1 errors)").arg(errors) : QString()));
+}
+
+bool sandbox_window::confirmOverDamagedFile(const QString& target, bool* force)
+{
+    *force = false;
+    const QStringList errors = host_.damageErrors();
+    if (errors.isEmpty() || QFileInfo(target).canonicalFilePath() != host_.damagedFile())
+        return true;
+    // Nobody can answer in batch mode: the host refuses the save itself.
+    if (unattended_)
+        return true;
+    QStringList shown = errors.mid(0, 5);
+    if (errors.size() > shown.size())
+        shown << tr("... and %1 more").arg(errors.size() - shown.size());
+    QPointer<sandbox_window> alive(this);
+    const QMessageBox::StandardButton answer = QMessageBox::warning(
+        this, tr("Scene Read With Errors"),
+        tr("%1 was read with %2 errors:\n\n%3\n\nSaving over it writes the scene as it is now: what the stand-in "
+           "could not read is kept only as the file's own statements. Save over it anyway?")
+            .arg(target)
+            .arg(errors.size())
+            .arg(shown.join(QLatin1Char('\n'))),
+        QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel);
+    // The box ran a loop of its own: the window may be gone.
+    if (!alive || answer != QMessageBox::Save)
+        return false;
+    *force = true;
+    return true;
 }
 
 bool sandbox_window::runMel(const QString& text)
@@ -188,7 +224,10 @@ bool sandbox_window::saveScene()
 {
     if (host_.sceneName().isEmpty())
         return saveSceneAs();
-    return runMel(QStringLiteral("file -save;"));
+    bool force = false;
+    if (!confirmOverDamagedFile(host_.sceneName(), &force))
+        return false;
+    return runMel(force ? QStringLiteral("file -save -force;") : QStringLiteral("file -save;"));
 }
 
 bool sandbox_window::saveSceneAs(const QString& given)
@@ -202,7 +241,11 @@ bool sandbox_window::saveSceneAs(const QString& given)
             return false;
         path = dialog.selectedFiles().first();
     }
-    return runMel(QStringLiteral("file -rename %1; file -save;").arg(mel_string(path)));
+    bool force = false;
+    if (!confirmOverDamagedFile(path, &force))
+        return false;
+    return runMel(QStringLiteral("file -rename %1; file -save%2;").arg(mel_string(path), force ? QStringLiteral(" -force")
+                                                                                            : QString()));
 }
 
 bool sandbox_window::loadPlugin(const QString& given)

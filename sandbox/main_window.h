@@ -59,6 +59,10 @@ private:
     // True when there are no unsaved changes or the user saved or dropped
     // them.
     bool settleUnsavedChanges();
+    // Saving to target over a file the scene was read from with errors
+    // needs the user's word: false when they declined, force set when they
+    // gave it.
+    bool confirmOverDamagedFile(const QString& target, bool* force);
     bool runMel(const QString& text);
 
     qbhost::HostSession& host_;

@@ -90,29 +90,57 @@ void outliner::rebuild()
     clear();
     nodes_.clear();
     namespaces_.clear();
-    const QStringList nodes = host_.nodes();
-    auto add_node = [this](const QString& node) {
-        QTreeWidgetItem* parent = addNamespace(parent_namespace(node));
-        QTreeWidgetItem* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-        item->setText(0, short_name(node));
-        item->setToolTip(0, node);
-        item->setData(0, kNodeRole, node);
+    const QList<qbhost::NodeInfo> infos = host_.nodeInfos();
+    // Items first, then each below its parent: a node moved below one made
+    // after it still lands there.
+    QHash<quint64, QTreeWidgetItem*> byId;
+    for (const qbhost::NodeInfo& node : infos) {
+        if (node.isDefault)
+            continue;
+        QTreeWidgetItem* item = new QTreeWidgetItem;
+        item->setText(0, short_name(node.name));
+        item->setToolTip(0, node.fullPath);
+        item->setData(0, kNodeRole, node.path);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        nodes_.insert(node, item);
-    };
+        if (!node.reference.isEmpty())
+            item->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
+        byId.insert(node.id, item);
+        nodes_.insert(node.path, item);
+    }
     // Root nodes first, then the namespaces with their nodes in scene order.
-    for (const QString& node : nodes)
-        if (!node.contains(QLatin1Char(':')))
-            add_node(node);
+    for (const qbhost::NodeInfo& node : infos)
+        if (!node.isDefault && !node.parent && !node.name.contains(QLatin1Char(':')))
+            addTopLevelItem(byId.value(node.id));
     // The host's built-in namespaces only when they hold something.
     for (const QString& ns : host_.namespaces())
         if (ns != QLatin1String("UI") && ns != QLatin1String("shared"))
             addNamespace(ns);
-    for (const QString& node : nodes)
-        if (node.contains(QLatin1Char(':')))
-            add_node(node);
+    for (const qbhost::ReferenceInfo& ref : host_.references()) {
+        QTreeWidgetItem* item = namespaces_.value(ref.ns);
+        if (!item)
+            continue;
+        const QString file = ref.file.mid(ref.file.lastIndexOf(QLatin1Char('/')) + 1);
+        item->setText(0, QStringLiteral("%1 [%2%3]").arg(short_name(ref.ns), file,
+                                                       ref.loaded ? QString() : tr(", unloaded")));
+        item->setToolTip(0, ref.ns);
+        item->setData(0, kReferenceRole, ref.referenceNode);
+        item->setIcon(0, style()->standardIcon(QStyle::SP_FileLinkIcon));
+        item->setStatusTip(0, ref.resolvedFile.isEmpty() ? ref.file : ref.resolvedFile);
+    }
+    for (const qbhost::NodeInfo& node : infos) {
+        QTreeWidgetItem* item = byId.value(node.id);
+        if (!item || (!node.parent && !node.name.contains(QLatin1Char(':'))))
+            continue;
+        if (QTreeWidgetItem* parent = node.parent ? byId.value(node.parent) : addNamespace(parent_namespace(node.name)))
+            parent->addChild(item);
+        else
+            addTopLevelItem(item);
+    }
     for (auto it = namespaces_.begin(); it != namespaces_.end(); ++it)
         it.value()->setExpanded(!collapsed_.contains(it.key()));
+    for (QTreeWidgetItem* item : byId)
+        if (item->childCount() > 0)
+            item->setExpanded(!collapsed_.contains(item->toolTip(0)));
     syncing_ = false;
     showHostSelection();
 }
@@ -161,9 +189,9 @@ void outliner::takeTreeSelection()
     host_.setSelection(result);
 }
 
-QTreeWidgetItem* outliner::nodeItem(const QString& fullName) const
+QTreeWidgetItem* outliner::nodeItem(const QString& name) const
 {
-    return nodes_.value(fullName);
+    return nodes_.value(name);
 }
 
 QTreeWidgetItem* outliner::namespaceItem(const QString& fullName) const

@@ -8,6 +8,7 @@
 #include <QtGui/QKeyEvent>
 #include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
+#include <QtWidgets/QCheckBox>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QPlainTextEdit>
@@ -38,6 +39,11 @@ script_editor::script_editor(qbhost::HostSession& host, QWidget* parent) : QWidg
     input_->setPlaceholderText(tr("MEL; Ctrl+Return runs it"));
     input_->installEventFilter(this);
 
+    showAll_ = new QCheckBox(tr("Show all"));
+    showAll_->setObjectName(QStringLiteral("showAllHistory"));
+    showAll_->setToolTip(tr("Also show the texts queued to run without being shown, such as the picker's scene writes"));
+    connect(showAll_, &QCheckBox::toggled, this, &script_editor::setShowAll);
+
     QPushButton* run = new QPushButton(tr("Run"));
     run->setObjectName(QStringLiteral("runButton"));
     QPushButton* clear = new QPushButton(tr("Clear History"));
@@ -51,6 +57,7 @@ script_editor::script_editor(qbhost::HostSession& host, QWidget* parent) : QWidg
     split->setStretchFactor(1, 1);
 
     QHBoxLayout* buttons = new QHBoxLayout;
+    buttons->addWidget(showAll_);
     buttons->addStretch(1);
     buttons->addWidget(clear);
     buttons->addWidget(run);
@@ -60,7 +67,7 @@ script_editor::script_editor(qbhost::HostSession& host, QWidget* parent) : QWidg
     layout->addLayout(buttons);
 
     for (const qbhost::HistoryEntry& e : host_.history())
-        appendEntry(int(e.kind), e.text);
+        appendEntry(int(e.kind), e.text, e.display);
     connect(&host_, &qbhost::HostSession::historyAdded, this, &script_editor::appendEntry);
 }
 
@@ -102,26 +109,49 @@ QColor script_editor::kindColor(int kind) const
     return palette().color(QPalette::Text);
 }
 
-void script_editor::appendEntry(int kind, const QString& text)
+void script_editor::appendEntry(int kind, const QString& text, bool display)
+{
+    Entry entry{kind, shownText(kind, text), display, 0};
+    if (text.size() > kShownCharacters) {
+        entry.number = nextEntry_++;
+        wholeTexts_.emplace_back(entry.number, text);
+        if (static_cast<int>(wholeTexts_.size()) > kWholeTextsKept)
+            wholeTexts_.pop_front();
+    }
+    entries_.push_back(entry);
+    if (static_cast<int>(entries_.size()) > kMaximumLines)
+        entries_.pop_front();
+    if (display || showAll_->isChecked())
+        showEntry(entries_.back());
+}
+
+void script_editor::showEntry(const Entry& entry)
 {
     QTextCharFormat format;
-    format.setForeground(kindColor(kind));
+    format.setForeground(kindColor(entry.kind));
     QTextCursor cursor(history_->document());
     cursor.movePosition(QTextCursor::End);
     if (!history_->document()->isEmpty())
         cursor.insertBlock();
     QTextBlock first = cursor.block();
-    cursor.insertText(shownText(kind, text), format);
-    if (text.size() > kShownCharacters) {
-        const int entry = nextEntry_++;
+    cursor.insertText(entry.shown, format);
+    if (entry.number > 0)
         for (QTextBlock b = first; b.isValid(); b = b.next())
-            b.setUserState(entry);
-        wholeTexts_.emplace_back(entry, text);
-        if (static_cast<int>(wholeTexts_.size()) > kWholeTextsKept)
-            wholeTexts_.pop_front();
-    }
+            b.setUserState(entry.number);
     history_->moveCursor(QTextCursor::End);
     history_->ensureCursorVisible();
+}
+
+void script_editor::setShowAll(bool on)
+{
+    if (showAll_->isChecked() != on) {
+        showAll_->setChecked(on); // comes back here through toggled
+        return;
+    }
+    history_->clear();
+    for (const Entry& e : entries_)
+        if (e.display || on)
+            showEntry(e);
 }
 
 QString script_editor::wholeText(const QTextBlock& line) const
@@ -167,6 +197,7 @@ void script_editor::runInput()
 void script_editor::clearHistoryView()
 {
     history_->clear();
+    entries_.clear();
 }
 
 bool script_editor::eventFilter(QObject* watched, QEvent* event)

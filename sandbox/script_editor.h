@@ -2,12 +2,15 @@
 #define QB_SANDBOX_SCRIPT_EDITOR_H
 // The script editor: the host's history above (MEL that ran, output,
 // warnings, errors in red, Python kept but not run) and a MEL input below.
+// Texts queued to run with display off (the plug-in's scene writes) are
+// not shown, as the host does not echo them; "Show all" shows them too.
 #include <QtGui/QColor>
 #include <QtWidgets/QWidget>
 
 #include <deque>
 #include <utility>
 
+class QCheckBox;
 class QPlainTextEdit;
 class QPushButton;
 class QTextBlock;
@@ -32,6 +35,7 @@ public:
 
     QPlainTextEdit* historyView() const { return history_; }
     QPlainTextEdit* input() const { return input_; }
+    QCheckBox* showAllBox() const { return showAll_; }
 
     // The line shown for one history entry and its colour.
     static QString shownText(int kind, const QString& text);
@@ -46,17 +50,29 @@ public slots:
     // it failed, so that it can be mended.
     void runInput();
     void clearHistoryView();
+    // Shows the texts queued with display off too, or hides them again.
+    void setShowAll(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void appendEntry(int kind, const QString& text);
+    struct Entry {
+        int kind;
+        QString shown;   // the line(s) shown for it
+        bool display;
+        int number;      // of its whole text, 0 when it was not shortened
+    };
+    void appendEntry(int kind, const QString& text, bool display = true);
+    void showEntry(const Entry& entry);
     void showHistoryMenu(const QPoint& pos);
 
     qbhost::HostSession& host_;
     QPlainTextEdit* history_ = nullptr;
     QPlainTextEdit* input_ = nullptr;
+    QCheckBox* showAll_ = nullptr;
+    // The latest entries, shown or not, so that the toggle can show them.
+    std::deque<Entry> entries_;
     // (entry number, whole text) of the latest shortened entries; their
     // lines carry the number as the block's user state.
     std::deque<std::pair<int, QString>> wholeTexts_;

@@ -4,6 +4,7 @@
 
 #include <qbhost/host_session.h>
 
+#include <QtCore/QHash>
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QMetaObject>
@@ -48,6 +49,45 @@ QJsonObject scene_state(const qbhost::HostSession& host)
     for (const auto& kv : host.fileInfo())
         info.insert(kv.first, bounded(kv.second));
     scene.insert(QStringLiteral("fileInfo"), info);
+    // Each node's place: its path as `ls` gives it, its full path and its
+    // parent's, its type and the reference it came from.
+    const QList<qbhost::NodeInfo> infos = host.nodeInfos();
+    QHash<quint64, QString> paths;
+    for (const qbhost::NodeInfo& n : infos)
+        paths.insert(n.id, n.fullPath);
+    QJsonArray nodeInfo;
+    for (const qbhost::NodeInfo& n : infos) {
+        QJsonObject o;
+        o.insert(QStringLiteral("name"), n.name);
+        o.insert(QStringLiteral("path"), n.path);
+        o.insert(QStringLiteral("fullPath"), n.fullPath);
+        o.insert(QStringLiteral("parent"), n.parent ? QJsonValue(paths.value(n.parent)) : QJsonValue(QJsonValue::Null));
+        o.insert(QStringLiteral("type"), n.type);
+        o.insert(QStringLiteral("reference"),
+                 n.reference.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(n.reference));
+        o.insert(QStringLiteral("default"), n.isDefault);
+        nodeInfo.append(o);
+    }
+    scene.insert(QStringLiteral("nodeInfo"), nodeInfo);
+    QJsonArray references;
+    for (const qbhost::ReferenceInfo& r : host.references()) {
+        QJsonObject o;
+        o.insert(QStringLiteral("node"), r.referenceNode);
+        o.insert(QStringLiteral("file"), r.file);
+        o.insert(QStringLiteral("resolvedFile"), r.resolvedFile);
+        o.insert(QStringLiteral("namespace"), r.ns);
+        o.insert(QStringLiteral("parent"),
+                 r.parentReference.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(r.parentReference));
+        o.insert(QStringLiteral("loaded"), r.loaded);
+        references.append(o);
+    }
+    scene.insert(QStringLiteral("references"), references);
+    QJsonObject lastRead;
+    lastRead.insert(QStringLiteral("file"), host.lastReadFile());
+    lastRead.insert(QStringLiteral("errors"), texts(host.lastReadErrors()));
+    lastRead.insert(QStringLiteral("warnings"), texts(host.lastReadWarnings()));
+    scene.insert(QStringLiteral("lastRead"), lastRead);
+    scene.insert(QStringLiteral("readWithErrors"), host.damageErrors().size());
     return scene;
 }
 

@@ -2,7 +2,10 @@
 #define QB_SANDBOX_STATE_DUMP_H
 // The state dump (--dump-state): the scene, the logs and the picker panel's
 // own account of itself, as JSON. Keys may be added, never renamed:
-//   {"scene": {"file", "modified", "nodes", "namespaces", "selection", "fileInfo"},
+//   {"scene": {"file", "modified", "nodes", "namespaces", "selection", "fileInfo",
+//              "nodeInfo": [{"name", "path", "fullPath", "parent", "type", "reference", "default"}],
+//              "references": [{"node", "file", "resolvedFile", "namespace", "parent", "loaded"}],
+//              "lastRead": {"file", "errors", "warnings"}, "readWithErrors"},
 //    "errors": [...], "history": [...],
 //    "picker": null or the panel's state_snapshot(),
 //    "windows": [{"name", "title", "rect": [x, y, w, h], "visible"}]}

@@ -101,3 +101,57 @@ TEST_F(SessionParts, ManyNamesAddedOneByOneKeepTheirOrder)
     ASSERT_EQ(trace.size(), names.size() + 1);
     EXPECT_EQ(trace[1], QStringLiteral("selectByName crowd:c1 %1").arg(int(MGlobal::kAddToList)));
 }
+
+// The session's facade over a hierarchy: nodes by path, the selection by
+// identity, the history's display flags.
+TEST_F(SessionParts, TheFacadeNamesNodesByPathAndKeepsSelectionsThroughRenames)
+{
+    ASSERT_TRUE(host().createNode("transform", "grp"));
+    ASSERT_TRUE(host().createNode("transform", "arm", "grp"));
+    EXPECT_EQ(host().createNode("transform", "arm", "grp"), MS::kInvalidParameter); // taken among siblings
+    EXPECT_EQ(host().createNode("transform", "x", "nowhere"), MS::kInvalidParameter);
+    bool ambiguous = false;
+    // "hero:arm" and "grp|arm" share no name; "arm" names the one below grp.
+    EXPECT_EQ(host().matchNodes("arm", &ambiguous), QStringList{"arm"});
+    EXPECT_FALSE(ambiguous);
+    ASSERT_TRUE(host().createNode("transform", "arm"));
+    EXPECT_EQ(host().matchNodes("arm", &ambiguous), QStringList({"grp|arm", "|arm"}));
+    EXPECT_TRUE(ambiguous);
+    EXPECT_EQ(host().deleteNode("arm"), MS::kInvalidParameter); // which one?
+    host().setSelection({"grp|arm"});
+    ASSERT_TRUE(host().executeMel("rename \"grp|arm\" \"hand\"; parent -w \"hand\";"));
+    EXPECT_EQ(host().selection(), QStringList{"hand"}); // the same node, by its new name
+    const QList<qbhost::NodeInfo> infos = host().nodeInfos();
+    ASSERT_GE(infos.size(), 6);
+    const qbhost::NodeInfo& hand = infos[4];
+    EXPECT_EQ(hand.name, QStringLiteral("hand"));
+    EXPECT_EQ(hand.fullPath, QStringLiteral("|hand"));
+    EXPECT_EQ(hand.parent, 0u);
+    EXPECT_TRUE(hand.dag);
+    ASSERT_TRUE(host().deleteNode("grp"));
+    EXPECT_EQ(host().selection(), QStringList{"hand"});
+    ASSERT_TRUE(host().deleteNode("hand"));
+    EXPECT_TRUE(host().selection().isEmpty());
+}
+
+TEST_F(SessionParts, TheHistoryRecordsWhetherEachTextWasQueuedForDisplay)
+{
+    host().queueIdle(qbhost::Language::Mel, QStringLiteral("print \"a\";"), false);
+    host().queueIdle(qbhost::Language::Mel, QStringLiteral("print \"b\";"));
+    MGlobal::executeCommandOnIdle("print \"c\";", true);
+    MGlobal::executeCommandOnIdle("print \"d\";");
+    ASSERT_EQ(host().drainIdle(), 4);
+    QStringList shown, hidden;
+    for (const qbhost::HistoryEntry& e : host().history())
+        (e.display ? shown : hidden) << e.text;
+    // The default of executeCommandOnIdle is display off, as in the host.
+    EXPECT_EQ(hidden, QStringList({"print \"a\";", "print \"d\";"}));
+    EXPECT_EQ(shown, QStringList({"a", "print \"b\";", "b", "print \"c\";", "c", "d"}));
+    int signalled = 0;
+    QObject::connect(&host(), &HostSession::historyAdded, [&](int, const QString&, bool display) {
+        signalled += display ? 1 : 100;
+    });
+    host().addHistory(qbhost::HistoryKind::Mel, QStringLiteral("x"), false);
+    EXPECT_EQ(signalled, 100);
+    QObject::disconnect(&host(), &HostSession::historyAdded, nullptr, nullptr);
+}

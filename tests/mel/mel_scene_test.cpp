@@ -151,21 +151,24 @@ TEST_F(MelScene, HugeValueSurvivesTheRoundTrip)
     EXPECT_EQ(host().fileInfoValue("QuillbrookPickerData"), big);
 }
 
-TEST_F(MelScene, BrokenFileStillEndsWithSceneOpened)
+TEST_F(MelScene, AFailingStatementIsReportedAndTheRestIsRead)
 {
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("createNode transform -n \"first\";\nfileInfo \"k\" \"v\";\nnoSuchCommand;\ncreateNode transform -n \"never\";\n");
+        f.write("//Quillbrook host scene, written as MEL\ncreateNode transform -n \"first\";\nfileInfo \"k\" \"v\";\n"
+                "noSuchCommand;\ncreateNode transform -n \"after\";\n");
     }
     host().createNode("transform", "old");
     watch({"deleteAll", "SceneOpened"});
     EXPECT_FALSE(host().openScene(path));
     EXPECT_EQ(events, QStringList({"deleteAll", "SceneOpened"}));
-    EXPECT_EQ(host().errors(), QStringList({"line 3: Cannot find procedure \"noSuchCommand\"."}));
-    EXPECT_EQ(host().nodes(), QStringList({"first"}));
+    EXPECT_EQ(host().errors(), QStringList({"file: " + path + " line 4: Cannot find procedure \"noSuchCommand\"."}));
+    EXPECT_EQ(host().nodes(), QStringList({"first", "after"}));
+    EXPECT_EQ(host().fileInfoValue("k"), QStringLiteral("v"));
     EXPECT_FALSE(host().isModified());
     EXPECT_EQ(host().sceneName(), path);
+    EXPECT_EQ(host().damageErrors(), host().errors());
 
     // A file that cannot be read changes nothing and raises nothing.
     events.clear();
@@ -173,7 +176,7 @@ TEST_F(MelScene, BrokenFileStillEndsWithSceneOpened)
     EXPECT_FALSE(host().openScene(dir.filePath("missing.ma")));
     EXPECT_TRUE(events.isEmpty());
     EXPECT_EQ(host().errors().size(), 1);
-    EXPECT_EQ(host().nodes(), QStringList({"first"}));
+    EXPECT_EQ(host().nodes(), QStringList({"first", "after"}));
 }
 
 TEST_F(MelScene, OversizedFileIsRefusedBeforeReading)
@@ -193,17 +196,20 @@ TEST_F(MelScene, OversizedFileIsRefusedBeforeReading)
     EXPECT_EQ(host().nodes(), QStringList({"old"}));
 }
 
-TEST_F(MelScene, SceneThatOpensItselfStopsWithOneError)
+TEST_F(MelScene, ASceneOpenedFromInsideAReadIsRefused)
 {
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(("createNode transform -n \"n\";\nfile -f -open \"" + path + "\";\n").toUtf8());
+        f.write(("//Quillbrook host scene, written as MEL\ncreateNode transform -n \"n\";\nfile -f -open \"" + path
+                 + "\";\ncreateNode transform -n \"m\";\n")
+                    .toUtf8());
     }
     EXPECT_FALSE(host().openScene(path));
-    EXPECT_EQ(host().errors(), QStringList({"line 1: Too many nested texts (more than 64)."}));
-    // The innermost open had cleared the scene before it was refused.
-    EXPECT_TRUE(host().nodes().isEmpty());
+    EXPECT_EQ(host().errors(), QStringList({"file: " + path + " line 3: Cannot make a new scene or open one while \""
+                                            + path + "\" is being read."}));
+    // The read went on: nothing was cleared from under it.
+    EXPECT_EQ(host().nodes(), QStringList({"n", "m"}));
     EXPECT_EQ(host().sceneName(), path);
 }
 

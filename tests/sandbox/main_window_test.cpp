@@ -122,7 +122,7 @@ TEST_F(MainWindow, UnsavedChangesAreNotDroppedWithoutAsking)
     const QString other = dir.filePath("other.ma");
     QFile f(other);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("createNode transform -n \"other\";\n");
+    f.write("//Quillbrook host scene, written as MEL\ncreateNode transform -n \"other\";\n");
     f.close();
     answer(QMessageBox::Cancel);
     EXPECT_FALSE(window->openScene(other));
@@ -153,6 +153,34 @@ TEST_F(MainWindow, ChoosingSaveKeepsTheChangesInTheFile)
     EXPECT_FALSE(host().nodeExists("late"));
     ASSERT_TRUE(window->openScene(path));
     EXPECT_TRUE(host().nodeExists("late"));
+}
+
+TEST_F(MainWindow, SavingOverAFileReadWithErrorsAsksFirst)
+{
+    const QString path = dir.filePath("damaged.ma");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QB_TEST_DATA "/scenes/damaged_statements.ma"), path));
+    QFile original(path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+    EXPECT_FALSE(window->openScene(path));
+    EXPECT_EQ(window->sceneLabel()->text(), QStringLiteral("Scene: %1 (read with 2 errors)").arg(path));
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("(read with 2 errors)")));
+    ASSERT_TRUE(host().executeMel(QStringLiteral("setAttr \"after.tx\" 9;")));
+    answer(QMessageBox::Cancel);
+    EXPECT_FALSE(window->saveScene());
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), before);
+    original.close();
+    // Save As to the same file asks the same.
+    answer(QMessageBox::Cancel);
+    EXPECT_FALSE(window->saveSceneAs(path));
+    answer(QMessageBox::Save);
+    EXPECT_TRUE(window->saveScene());
+    EXPECT_EQ(host().historyTexts(qbhost::HistoryKind::Mel).last(), QStringLiteral("file -save -force;"));
+    EXPECT_EQ(window->sceneLabel()->text(), QStringLiteral("Scene: %1").arg(path));
+    // Asked once: the file now holds the scene.
+    EXPECT_TRUE(window->saveScene());
 }
 
 TEST_F(MainWindow, ClosingQuitsTheHostOnlyWhenNothingIsLost)

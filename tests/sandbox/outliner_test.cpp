@@ -78,7 +78,7 @@ TEST_F(Outliner, ShowsNamespacesWithTheirNodesInSceneOrder)
     EXPECT_EQ(childTexts(hero), QStringList({"face", "arm", "leg"}));
     EXPECT_EQ(childTexts(tree.namespaceItem("hero:face")), QStringList({"jaw"}));
     EXPECT_EQ(tree.nodeItem("hero:face:jaw")->parent(), tree.namespaceItem("hero:face"));
-    EXPECT_EQ(tree.nodeItem("hero:arm")->toolTip(0), QStringLiteral("hero:arm"));
+    EXPECT_EQ(tree.nodeItem("hero:arm")->toolTip(0), QStringLiteral("|hero:arm")); // its full path
     EXPECT_EQ(tree.nodeItem("villain:arm")->data(0, outliner::kNodeRole).toString(), QStringLiteral("villain:arm"));
     EXPECT_FALSE(hero->flags() & Qt::ItemIsSelectable);
     EXPECT_TRUE(hero->isExpanded());
@@ -170,4 +170,40 @@ TEST_F(Outliner, NamesTheTreeDoesNotShowStayInTheHostSelection)
     EXPECT_EQ(host().selection(), QStringList({"late", "persp"}));
     QCoreApplication::processEvents();
     EXPECT_EQ(tree.selectedNodes(), QStringList({"persp", "late"}));
+}
+
+TEST(OutlinerScene, ShowsTheHierarchyAndTheNamespacesOfReferences)
+{
+    qbhost::HostSession& host = qbhost::HostSession::instance();
+    host.resetForTest();
+    qputenv("QB_QUILL_ASSETS", QB_TEST_DATA "/scenes");
+    ASSERT_TRUE(host.executeMel(QStringLiteral("file -f -open \"" QB_TEST_DATA "/scenes/quill_shot.ma\";")))
+        << host.errors().join('\n').toStdString();
+    outliner tree(host);
+    // Below their parents, named by their own names, full path on hover.
+    QTreeWidgetItem* head = tree.nodeItem("hero:L_eye_grp|hero:head_OC");
+    ASSERT_NE(head, nullptr);
+    EXPECT_EQ(head->text(0), QStringLiteral("head_OC"));
+    EXPECT_EQ(head->toolTip(0), QStringLiteral("|hero:rig|hero:controls|hero:root_ctrl|hero:COG_ctrl|hero:head_ctrl|"
+                                               "hero:L_eye_grp|hero:head_OC"));
+    EXPECT_EQ(head->parent(), tree.nodeItem("hero:L_eye_grp"));
+    EXPECT_EQ(tree.nodeItem("lantern")->parent(), tree.nodeItem("hero:COG_ctrl"));
+    EXPECT_EQ(tree.nodeItem("hero:rig")->parent(), tree.namespaceItem("hero"));
+    // A reference's namespace says which file it holds.
+    QTreeWidgetItem* hero = tree.namespaceItem("hero");
+    EXPECT_EQ(hero->text(0), QStringLiteral("hero [quill_rig.ma]"));
+    EXPECT_EQ(hero->data(0, outliner::kReferenceRole).toString(), QStringLiteral("heroRN"));
+    EXPECT_EQ(tree.namespaceItem("villain:sword")->text(0), QStringLiteral("sword [prop_sword.ma, unloaded]"));
+    // The nodes every scene has are not shown.
+    EXPECT_EQ(tree.nodeItem("time1"), nullptr);
+    // A collapsed node stays collapsed across rebuilds.
+    QTreeWidgetItem* rig = tree.nodeItem("hero:rig");
+    EXPECT_TRUE(rig->isExpanded());
+    rig->setExpanded(false);
+    tree.rebuild();
+    EXPECT_FALSE(tree.nodeItem("hero:rig")->isExpanded());
+    // Clicking a node of a repeated name selects that one.
+    tree.nodeItem("hero:R_eye_grp|hero:head_OC")->setSelected(true);
+    EXPECT_EQ(host.selection(), QStringList{"hero:R_eye_grp|hero:head_OC"});
+    host.resetForTest();
 }

@@ -220,7 +220,8 @@ TEST_F(SandboxProcess, ADialogMetInBatchModeIsDismissedAndFailsTheRun)
 TEST_F(SandboxProcess, SceneOpensFirstThenCommandsAndScriptsInTheOrderGiven)
 {
     const QString scene = dir.filePath("shot.ma");
-    write(scene, "namespace -add \"hero\";\ncreateNode transform -n \"hero:arm\";\nfileInfo \"shot\" \"010\";\n");
+    write(scene, "//Quillbrook host scene, written as MEL\nnamespace -add \"hero\";\ncreateNode transform -n "
+                 "\"hero:arm\";\nfileInfo \"shot\" \"010\";\n");
     // A file name MEL would misread unless it is quoted and escaped.
     const QString script = dir.filePath("it's \"odd\"; print \"x\".mel");
     write(script, "createNode transform -n \"fromScript\";\n");
@@ -415,4 +416,20 @@ TEST_F(SandboxProcess, ScreenshotCompositesTheMainWindowAndTheFloatingPanel)
     for (int x = mainInImage.left(); x < mainInImage.right(); x += 7)
         mainColours.insert(image.pixel(x, mainInImage.bottom() - 5));
     EXPECT_GE(mainColours.size(), 2);
+}
+
+TEST_F(SandboxProcess, AFileThatIsNotASceneIsRefusedAndTheRunGoesOn)
+{
+    const QString scene = dir.filePath("garbage.ma");
+    write(scene, QByteArray("\x01\x02\x03 not a scene at all\n", 23));
+    run_result r;
+    const QJsonObject dump = batch({scene, "--no-plugin", "-c", "createNode transform -n \"after\";"}, &r);
+    EXPECT_EQ(r.code, 1);
+    const QStringList errors = strings(dump.value("errors"));
+    ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors[0].contains("it is not a scene file")) << errors[0].toStdString();
+    const QJsonObject s = dump.value("scene").toObject();
+    EXPECT_EQ(s.value("file").toString(), QString()); // not taken as the scene's name
+    EXPECT_EQ(strings(s.value("nodes")), QStringList{"after"});
+    EXPECT_EQ(s.value("readWithErrors").toInt(), 0);
 }

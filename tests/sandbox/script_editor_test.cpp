@@ -2,12 +2,14 @@
 // errors in red, and MEL typed into it run by the host.
 #include "sandbox/script_editor.h"
 #include <qbhost/host_session.h>
+#include <maya/MGlobal.h>
 
 #include <gtest/gtest.h>
 #include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
 #include <QtGui/QTextDocument>
 #include <QtTest/QTest>
+#include <QtWidgets/QCheckBox>
 #include <QtWidgets/QPlainTextEdit>
 
 using qbhost::HistoryKind;
@@ -139,4 +141,30 @@ TEST_F(ScriptEditor, LongEntriesWrapShortenedAndTheirWholeTextStaysAtHand)
     EXPECT_EQ(editor.wholeText(doc->findBlockByNumber(1)), values[1]);
     host().executeMel(QStringLiteral("print \"short\";"));
     EXPECT_TRUE(editor.wholeText(doc->lastBlock()).isEmpty());
+}
+
+TEST_F(ScriptEditor, TextsQueuedWithDisplayOffShowOnlyWhenAllAreShown)
+{
+    script_editor editor(host());
+    MGlobal::executeCommandOnIdle("fileInfo \"QuillbrookPickerData\" \"AAAA\";", false);
+    MGlobal::executeCommandOnIdle("print \"seen\";", true);
+    MGlobal::executeCommandOnIdle("print \"quiet output\";", false);
+    MGlobal::executePythonCommandOnIdle("cmds.select('a')", false);
+    ASSERT_EQ(host().drainIdle(), 4);
+    // The host does not echo what was queued with display off; what it
+    // prints still shows.
+    EXPECT_EQ(lines(editor), QStringList({"print \"seen\";", "seen", "quiet output"}));
+    editor.showAllBox()->click();
+    EXPECT_EQ(lines(editor), QStringList({"fileInfo \"QuillbrookPickerData\" \"AAAA\";", "print \"seen\";", "seen",
+                                          "print \"quiet output\";", "quiet output",
+                                          "# Python, not run: cmds.select('a')"}));
+    editor.showAllBox()->click();
+    EXPECT_EQ(lines(editor).size(), 3);
+    // The history keeps every entry, each with whether it was displayed.
+    const QList<qbhost::HistoryEntry> history = host().history();
+    ASSERT_EQ(history.size(), 6);
+    EXPECT_FALSE(history[0].display);
+    EXPECT_TRUE(history[1].display);
+    EXPECT_TRUE(history[4].display); // output shows whatever queued it
+    EXPECT_FALSE(history[5].display);
 }

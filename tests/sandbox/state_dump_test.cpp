@@ -212,3 +212,28 @@ TEST(StateDumpFile, WrittenWholeOrNotAtAll)
 }
 
 #include "state_dump_test.moc"
+
+TEST_F(StateDump, NodesCarryTheirPlaceAndTheLastReadItsErrors)
+{
+    ASSERT_FALSE(host().executeMel(QStringLiteral("file -f -open \"" QB_TEST_DATA "/scenes/damaged_statements.ma\";")));
+    const QJsonObject scene = state_dump(host(), &window).value("scene").toObject();
+    QJsonObject after;
+    for (const QJsonValue& v : scene.value("nodeInfo").toArray())
+        if (v.toObject().value("name").toString() == QLatin1String("after"))
+            after = v.toObject();
+    EXPECT_EQ(after.value("path").toString(), QStringLiteral("after"));
+    EXPECT_EQ(after.value("fullPath").toString(), QStringLiteral("|before|after"));
+    EXPECT_EQ(after.value("parent").toString(), QStringLiteral("|before"));
+    EXPECT_EQ(after.value("type").toString(), QStringLiteral("transform"));
+    EXPECT_TRUE(after.value("reference").isNull());
+    EXPECT_FALSE(after.value("default").toBool());
+    const QJsonObject lastRead = scene.value("lastRead").toObject();
+    EXPECT_EQ(lastRead.value("file").toString(), QStringLiteral(QB_TEST_DATA "/scenes/damaged_statements.ma"));
+    const QStringList errors = strings(lastRead.value("errors"));
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].endsWith("line 15: Cannot find procedure \"quillUnknownCommand\"."));
+    EXPECT_EQ(scene.value("readWithErrors").toInt(), 2);
+    // Every node is still in the old key, named as before.
+    EXPECT_TRUE(strings(scene.value("nodes")).contains("after"));
+    EXPECT_TRUE(scene.value("references").toArray().isEmpty());
+}

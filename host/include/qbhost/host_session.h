@@ -7,6 +7,7 @@
 
 #include <qbhost/qbhost_export.h>
 #include <qbhost/host_argument.h>
+#include <qbhost/scene_info.h>
 #include <maya/MStatus.h>
 #include <maya/MGlobal.h>
 #include <maya/MMessage.h>
@@ -41,11 +42,15 @@ enum class HistoryKind {
 struct HistoryEntry {
     HistoryKind kind;
     QString text;
+    // False for a text queued with display off (executeCommandOnIdle(text,
+    // false)), which the host runs without echoing it.
+    bool display = true;
 };
 
 struct IdleItem {
     Language language;
     QString text;
+    bool display = true;
 };
 
 struct PluginInfo {
@@ -90,7 +95,8 @@ public:
     MStatus runCommand(const QString& name, const QList<Argument>& args);
 
     // ---- idle queue -----------------------------------------------------
-    MStatus queueIdle(Language language, const QString& text);
+    // display: whether the text shows in the history when it runs.
+    MStatus queueIdle(Language language, const QString& text, bool display = true);
     QList<IdleItem> pendingIdle() const;
     int pendingIdleCount() const;
     // Runs the first queued text; false when the queue was empty.
@@ -109,6 +115,9 @@ public:
     // Runs MEL text now. Errors are written to the error log; the result of
     // the last statement, if any, is returned as text.
     MStatus executeMel(const QString& text, QString* result = nullptr);
+    // As above; display: whether the text itself shows in the history (a
+    // text queued with display off does not).
+    MStatus executeMel(const QString& text, QString* result, bool display);
     MelInterpreter& mel();
     // Limits for every text run from now on, 0 for none (the default). A
     // text that runs more statements than steps is interrupted, as the host
@@ -127,7 +136,7 @@ public:
     void clearHistory();
     QStringList errors() const;
     void clearErrors();
-    void addHistory(HistoryKind kind, const QString& text);
+    void addHistory(HistoryKind kind, const QString& text, bool display = true);
     void logError(const QString& text);
     void logWarning(const QString& text);
     void logOutput(const QString& text);
@@ -141,15 +150,28 @@ public:
     void raiseEvent(const QString& event);
 
     // ---- scene: nodes and namespaces -------------------------------------
-    // Node names are full names (namespace prefix included), compared exactly.
+    // Nodes are named as `ls` names them: by the shortest path that is
+    // unique ("arm", "hero:arm", "L_hand|thumb"). A name given may be a
+    // node's own name (namespace included), a partial path "a|b" or a full
+    // path "|a|b", compared exactly.
     QStringList nodes() const;
     bool nodeExists(const QString& name) const;
     QString nodeType(const QString& name) const;
+    // A node at the top of the hierarchy (a DAG node for the DAG types).
     MStatus createNode(const QString& type, const QString& name);
+    // Under parent (a name or path; empty for the top).
+    MStatus createNode(const QString& type, const QString& name, const QString& parent);
+    // Deletes the node and the DAG nodes below it.
     MStatus deleteNode(const QString& name);
-    // Names of nodes matching a pattern where '*' stands for any run of
-    // characters; a pattern without '*' matches the one node of that name.
+    // Names of nodes matching a pattern where '*' and '?' stand for any run
+    // of characters and any one; a pattern without them matches the nodes
+    // of that name or path (more than one when a short name repeats under
+    // different parents). ambiguous: set when an exact name matched several.
     QStringList matchNodes(const QString& pattern) const;
+    QStringList matchNodes(const QString& pattern, bool* ambiguous) const;
+    // Every node, in creation order.
+    QList<NodeInfo> nodeInfos() const;
+    QList<ReferenceInfo> references() const;
 
     // Full namespace names without leading or trailing colon ("hero",
     // "crowd:hero"), those added on their own and those implied by node
@@ -178,6 +200,11 @@ public:
     void setSelection(const QStringList& names);
 
     // ---- scene: file information and file state ---------------------------
+    // A scene file opens when its first line is a scene header ("//Maya
+    // ASCII ... scene" or the stand-in's own); each statement runs on its
+    // own, a failing one is reported with the file and line, and the rest
+    // is read. A scene read with errors opens, but saving over its file
+    // needs force.
     QList<QPair<QString, QString>> fileInfo() const;
     bool hasFileInfo(const QString& key) const;
     QString fileInfoValue(const QString& key) const;
@@ -189,12 +216,36 @@ public:
     void setSceneName(const QString& path);
     // Clears the scene: "deleteAll" then "NewSceneOpened".
     MStatus newScene();
-    // "deleteAll", the scene file runs as MEL, modified cleared, "SceneOpened".
+    // "deleteAll", the scene file runs as MEL, modified cleared,
+    // "SceneOpened". A file that is not a scene, or cannot be read, is
+    // refused and the scene is left as it was. Fails when the read met errors.
     MStatus openScene(const QString& path);
-    // Writes the scene as MEL to path (the scene name when empty).
-    MStatus saveScene(const QString& path = QString());
+    // Writes the scene to path (the scene name when empty): a scene read
+    // from a Maya ASCII file as Maya ASCII, any other in the stand-in's own
+    // form. Over a file read with errors only with force.
+    MStatus saveScene(const QString& path = QString(), bool force = false);
     // The scene file text that saveScene writes.
     QString sceneFileText() const;
+    // Reads a file's nodes into the scene (into namespace ns when given).
+    MStatus importScene(const QString& path, const QString& ns = QString());
+    // The errors of the last read that stand between the scene and its
+    // file: empty unless the scene was read with errors and not yet saved.
+    QStringList damageErrors() const;
+    QString damagedFile() const;
+    // The errors and warnings of the last scene opened, and its file.
+    QString lastReadFile() const;
+    QStringList lastReadErrors() const;
+    QStringList lastReadWarnings() const;
+    // True while a file is being read.
+    bool isReading() const;
+    // The project folder (`workspace`), where relative references are looked for.
+    QString projectRoot() const;
+    void setProjectRoot(const QString& folder);
+    // When set, the files a scene makes the host read (references, imports,
+    // sourced scripts) must lie in this folder; others are refused as not
+    // found. For fuzzing; empty (the default) for none.
+    void setReadableRoot(const QString& folder);
+    bool mayRead(const QString& path) const;
 
     // ---- application ----------------------------------------------------
     double applicationVersion() const;
@@ -241,7 +292,7 @@ public:
 signals:
     void selectionChanged();
     void sceneChanged();
-    void historyAdded(int kind, const QString& text);
+    void historyAdded(int kind, const QString& text, bool display);
     void pluginsChanged();
 
 private:
@@ -249,9 +300,11 @@ private:
     ~HostSession() override;
     // Empties nodes, namespaces, fileInfo, selection and the scene name.
     void clearScene();
-    // The scene is modified and sceneChanged emitted when st succeeded.
+    // The scene is modified and sceneChanged emitted when st succeeded
+    // (once, after the read, while a file is being read).
     MStatus sceneEdit(MStatus st);
     friend class MelInterpreter;
+    friend struct SessionAccess;
     std::unique_ptr<SessionData> d;
 };
 

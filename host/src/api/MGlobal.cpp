@@ -5,22 +5,23 @@
 
 using qbhost::HostSession;
 
-MStatus MGlobal::executeCommandOnIdle(const MString& command, bool)
+MStatus MGlobal::executeCommandOnIdle(const MString& command, bool displayEnabled)
 {
     HostSession& s = HostSession::instance();
     MStatus st = s.takeFailure(QStringLiteral("executeCommandOnIdle"));
     if (!st)
         return st;
-    return s.queueIdle(qbhost::Language::Mel, qbhost::toQString(command));
+    // The host echoes the text when it runs only with display on.
+    return s.queueIdle(qbhost::Language::Mel, qbhost::toQString(command), displayEnabled);
 }
 
-MStatus MGlobal::executePythonCommandOnIdle(const MString& command, bool)
+MStatus MGlobal::executePythonCommandOnIdle(const MString& command, bool displayEnabled)
 {
     HostSession& s = HostSession::instance();
     MStatus st = s.takeFailure(QStringLiteral("executePythonCommandOnIdle"));
     if (!st)
         return st;
-    return s.queueIdle(qbhost::Language::Python, qbhost::toQString(command));
+    return s.queueIdle(qbhost::Language::Python, qbhost::toQString(command), displayEnabled);
 }
 
 MStatus MGlobal::executeCommand(const MString& command, bool, bool)

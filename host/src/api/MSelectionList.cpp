@@ -29,9 +29,11 @@ MStatus MSelectionList::clear()
 
 MStatus MSelectionList::add(const MString& matchString, const bool)
 {
+    bool ambiguous = false;
     const QStringList names =
-        qbhost::HostSession::instance().matchNodes(qbhost::toQString(matchString));
-    if (names.isEmpty())
+        qbhost::HostSession::instance().matchNodes(qbhost::toQString(matchString), &ambiguous);
+    // An exact name must name one node, as in the host.
+    if (names.isEmpty() || ambiguous)
         return MS::kInvalidParameter;
     for (const QString& n : names) {
         MString m = qbhost::toMString(n);

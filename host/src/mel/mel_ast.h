@@ -36,7 +36,9 @@ using ExprPtr = std::unique_ptr<Expr>;
 
 struct LiteralExpr : Expr {
     LiteralExpr(int l, Value v) : Expr(Literal, l), value(std::move(v)) {}
+    LiteralExpr(int l, Value v, QString t) : Expr(Literal, l), value(std::move(v)), text(std::move(t)) {}
     Value value;
+    QString text; // a number argument as written, kept for values stored as written
 };
 
 struct VariableExpr : Expr {

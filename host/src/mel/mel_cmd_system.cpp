@@ -66,7 +66,7 @@ Value sourceCommand(CommandCall& call)
     call.requireArgs(1, 1);
     const QString path = call.args[0].val().toString();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!call.host().mayRead(path) || !file.open(QIODevice::ReadOnly))
         call.fail(QStringLiteral("Cannot find file \"%1\" for source statement.").arg(path));
     // Not added to the history: a script file can be large.
     const QByteArray bytes = file.readAll();

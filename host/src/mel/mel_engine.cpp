@@ -13,15 +13,6 @@ namespace mel {
 
 // ---- guards -------------------------------------------------------------------
 
-struct Engine::FrameGuard {
-    FrameGuard(Engine* e, Frame* f) : engine(e)
-    {
-        engine->frames_.push_back(f);
-    }
-    ~FrameGuard() { engine->frames_.pop_back(); }
-    Engine* engine;
-};
-
 struct Engine::ScopeGuard {
     explicit ScopeGuard(Engine* e) : frame(e->frames_.back())
     {
@@ -89,9 +80,21 @@ void CommandCall::requireArgs(int min, int max) const
 Engine::Engine(HostSession& host) : host_(host)
 {
     addSceneCommands(builtins_);
+    addNamespaceCommands(builtins_);
+    addAttributeCommands(builtins_);
+    addAttributeQueryCommands(builtins_);
+    addConnectionCommands(builtins_);
     addFileCommands(builtins_);
+    addReferenceCommands(builtins_);
+    addSceneFileCommands(builtins_);
     addStringCommands(builtins_);
     addSystemCommands(builtins_);
+    for (const char* name : {"setAttr", "createNode", "rename", "connectAttr", "addAttr", "select", "lockNode",
+                             "fileInfo", "requires", "relationship", "parent", "file", "currentUnit",
+                             "dataStructure", "disconnectAttr"}) {
+        const QString n = QLatin1String(name);
+        fileCommands_.emplace_back(n, builtins_.value(n));
+    }
 }
 
 Engine::~Engine() = default;
@@ -107,29 +110,35 @@ void Engine::reset()
     globalProcs_.clear();
 }
 
+bool Engine::enterText()
+{
+    if (texts_ >= kMaxTextNesting || (stackBase_ && stackUsed(stackBase_) > kStackBudget)) {
+        host_.logError(QStringLiteral("line 1: Too many nested texts (more than %1).").arg(texts_));
+        return false;
+    }
+    if (texts_++ == 0) {
+        stackBase_ = static_cast<const char*>(__builtin_frame_address(0));
+        steps_ = 0;
+    }
+    return true;
+}
+
+void Engine::leaveText()
+{
+    if (--texts_ == 0)
+        stackBase_ = nullptr;
+}
+
 MStatus Engine::run(const QString& text, QString* result, TextKind kind)
 {
     if (result)
         result->clear();
-    if (texts_ >= kMaxTextNesting || (stackBase_ && stackUsed(stackBase_) > kStackBudget)) {
-        host_.logError(QStringLiteral("line 1: Too many nested texts (more than %1).").arg(texts_));
+    if (!enterText())
         return MS::kFailure;
-    }
     struct TextCount {
         Engine* e;
-        explicit TextCount(Engine* engine) : e(engine)
-        {
-            if (e->texts_++ == 0) {
-                e->stackBase_ = static_cast<const char*>(__builtin_frame_address(0));
-                e->steps_ = 0;
-            }
-        }
-        ~TextCount()
-        {
-            if (--e->texts_ == 0)
-                e->stackBase_ = nullptr;
-        }
-    } count(this);
+        ~TextCount() { e->leaveText(); }
+    } count{this};
     auto unit = std::make_shared<Unit>();
     unit->fromFile = kind != TextKind::Command;
     int errorLine = 0;
@@ -227,7 +236,7 @@ Engine::Flow Engine::exec(const Stmt* s)
 {
     line_ = s->line;
     if (stepBudget_ > 0 && ++steps_ > stepBudget_)
-        fail(s->line, QStringLiteral("Script interrupted: more than %1 statements run.").arg(stepBudget_));
+        fail(s->line, QStringLiteral("Script interrupted: more than %1 statements run.").arg(stepBudget_ - stepBase_));
     switch (s->kind) {
     case Stmt::Empty:
         return Flow::Normal;
@@ -436,6 +445,8 @@ Value Engine::evalCall(const CallExpr* c)
             a.ref = requireVar(static_cast<const VariableExpr*>(node.expr.get())->name, node.expr->line);
         else
             a.value = eval(node.expr.get());
+        if (node.expr->kind == Expr::Literal)
+            a.literal = static_cast<const LiteralExpr*>(node.expr.get())->text;
         if (node.flag) {
             a.flag = true;
         } else if (!c->commandSyntax && !a.ref && a.value.isString()) {

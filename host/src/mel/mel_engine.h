@@ -12,6 +12,7 @@
 #include <QtCore/QHash>
 #include <QtCore/QString>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -23,9 +24,10 @@ namespace mel {
 // Procedure calls (and nested texts) deeper than this are refused as an
 // error rather than overflowing the stack.
 constexpr int kMaxCallDepth = 1000;
-// Texts run from inside texts (a scene file opening another, a plug-in
-// command running MEL) nest at most this deep.
-constexpr int kMaxTextNesting = 64;
+// Texts run from inside texts (a scene file reading its references, a
+// plug-in command running MEL) nest at most this deep: room for references
+// nested as deep as the host allows, with texts of their own.
+constexpr int kMaxTextNesting = 160;
 // Whatever the nesting, MEL stops before it has used this much stack.
 // AddressSanitizer makes every frame several times larger; its runs raise
 // the stack limit to match (tools/run-sanitized-tests.sh).
@@ -64,12 +66,30 @@ struct CallArg {
     Value value;
     VarRef ref;
     bool flag = false;
+    // A number or a bare word as written in the text, if the argument was one.
+    QString literal;
+
     const Value& val() const { return ref ? ref->value : value; }
 };
 
 enum class TextKind { Command, Script, Scene };
 
 class Engine;
+class Lexer;
+
+// What running a file statement by statement reports to its reader.
+class StatementHooks
+{
+public:
+    virtual ~StatementHooks() = default;
+    // A statement starts at offset start of the text, on line.
+    virtual void begin(int start, int line) = 0;
+    // It ended at offset end: ok, or failed with message (empty when the
+    // host had reported it already); line is where the error was.
+    virtual void finish(int start, int end, int line, bool ok, const QString& message) = 0;
+    // A warning met while reading the text ("line N: ...").
+    virtual void warning(const QString& text) = 0;
+};
 
 // What a built-in command gets.
 struct CommandCall {
@@ -93,7 +113,13 @@ using BuiltinTable = QHash<QString, BuiltinFn>;
 
 // Filled by the built-in command files.
 void addSceneCommands(BuiltinTable& table);
+void addNamespaceCommands(BuiltinTable& table);
+void addAttributeCommands(BuiltinTable& table);
+void addAttributeQueryCommands(BuiltinTable& table);
+void addConnectionCommands(BuiltinTable& table);
 void addFileCommands(BuiltinTable& table);
+void addReferenceCommands(BuiltinTable& table);
+void addSceneFileCommands(BuiltinTable& table);
 void addStringCommands(BuiltinTable& table);
 void addSystemCommands(BuiltinTable& table);
 
@@ -109,6 +135,11 @@ public:
     // the caller too. Returns the value of its last statement. fromFile:
     // the text is a sourced file.
     Value runNested(const QString& text, int line, bool fromFile = false);
+    // Runs a file's text as the host reads a scene: statement by statement
+    // in one frame, a failing statement reported and the next one read.
+    // False (with the error logged) when the text cannot run at all: too
+    // deeply nested in other texts.
+    bool runFile(const QString& text, StatementHooks& hooks);
     // Forgets global variables and procedures.
     void reset();
     // Statements an outermost text (with all it runs) may execute before it
@@ -132,7 +163,11 @@ private:
         Value returnValue;
         bool returned = false;
     };
-    struct FrameGuard;
+    struct FrameGuard {
+        FrameGuard(Engine* e, Frame* f) : engine(e) { engine->frames_.push_back(f); }
+        ~FrameGuard() { engine->frames_.pop_back(); }
+        Engine* engine;
+    };
     struct ScopeGuard;
     struct DepthGuard;
     struct GlobalProc {
@@ -141,6 +176,12 @@ private:
     };
 
     Value runUnit(const UnitPtr& unit, bool* hasValue);
+    // The statement at the lexer as a built-in command of literal
+    // arguments, run without building a tree; false (lexer back where it
+    // was) when it is anything else.
+    bool runPlainCommand(Lexer& lex, int start, int line);
+    bool enterText();
+    void leaveText();
     // Parses text into unit, logging its warnings; false on a syntax error.
     bool parseUnit(const QString& text, Unit* unit, int* errorLine);
     Flow exec(const Stmt* s);
@@ -171,6 +212,10 @@ private:
 
     HostSession& host_;
     BuiltinTable builtins_;
+    // The commands scene files are made of, found without building their
+    // names, and argument lists kept for reuse, one per text nesting level.
+    std::vector<std::pair<QString, BuiltinFn>> fileCommands_;
+    std::deque<std::vector<CallArg>> argPool_; // grows without moving what is in use
     QHash<QString, VarRef> globals_;
     QHash<QString, GlobalProc> globalProcs_;
     std::vector<Frame*> frames_;
@@ -181,6 +226,7 @@ private:
     const char* stackBase_ = nullptr; // where the outermost text began
     qint64 stepBudget_ = 0;
     qint64 steps_ = 0; // run by the outermost text so far
+    qint64 stepBase_ = 0; // where the budget counts from (a file's statement)
     qint64 memoryBudget_ = 0;
 
     qint64 heldBytes() const;

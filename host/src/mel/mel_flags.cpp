@@ -1,4 +1,5 @@
 #include "mel_flags.h"
+#include "mel_parser.h"
 
 #include <cstring>
 
@@ -6,6 +7,19 @@ namespace qbhost {
 namespace mel {
 
 namespace {
+
+// "-name" against a rule's name, without building "name".
+bool flagIs(const QString& word, const char* name)
+{
+    const int n = int(std::strlen(name));
+    if (word.size() != n + 1)
+        return false;
+    const QChar* w = word.constData() + 1;
+    for (int i = 0; i < n; ++i)
+        if (w[i].unicode() != static_cast<ushort>(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
 
 bool isQueryFlag(const CallArg& a)
 {
@@ -31,11 +45,10 @@ Flags::Flags(CommandCall& call, std::initializer_list<FlagRule> rules, bool quer
         }
         if (queryable && isQueryFlag(a))
             continue;
-        const QString word = a.val().toString();
-        const QString name = word.mid(1);
+        const QString& word = a.val().stringRef();
         const FlagRule* rule = nullptr;
         for (const FlagRule& s : rules) {
-            if (name == QLatin1String(s.shortName) || name == QLatin1String(s.longName)) {
+            if (flagIs(word, s.shortName) || flagIs(word, s.longName)) {
                 rule = &s;
                 break;
             }
@@ -66,6 +79,26 @@ Value Flags::value(const char* longName) const
         if (std::strcmp(s.longName, longName) == 0)
             return s.value;
     return Value();
+}
+
+QStringList Flags::values(const char* longName) const
+{
+    QStringList out;
+    for (const Seen& s : seen_)
+        if (std::strcmp(s.longName, longName) == 0)
+            out << s.value.toString();
+    return out;
+}
+
+bool Flags::boolean(const char* longName, bool dflt) const
+{
+    if (!has(longName))
+        return dflt;
+    const Value v = value(longName);
+    int on = 0;
+    if (v.isString() && isBooleanWord(v.stringRef(), &on))
+        return on != 0;
+    return v.toInt() != 0;
 }
 
 QStringList Flags::positionalNames() const

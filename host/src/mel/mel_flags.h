@@ -27,6 +27,10 @@ public:
     bool has(const char* longName) const;
     // The value given to a flag (an empty string when it took none).
     Value value(const char* longName) const;
+    // Every value of a flag given more than once, in order.
+    QStringList values(const char* longName) const;
+    // A boolean flag's value ("on", "true", 1...), dflt when not given.
+    bool boolean(const char* longName, bool dflt) const;
     const std::vector<const CallArg*>& positional() const { return positional_; }
     // Positional arguments as names: string arrays count element by element.
     QStringList positionalNames() const;

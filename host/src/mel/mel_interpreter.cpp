@@ -23,6 +23,11 @@ MStatus MelInterpreter::execute(const QString& text, Source source, QString* res
     return engine_->run(text, result, kind);
 }
 
+bool MelInterpreter::runFile(const QString& text, mel::StatementHooks& hooks)
+{
+    return engine_->runFile(text, hooks);
+}
+
 void MelInterpreter::reset()
 {
     engine_->reset();

@@ -10,6 +10,7 @@ namespace qbhost {
 class HostSession;
 namespace mel {
 class Engine;
+class StatementHooks;
 }
 
 // The host's MEL interpreter: one per session, holding global variables and
@@ -29,6 +30,8 @@ public:
     // the text. The result of the last statement, if any, goes to result.
     MStatus execute(const QString& text, QString* result = nullptr);
     MStatus execute(const QString& text, Source source, QString* result = nullptr);
+    // Runs a file's text statement by statement (see mel::Engine::runFile).
+    bool runFile(const QString& text, mel::StatementHooks& hooks);
     // Forgets global variables and global procedures.
     void reset();
     // See HostSession::setMelStepBudget and setMelMemoryBudget.

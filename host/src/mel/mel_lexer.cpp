@@ -1,6 +1,8 @@
 #include "mel_lexer.h"
 
+#include <charconv>
 #include <cmath>
+#include <system_error>
 
 namespace qbhost {
 namespace mel {
@@ -93,6 +95,40 @@ int scanNumber(const QChar* data, int i, int end, bool allowSign, bool* isFloat)
 void numberValue(const QString& text, bool isFloat, bool* asFloat, int* i, double* f)
 {
     *asFloat = isFloat;
+    // The numbers a scene file is made of, read without allocating: a
+    // decimal of up to 9 digits, a float of up to 63 characters.
+    const int n = text.size();
+    const QChar* c = text.constData();
+    if (!isFloat && n > 0 && n <= 10) {
+        int k = (c[0] == QLatin1Char('-') || c[0] == QLatin1Char('+')) ? 1 : 0;
+        if (n - k >= 1 && n - k <= 9) {
+            int v = 0;
+            bool digits = true;
+            for (int j = k; j < n && digits; ++j) {
+                digits = c[j].unicode() >= '0' && c[j].unicode() <= '9';
+                v = v * 10 + (c[j].unicode() - '0');
+            }
+            if (digits) {
+                *i = c[0] == QLatin1Char('-') ? -v : v;
+                return;
+            }
+        }
+    }
+    if (isFloat && n < 64) {
+        char buffer[64];
+        int k = 0;
+        if (n > 0 && c[0] == QLatin1Char('+'))
+            k = 1; // from_chars takes no plus sign
+        int w = 0;
+        for (; k < n; ++k)
+            buffer[w++] = static_cast<char>(c[k].unicode());
+        double v = 0;
+        const auto r = std::from_chars(buffer, buffer + w, v);
+        if (r.ec == std::errc() && r.ptr == buffer + w) {
+            *f = v;
+            return;
+        }
+    }
     if (isFloat) {
         *f = text.toDouble();
         return;
@@ -236,6 +272,13 @@ void Lexer::warnEscape(int pos, QChar c)
 
 Token Lexer::next()
 {
+    Token t = nextToken();
+    tokenEnd_ = pos_;
+    return t;
+}
+
+Token Lexer::nextToken()
+{
     Token t;
     if (!skipBlanks()) {
         t.kind = Tok::Error;
@@ -322,6 +365,13 @@ bool Lexer::atWordEnd(int i) const
 
 ArgToken Lexer::nextCommandArg(bool insideBackquote)
 {
+    ArgToken t = nextArg(insideBackquote);
+    tokenEnd_ = pos_;
+    return t;
+}
+
+ArgToken Lexer::nextArg(bool insideBackquote)
+{
     ArgToken t;
     if (!skipBlanks()) {
         t.kind = ArgKind::Error;
@@ -381,9 +431,9 @@ ArgToken Lexer::nextCommandArg(bool insideBackquote)
     const int numLen = scanNumber(data_, pos_, end, true, &isFloat);
     if (numLen > 0 && pos_ + numLen == end) {
         bool asFloat = false;
-        numberValue(QString(data_ + pos_, numLen), isFloat, &asFloat, &t.intValue, &t.floatValue);
-        t.kind = asFloat ? ArgKind::Float : ArgKind::Int;
         t.text = QString(data_ + pos_, numLen);
+        numberValue(t.text, isFloat, &asFloat, &t.intValue, &t.floatValue);
+        t.kind = asFloat ? ArgKind::Float : ArgKind::Int;
         pos_ = end;
         return t;
     }

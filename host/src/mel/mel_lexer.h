@@ -64,6 +64,13 @@ public:
     QChar peekChar();
     // The character at the position, blanks not skipped.
     QChar currentChar() const { return pos_ < size_ ? data_[pos_] : QChar(); }
+    // Skips blanks and comments; false on an unterminated block comment.
+    bool skipSpace() { return skipBlanks(); }
+    int pos() const { return pos_; }
+    // Where the last token read ended.
+    int tokenEnd() const { return tokenEnd_; }
+    const QChar* data() const { return data_; }
+    int size() const { return size_; }
 
     struct State {
         int pos;
@@ -80,6 +87,8 @@ public:
     const QStringList& warnings() const { return warnings_; }
 
 private:
+    Token nextToken();
+    ArgToken nextArg(bool insideBackquote);
     void warnEscape(int pos, QChar c);
     // Skips blanks and comments; false on an unterminated block comment.
     bool skipBlanks();
@@ -92,6 +101,7 @@ private:
     int size_;
     int pos_ = 0;
     int line_ = 1;
+    int tokenEnd_ = 0;
     QStringList warnings_;
     QVector<int> warnedAt_;
 };

@@ -54,7 +54,27 @@ Parser::Nest::Nest(Parser* parser) : p(parser)
         p->fail();
 }
 
-Parser::Parser(const QString& text) : lex_(text) {}
+Parser::Parser(const QString& text) : ownLex_(text), lex_(ownLex_) {}
+
+Parser::Parser(Lexer& lexer) : ownLex_(QString()), lex_(lexer) {}
+
+bool Parser::parseOne(int pos, int line, StmtPtr* out, int* endPos, int* errorLine)
+{
+    depth_ = 0;
+    loopDepth_ = 0;
+    proc_ = nullptr;
+    seed_.reset();
+    try {
+        lex_.restore(Lexer::State{pos, line});
+        advance();
+        *out = parseStatement(true);
+        *endPos = prevEnd_;
+        return true;
+    } catch (const SyntaxError& e) {
+        *errorLine = e.line;
+        return false;
+    }
+}
 
 void Parser::fail(int line)
 {
@@ -63,6 +83,7 @@ void Parser::fail(int line)
 
 void Parser::advance()
 {
+    prevEnd_ = lex_.tokenEnd();
     cur_ = lex_.next();
     if (cur_.kind == Tok::Error)
         fail();
@@ -446,18 +467,20 @@ void Parser::parseCommandArgs(CallExpr* call, bool insideBackquote)
             arg.expr = parseBackquote(a.line);
             break;
         case ArgKind::String:
-        case ArgKind::Word:
             arg.expr.reset(new LiteralExpr(a.line, Value::fromString(a.text)));
+            break;
+        case ArgKind::Word:
+            arg.expr.reset(new LiteralExpr(a.line, Value::fromString(a.text), a.text));
             break;
         case ArgKind::Flag:
             arg.expr.reset(new LiteralExpr(a.line, Value::fromString(a.text)));
             arg.flag = true;
             break;
         case ArgKind::Int:
-            arg.expr.reset(new LiteralExpr(a.line, Value::fromInt(a.intValue)));
+            arg.expr.reset(new LiteralExpr(a.line, Value::fromInt(a.intValue), a.text));
             break;
         case ArgKind::Float:
-            arg.expr.reset(new LiteralExpr(a.line, Value::fromFloat(a.floatValue)));
+            arg.expr.reset(new LiteralExpr(a.line, Value::fromFloat(a.floatValue), a.text));
             break;
         case ArgKind::Var:
             if (lex_.currentChar() == QLatin1Char('[')) {

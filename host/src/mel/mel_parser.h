@@ -21,8 +21,13 @@ class Parser
 {
 public:
     explicit Parser(const QString& text);
+    // Reads from a lexer of the caller's, one statement at a time.
+    explicit Parser(Lexer& lexer);
     // The program, or false with the line of the first error.
     bool parse(Program* program, int* errorLine);
+    // The one statement that starts at pos (on line), or false with the
+    // line of its error. endPos: where the statement ended.
+    bool parseOne(int pos, int line, StmtPtr* out, int* endPos, int* errorLine);
     // Warnings of the text read so far ("line N: ...").
     const QStringList& warnings() const { return lex_.warnings(); }
 
@@ -75,8 +80,10 @@ private:
         Parser* p;
     };
 
-    Lexer lex_;
+    Lexer ownLex_;
+    Lexer& lex_;
     Token cur_;
+    int prevEnd_ = 0; // where the token before cur_ ended
     int depth_ = 0;
     int loopDepth_ = 0;
     const ProcDef* proc_ = nullptr;

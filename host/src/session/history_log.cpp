@@ -20,9 +20,9 @@ QString shortHistoryText(const QString& text)
 
 } // namespace
 
-void HistoryLog::add(HistoryKind kind, const QString& text)
+void HistoryLog::add(HistoryKind kind, const QString& text, bool display)
 {
-    entries_.append(HistoryEntry{kind, text});
+    entries_.append(HistoryEntry{kind, text, display});
     // Every edit queues the whole scene value (megabytes for a big picker):
     // only the latest few long texts stay whole, older ones keep their
     // start and their length, so a long session's history stays small.

@@ -16,7 +16,7 @@ class HistoryLog
 public:
     // Texts longer than 4,096 characters stay whole only while they are
     // among the latest eight such; older ones keep their start and length.
-    void add(HistoryKind kind, const QString& text);
+    void add(HistoryKind kind, const QString& text, bool display = true);
     const QList<HistoryEntry>& entries() const { return entries_; }
     QStringList texts(HistoryKind kind) const;
     void clear();

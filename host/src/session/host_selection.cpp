@@ -2,64 +2,91 @@
 
 namespace qbhost {
 
-bool HostSelection::set(const QStringList& names)
+bool HostSelection::set(const std::vector<NodeId>& ids)
 {
-    if (names == names_)
+    if (ids == ids_)
         return false;
-    names_ = names;
-    selected_ = QSet<QString>(names.begin(), names.end());
+    ids_.clear();
+    selected_.clear();
+    for (NodeId id : ids) {
+        if (!selected_.contains(id)) {
+            selected_.insert(id);
+            ids_.push_back(id);
+        }
+    }
     return true;
 }
 
-bool HostSelection::adjust(const QStringList& matches, MGlobal::ListAdjustment adjustment)
+bool HostSelection::adjust(const std::vector<NodeId>& matches, MGlobal::ListAdjustment adjustment, bool* appended)
 {
+    if (appended)
+        *appended = false;
     if (adjustment == MGlobal::kAddToList) {
         // Adding by name costs the names added, not the selection's size:
         // a caller selecting n nodes one by one stays linear.
         bool changed = false;
-        for (const QString& m : matches) {
+        for (NodeId m : matches) {
             if (selected_.contains(m))
                 continue;
             selected_.insert(m);
-            names_ << m;
+            ids_.push_back(m);
             changed = true;
         }
+        if (appended)
+            *appended = changed;
         return changed;
     }
-    QStringList sel;
-    QSet<QString> present;
-    auto append = [&](const QString& m) {
+    std::vector<NodeId> sel;
+    QSet<NodeId> present;
+    auto append = [&](NodeId m) {
         if (!present.contains(m)) {
             present.insert(m);
-            sel << m;
+            sel.push_back(m);
         }
     };
     switch (adjustment) {
     case MGlobal::kReplaceList:
     case MGlobal::kAddToList:
-        for (const QString& m : matches)
+        for (NodeId m : matches)
             append(m);
         break;
     case MGlobal::kXORWithList:
     case MGlobal::kRemoveFromList: {
-        sel = names_;
+        QSet<NodeId> removed;
         present = selected_;
-        for (const QString& m : matches) {
+        for (NodeId m : matches) {
             if (present.remove(m))
-                sel.removeAll(m);
-            else if (adjustment == MGlobal::kXORWithList)
-                append(m);
+                removed.insert(m);
+            else if (adjustment == MGlobal::kXORWithList && !removed.contains(m))
+                present.insert(m), sel.push_back(m);
         }
+        std::vector<NodeId> kept;
+        for (NodeId s : ids_)
+            if (!removed.contains(s))
+                kept.push_back(s);
+        kept.insert(kept.end(), sel.begin(), sel.end());
+        sel = kept;
         break;
     }
     case MGlobal::kAddToHeadOfList:
-        for (const QString& m : matches)
+        for (NodeId m : matches)
             append(m);
-        for (const QString& s : names_)
+        for (NodeId s : ids_)
             append(s);
         break;
     }
     return set(sel);
+}
+
+bool HostSelection::removeAll(const QSet<NodeId>& gone)
+{
+    std::vector<NodeId> kept;
+    for (NodeId id : ids_)
+        if (!gone.contains(id))
+            kept.push_back(id);
+    if (kept.size() == ids_.size())
+        return false;
+    return set(kept);
 }
 
 } // namespace qbhost

@@ -1,29 +1,35 @@
 #ifndef QBHOST_HOST_SELECTION_H
 #define QBHOST_HOST_SELECTION_H
-// The host's active selection: node names in selection order, with a set of
-// the same names so that lookups by name cost the same at any size.
+// The host's active selection: node ids in selection order, with a set of
+// the same ids so that lookups cost the same at any size. Ids, not names: a
+// selected node that is renamed or moved stays selected.
+#include "../scene/node_record.h"
+
 #include <maya/MGlobal.h>
 
 #include <QtCore/QSet>
-#include <QtCore/QString>
-#include <QtCore/QStringList>
+
+#include <vector>
 
 namespace qbhost {
 
 class HostSelection
 {
 public:
-    const QStringList& names() const { return names_; }
-    bool contains(const QString& name) const { return selected_.contains(name); }
+    const std::vector<NodeId>& ids() const { return ids_; }
+    bool contains(NodeId id) const { return selected_.contains(id); }
     // Replaces the selection; false when it was already that.
-    bool set(const QStringList& names);
-    // Applies matches (node names, each once) as the adjustment says;
-    // false when the selection did not change.
-    bool adjust(const QStringList& matches, MGlobal::ListAdjustment adjustment);
+    bool set(const std::vector<NodeId>& ids);
+    // Applies matches (each once) as the adjustment says; false when the
+    // selection did not change. appended: set when the change only added
+    // ids at the end (a kAddToList), so that a caller's list can follow.
+    bool adjust(const std::vector<NodeId>& matches, MGlobal::ListAdjustment adjustment, bool* appended = nullptr);
+    // Drops ids no longer in the scene; false when none was selected.
+    bool removeAll(const QSet<NodeId>& gone);
 
 private:
-    QStringList names_;
-    QSet<QString> selected_;
+    std::vector<NodeId> ids_;
+    QSet<NodeId> selected_;
 };
 
 } // namespace qbhost

@@ -1,51 +1,20 @@
 // The session facade: each part of the simulated host lives in its own
-// class (plug-ins, idle queue, history, callbacks, nodes, selection, file
-// information); this file ties them together and raises the events and
-// signals that cross between them.
+// class (plug-ins, idle queue, history, callbacks, the scene, selection);
+// this file ties them together and raises the events and signals that cross
+// between them.
 #include <qbhost/host_session.h>
 
-#include "../mel/mel_interpreter.h"
-#include "event_callbacks.h"
-#include "failure_seams.h"
-#include "call_trace.h"
-#include "file_info.h"
-#include "history_log.h"
-#include "host_selection.h"
-#include "idle_queue.h"
-#include "plugin_registry.h"
-#include "scene_nodes.h"
+#include "scene_ops.h"
+#include "../scene/node_types.h"
+#include "session_data.h"
 
+#include <QtCore/QFileInfo>
 #include <QtCore/QPointer>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
 #include <QtWidgets/QWidget>
 
 namespace qbhost {
-
-struct SessionData {
-    explicit SessionData(HostSession& session)
-        : plugins(session, callbacks), queue(session)
-    {
-    }
-    EventCallbacks callbacks;
-    PluginRegistry plugins;
-    IdleQueue queue;
-    std::unique_ptr<MelInterpreter> mel;
-    HistoryLog history;
-    SceneNodes nodes;
-    HostSelection selection;
-    FileInfo fileInfo;
-    bool modified = false;
-    QString sceneName;
-    double applicationVersion = MAYA_API_VERSION / 10000;
-    QPointer<QWidget> mainWindow;
-    QList<QRect> screens;
-    int primaryScreen = 0;
-    bool customScreens = false;
-    FailureSeams failures;
-    CallTrace trace;
-    bool tracing = true;
-};
 
 HostSession& HostSession::instance()
 {
@@ -68,12 +37,24 @@ void HostSession::resetForTest()
     d->callbacks.clear();
     d->history.clear();
     d->history.clearErrors();
-    d->nodes.clear();
-    d->nodes.setRelativeNames(false);
-    d->selection.set(QStringList());
-    d->fileInfo.clear();
+    d->scene.graph.clear();
+    d->scene.graph.namespaces().setRelativeNames(false);
+    d->scene.connections.clear();
+    d->scene.references.clear();
+    d->scene.document.clear();
+    d->scene.missingPlugins.clear();
+    d->selection.set({});
+    d->selectionNamesValid = false;
+    d->scene.fileInfo.clear();
     d->modified = false;
     d->sceneName.clear();
+    d->damagedFile.clear();
+    d->damageErrors.clear();
+    d->lastReadFile.clear();
+    d->lastReadErrors.clear();
+    d->lastReadWarnings.clear();
+    d->projectRoot.clear();
+    d->readableRoot.clear();
     d->applicationVersion = MAYA_API_VERSION / 10000;
     resetScreens();
     d->failures.clear();
@@ -112,9 +93,9 @@ MStatus HostSession::runCommand(const QString& name, const QList<Argument>& args
 
 // ---- idle queue -------------------------------------------------------------
 
-MStatus HostSession::queueIdle(Language language, const QString& text)
+MStatus HostSession::queueIdle(Language language, const QString& text, bool display)
 {
-    d->queue.push(language, text);
+    d->queue.push(language, text, display);
     return MS::kSuccess;
 }
 
@@ -130,7 +111,12 @@ bool HostSession::autoDrain() const { return d->queue.autoDrain(); }
 
 MStatus HostSession::executeMel(const QString& text, QString* result)
 {
-    addHistory(HistoryKind::Mel, text);
+    return executeMel(text, result, true);
+}
+
+MStatus HostSession::executeMel(const QString& text, QString* result, bool display)
+{
+    addHistory(HistoryKind::Mel, text, display);
     return d->mel->execute(text, result);
 }
 
@@ -146,10 +132,10 @@ void HostSession::clearHistory() { d->history.clear(); }
 QStringList HostSession::errors() const { return d->history.errors(); }
 void HostSession::clearErrors() { d->history.clearErrors(); }
 
-void HostSession::addHistory(HistoryKind kind, const QString& text)
+void HostSession::addHistory(HistoryKind kind, const QString& text, bool display)
 {
-    d->history.add(kind, text);
-    emit historyAdded(static_cast<int>(kind), text);
+    d->history.add(kind, text, display);
+    emit historyAdded(static_cast<int>(kind), text, display);
 }
 
 void HostSession::logError(const QString& text)
@@ -191,82 +177,207 @@ void HostSession::raiseEvent(const QString& event) { d->callbacks.raise(event); 
 
 // ---- scene: nodes and namespaces --------------------------------------------
 
-QStringList HostSession::nodes() const { return d->nodes.nodes(); }
-bool HostSession::nodeExists(const QString& name) const { return d->nodes.exists(name); }
-QString HostSession::nodeType(const QString& name) const { return d->nodes.type(name); }
+QStringList HostSession::nodes() const
+{
+    const SceneGraph& g = d->scene.graph;
+    if (d->nodeNamesGeneration != g.namesGeneration() || d->nodeNamesCount != g.count()) {
+        QStringList names;
+        names.reserve(g.count());
+        for (NodeId id : g.ids())
+            names << g.shortestPath(id);
+        d->nodeNames = names;
+        d->nodeNamesGeneration = g.namesGeneration();
+        d->nodeNamesCount = g.count();
+    }
+    return d->nodeNames;
+}
+
+bool HostSession::nodeExists(const QString& name) const { return !d->scene.graph.findExact(name).empty(); }
+
+QString HostSession::nodeType(const QString& name) const
+{
+    const std::vector<NodeId> ids = d->scene.graph.findExact(name);
+    return ids.empty() ? QString() : d->scene.graph.node(ids.front())->type;
+}
 
 MStatus HostSession::sceneEdit(MStatus st)
 {
     if (st) {
         d->modified = true;
-        emit sceneChanged();
+        if (!d->reading)
+            emit sceneChanged();
     }
     return st;
 }
 
 MStatus HostSession::createNode(const QString& type, const QString& name)
 {
-    return sceneEdit(d->nodes.create(type, name));
+    return createNode(type, name, QString());
 }
 
-MStatus HostSession::deleteNode(const QString& rawName)
+MStatus HostSession::createNode(const QString& type, const QString& rawName, const QString& parentName)
 {
-    const MStatus st = d->nodes.remove(rawName);
-    if (!st)
-        return st;
-    d->modified = true;
-    // The name as stored: the one the selection holds.
     const QString name = rawName.startsWith(QLatin1Char(':')) ? rawName.mid(1) : rawName;
-    if (d->selection.contains(name)) {
-        QStringList sel = d->selection.names();
-        sel.removeAll(name);
-        setSelection(sel);
+    if (!sceneops::validNodeName(name))
+        return MS::kInvalidParameter;
+    NodeId parent = 0;
+    if (!parentName.isEmpty()) {
+        const std::vector<NodeId> found = d->scene.graph.findExact(parentName);
+        if (found.size() != 1)
+            return MS::kInvalidParameter;
+        parent = found.front();
     }
-    emit sceneChanged();
-    return st;
+    const bool dag = parent || NodeTypes::instance().info(type).dag;
+    if (!d->scene.graph.nameFree(name, parent, dag))
+        return MS::kInvalidParameter;
+    sceneops::create(*this, type, name, parent);
+    return MS::kSuccess;
 }
 
-QStringList HostSession::matchNodes(const QString& pattern) const { return d->nodes.match(pattern); }
-QStringList HostSession::namespaces() const { return d->nodes.namespaces(); }
-QStringList HostSession::childNamespaces(const QString& parent) const { return d->nodes.childNamespaces(parent); }
-bool HostSession::namespaceExists(const QString& name) const { return d->nodes.namespaceExists(name); }
-QStringList HostSession::explicitNamespaces() const { return d->nodes.explicitNamespaces(); }
+MStatus HostSession::deleteNode(const QString& name)
+{
+    const std::vector<NodeId> ids = d->scene.graph.findExact(name);
+    if (ids.size() != 1)
+        return MS::kInvalidParameter;
+    QString error;
+    if (!sceneops::remove(*this, ids, &error))
+        return MS::kFailure;
+    return MS::kSuccess;
+}
+
+QStringList HostSession::matchNodes(const QString& pattern) const { return matchNodes(pattern, nullptr); }
+
+QStringList HostSession::matchNodes(const QString& pattern, bool* ambiguous) const
+{
+    const SceneGraph& g = d->scene.graph;
+    const std::vector<NodeId> ids = g.match(pattern);
+    if (ambiguous)
+        *ambiguous = ids.size() > 1 && !SceneGraph::hasWildcard(pattern);
+    QStringList out;
+    out.reserve(static_cast<int>(ids.size()));
+    for (NodeId id : ids)
+        out << g.shortestPath(id);
+    return out;
+}
+
+QList<NodeInfo> HostSession::nodeInfos() const
+{
+    const SceneGraph& g = d->scene.graph;
+    QList<NodeInfo> out;
+    for (NodeId id : g.ids()) {
+        const NodeRecord* n = g.node(id);
+        NodeInfo info;
+        info.id = id;
+        info.name = n->name;
+        info.path = g.shortestPath(id);
+        info.fullPath = g.fullPath(id);
+        info.type = n->type;
+        info.parent = n->parent;
+        info.dag = n->dag;
+        info.isDefault = n->isDefault;
+        info.locked = n->locked;
+        if (const ReferenceRecord* r = d->scene.references.get(n->reference))
+            info.reference = r->referenceNode;
+        out << info;
+    }
+    return out;
+}
+
+QList<ReferenceInfo> HostSession::references() const
+{
+    QList<ReferenceInfo> out;
+    for (const ReferenceRecord* r : d->scene.references.all()) {
+        ReferenceInfo info;
+        info.referenceNode = r->referenceNode;
+        info.file = r->file;
+        info.resolvedFile = r->resolved;
+        info.ns = r->ns;
+        info.loaded = r->loaded;
+        if (const ReferenceRecord* p = d->scene.references.get(r->parent))
+            info.parentReference = p->referenceNode;
+        out << info;
+    }
+    return out;
+}
+
+QStringList HostSession::namespaces() const { return d->scene.graph.namespaces().namespaces(); }
+QStringList HostSession::childNamespaces(const QString& parent) const
+{
+    return d->scene.graph.namespaces().childNamespaces(parent);
+}
+bool HostSession::namespaceExists(const QString& name) const { return d->scene.graph.namespaces().exists(name); }
+QStringList HostSession::explicitNamespaces() const { return d->scene.graph.namespaces().explicitNamespaces(); }
 
 MStatus HostSession::addNamespace(const QString& fullName)
 {
-    return sceneEdit(d->nodes.addNamespace(fullName));
+    return sceneEdit(d->scene.graph.namespaces().add(fullName));
 }
 
 MStatus HostSession::removeNamespace(const QString& fullName)
 {
-    return sceneEdit(d->nodes.removeNamespace(fullName));
+    return sceneEdit(d->scene.graph.namespaces().remove(fullName));
 }
 
-QString HostSession::currentNamespace() const { return d->nodes.currentNamespace(); }
-MStatus HostSession::setCurrentNamespace(const QString& name) { return d->nodes.setCurrentNamespace(name); }
-bool HostSession::relativeNames() const { return d->nodes.relativeNames(); }
-void HostSession::setRelativeNames(bool on) { d->nodes.setRelativeNames(on); }
+QString HostSession::currentNamespace() const { return d->scene.graph.namespaces().current(); }
+MStatus HostSession::setCurrentNamespace(const QString& name) { return d->scene.graph.namespaces().setCurrent(name); }
+bool HostSession::relativeNames() const { return d->scene.graph.namespaces().relativeNames(); }
+void HostSession::setRelativeNames(bool on) { d->scene.graph.namespaces().setRelativeNames(on); }
 
 // ---- scene: selection -------------------------------------------------------
 
-QStringList HostSession::selection() const { return d->selection.names(); }
+QStringList HostSession::selection() const
+{
+    const SceneGraph& g = d->scene.graph;
+    if (!d->selectionNamesValid || d->selectionNamesGeneration != g.namesGeneration()) {
+        QStringList names;
+        names.reserve(static_cast<int>(d->selection.ids().size()));
+        for (NodeId id : d->selection.ids())
+            names << g.shortestPath(id);
+        d->selectionNames = names;
+        d->selectionNamesGeneration = g.namesGeneration();
+        d->selectionNamesValid = true;
+    }
+    return d->selectionNames;
+}
 
 void HostSession::setSelection(const QStringList& names)
 {
-    if (!d->selection.set(names))
+    std::vector<NodeId> ids;
+    ids.reserve(static_cast<size_t>(names.size()));
+    for (const QString& name : names)
+        for (NodeId id : d->scene.graph.findExact(name))
+            ids.push_back(id);
+    if (!d->selection.set(ids))
         return;
+    d->selectionNamesValid = false;
     emit selectionChanged();
     raiseEvent(QStringLiteral("SelectionChanged"));
 }
 
 MStatus HostSession::selectByName(const QString& pattern, MGlobal::ListAdjustment adjustment)
 {
-    const QStringList matches = matchNodes(pattern);
-    if (matches.isEmpty()) {
+    const SceneGraph& g = d->scene.graph;
+    const std::vector<NodeId> matches = g.match(pattern);
+    if (matches.empty()) {
         logWarning(QStringLiteral("No object matches name: %1").arg(pattern));
         return MS::kInvalidParameter;
     }
-    if (d->selection.adjust(matches, adjustment)) {
+    if (matches.size() > 1 && !SceneGraph::hasWildcard(pattern)) {
+        logWarning(QStringLiteral("More than one object matches name: %1").arg(pattern));
+        return MS::kInvalidParameter;
+    }
+    bool appended = false;
+    const size_t before = d->selection.ids().size();
+    if (d->selection.adjust(matches, adjustment, &appended)) {
+        // Names kept in step while they are added one by one: a select of
+        // thousands reads its list back without rebuilding it each time.
+        if (appended && d->selectionNamesValid && d->selectionNamesGeneration == g.namesGeneration()) {
+            const std::vector<NodeId>& ids = d->selection.ids();
+            for (size_t i = before; i < ids.size(); ++i)
+                d->selectionNames << g.shortestPath(ids[i]);
+        } else {
+            d->selectionNamesValid = false;
+        }
         emit selectionChanged();
         raiseEvent(QStringLiteral("SelectionChanged"));
     }
@@ -281,11 +392,11 @@ MStatus HostSession::clearSelection()
 
 // ---- scene: file information and file state -----------------------------------
 
-QList<QPair<QString, QString>> HostSession::fileInfo() const { return d->fileInfo.entries(); }
-bool HostSession::hasFileInfo(const QString& key) const { return d->fileInfo.has(key); }
-QString HostSession::fileInfoValue(const QString& key) const { return d->fileInfo.value(key); }
-void HostSession::setFileInfo(const QString& key, const QString& value) { d->fileInfo.set(key, value); }
-bool HostSession::removeFileInfo(const QString& key) { return d->fileInfo.remove(key); }
+QList<QPair<QString, QString>> HostSession::fileInfo() const { return d->scene.fileInfo.entries(); }
+bool HostSession::hasFileInfo(const QString& key) const { return d->scene.fileInfo.has(key); }
+QString HostSession::fileInfoValue(const QString& key) const { return d->scene.fileInfo.value(key); }
+void HostSession::setFileInfo(const QString& key, const QString& value) { d->scene.fileInfo.set(key, value); }
+bool HostSession::removeFileInfo(const QString& key) { return d->scene.fileInfo.remove(key); }
 bool HostSession::isModified() const { return d->modified; }
 
 void HostSession::setModified(bool modified)
@@ -306,10 +417,21 @@ void HostSession::setSceneName(const QString& path)
 
 void HostSession::clearScene()
 {
-    d->nodes.clear();
-    d->fileInfo.clear();
+    d->scene.graph.clear();
+    d->scene.connections.clear();
+    d->scene.references.clear();
+    d->scene.document.clear();
+    d->scene.missingPlugins.clear();
+    d->scene.fileInfo.clear();
     d->sceneName.clear();
+    d->damagedFile.clear();
+    d->damageErrors.clear();
+    d->referenceDeferred.clear();
+    d->linearUnit = QStringLiteral("cm");
+    d->angularUnit = QStringLiteral("deg");
+    d->timeUnit = QStringLiteral("film");
     setSelection(QStringList());
+    d->selectionNamesValid = false;
     d->modified = false;
     emit sceneChanged();
 }
@@ -320,6 +442,25 @@ MStatus HostSession::newScene()
     clearScene();
     raiseEvent(QStringLiteral("NewSceneOpened"));
     return MS::kSuccess;
+}
+
+QStringList HostSession::damageErrors() const { return d->damageErrors; }
+QString HostSession::damagedFile() const { return d->damagedFile; }
+QString HostSession::lastReadFile() const { return d->lastReadFile; }
+QStringList HostSession::lastReadErrors() const { return d->lastReadErrors; }
+QStringList HostSession::lastReadWarnings() const { return d->lastReadWarnings; }
+bool HostSession::isReading() const { return d->reading != nullptr; }
+QString HostSession::projectRoot() const { return d->projectRoot; }
+void HostSession::setProjectRoot(const QString& folder) { d->projectRoot = folder; }
+void HostSession::setReadableRoot(const QString& folder) { d->readableRoot = folder; }
+
+bool HostSession::mayRead(const QString& path) const
+{
+    if (d->readableRoot.isEmpty())
+        return true;
+    const QString root = QFileInfo(d->readableRoot).canonicalFilePath();
+    const QString file = QFileInfo(path).canonicalFilePath();
+    return !root.isEmpty() && !file.isEmpty() && file.startsWith(root + QLatin1Char('/'));
 }
 
 // ---- application ------------------------------------------------------------
@@ -401,8 +542,13 @@ void HostSession::trace(const QString& line)
 
 void HostSession::traceSelectByName(const QString& name, int adjustment)
 {
-    if (d->tracing)
-        d->trace.addSelectByName(d->nodes.sharedName(name), adjustment);
+    if (!d->tracing)
+        return;
+    // The scene's own copy of the name where it has one: a select of
+    // thousands holds no copies.
+    const std::vector<NodeId> ids = d->scene.graph.findExact(name);
+    const NodeRecord* n = ids.size() == 1 ? d->scene.graph.node(ids.front()) : nullptr;
+    d->trace.addSelectByName(n && n->name == name ? n->name : name, adjustment);
 }
 
 } // namespace qbhost

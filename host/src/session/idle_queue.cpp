@@ -5,9 +5,9 @@
 
 namespace qbhost {
 
-void IdleQueue::push(Language language, const QString& text)
+void IdleQueue::push(Language language, const QString& text, bool display)
 {
-    queue_.push_back(IdleItem{language, text});
+    queue_.push_back(IdleItem{language, text, display});
     scheduleDrain();
 }
 
@@ -26,9 +26,9 @@ bool IdleQueue::runNext()
     IdleItem item = queue_.front();
     queue_.pop_front();
     if (item.language == Language::Python)
-        session_.addHistory(HistoryKind::Python, item.text);
+        session_.addHistory(HistoryKind::Python, item.text, item.display);
     else
-        session_.executeMel(item.text);
+        session_.executeMel(item.text, nullptr, item.display);
     return true;
 }
 

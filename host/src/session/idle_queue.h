@@ -14,7 +14,7 @@ class IdleQueue
 public:
     explicit IdleQueue(HostSession& session) : session_(session) {}
 
-    void push(Language language, const QString& text);
+    void push(Language language, const QString& text, bool display);
     QList<IdleItem> pending() const;
     int count() const { return static_cast<int>(queue_.size()); }
     // Runs the first queued text; false when the queue was empty.

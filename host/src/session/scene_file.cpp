@@ -1,111 +1,94 @@
-// Scene files: the scene written as MEL, as an ASCII scene file is, and read
-// back by running it.
+// Scene files: opened statement by statement, imported, and written back
+// (see scenewriter) through a temporary file, so that a failed save leaves
+// the old file.
 #include <qbhost/host_session.h>
 
-#include "../mel/mel_interpreter.h"
-#include "../mel/mel_lexer.h"
+#include "scene_ops.h"
+#include "scene_reader.h"
+#include "session_data.h"
 
-#include <QtCore/QFile>
+#include "../scene/code_page.h"
+#include "../scene/scene_writer.h"
+
+#include <QtCore/QFileInfo>
 #include <QtCore/QSaveFile>
-#include <QtCore/QSet>
 
 namespace qbhost {
 
 namespace {
 
-bool isPlainWord(const QString& s)
+QString canonical(const QString& path)
 {
-    if (s.isEmpty() || !(s.at(0).isLetter() || s.at(0) == QLatin1Char('_')) || s.at(0).unicode() > 127)
-        return false;
-    for (QChar c : s)
-        if (c.unicode() > 127 || !(c.isLetterOrNumber() || c == QLatin1Char('_')))
-            return false;
-    return true;
+    const QFileInfo info(path);
+    const QString c = info.canonicalFilePath();
+    return c.isEmpty() ? info.absoluteFilePath() : c;
 }
 
-void appendNamespace(QString& out, const QString& full)
+QString summary(const QString& path, const ReadState& state)
 {
-    const int colon = full.lastIndexOf(QLatin1Char(':'));
-    out += QLatin1String("namespace -add ");
-    mel::appendQuoted(out, full.mid(colon + 1));
-    if (colon > 0) {
-        out += QLatin1String(" -parent ");
-        mel::appendQuoted(out, QLatin1Char(':') + full.left(colon));
-    }
-    out += QLatin1String(";\n");
+    return QStringLiteral("File \"%1\" read with %2 and %3.")
+        .arg(path, scenereader::counted(state.errors, "error", "errors"),
+             scenereader::counted(state.warnings, "warning", "warnings"));
 }
 
 } // namespace
 
 QString HostSession::sceneFileText() const
 {
-    const QStringList nodeNames = nodes();
-    const QList<QPair<QString, QString>> info = fileInfo();
-    int estimate = 256;
-    for (const QString& n : nodeNames)
-        estimate += n.size() + 48;
-    for (const auto& kv : info)
-        estimate += kv.first.size() + kv.second.size() + kv.second.size() / 16 + 24;
-
-    QString out;
-    out.reserve(estimate);
-    // Fixed text only: nothing from the scene may end up outside a string.
-    out += QLatin1String("//Quillbrook host scene, written as MEL\n");
-    out += QStringLiteral("//Application version: %1\n").arg(applicationVersion());
-
-    // Namespaces that exist on their own, each after its parents.
-    QSet<QString> written;
-    for (const QString& ns : explicitNamespaces()) {
-        int colon = ns.indexOf(QLatin1Char(':'));
-        for (;;) {
-            const QString prefix = colon < 0 ? ns : ns.left(colon);
-            if (!written.contains(prefix)) {
-                written.insert(prefix);
-                appendNamespace(out, prefix);
-            }
-            if (colon < 0)
-                break;
-            colon = ns.indexOf(QLatin1Char(':'), colon + 1);
-        }
+    const SceneModel& scene = d->scene;
+    if (scene.document.format == SceneDocument::Format::MayaAscii) {
+        const QString name = QFileInfo(d->sceneName).fileName();
+        return scenewriter::mayaAsciiText(scene, name, scene.document.codeset.isEmpty() ? QStringLiteral("UTF-8")
+                                                                                         : scene.document.codeset);
     }
-    for (const QString& n : nodeNames) {
-        const QString type = nodeType(n);
-        out += QLatin1String("createNode ");
-        if (isPlainWord(type))
-            out += type;
-        else
-            mel::appendQuoted(out, type);
-        out += QLatin1String(" -n ");
-        mel::appendQuoted(out, n);
-        out += QLatin1String(";\n");
-    }
-    for (const auto& kv : info) {
-        out += QLatin1String("fileInfo ");
-        mel::appendQuoted(out, kv.first);
-        out += QLatin1Char(' ');
-        mel::appendQuoted(out, kv.second);
-        out += QLatin1String(";\n");
-    }
-    return out;
+    return scenewriter::ownText(scene, applicationVersion());
 }
 
-MStatus HostSession::saveScene(const QString& path)
+MStatus HostSession::saveScene(const QString& path, bool force)
 {
     const QString target = path.isEmpty() ? sceneName() : path;
     if (target.isEmpty()) {
         logError(QStringLiteral("The scene has no name to save it under."));
         return MS::kFailure;
     }
+    const bool overDamaged = !d->damagedFile.isEmpty() && canonical(target) == d->damagedFile;
+    if (overDamaged && !force) {
+        // No way leads to a file that was not read in full being written
+        // over without the user saying so.
+        logError(QStringLiteral("Not saved: \"%1\" was read with %2 (%3). Saving over it would lose what could not be "
+                                "read; save under another name, or use file -save -force.")
+                     .arg(target, scenereader::counted(d->damageErrors.size(), "error", "errors"),
+                          QStringList(d->damageErrors.mid(0, 3)).join(QStringLiteral("; "))));
+        return MS::kFailure;
+    }
+    const SceneModel& scene = d->scene;
+    QByteArray bytes;
+    if (scene.document.format == SceneDocument::Format::MayaAscii) {
+        const QString name = QFileInfo(target).fileName();
+        const QString codeset = scene.document.codeset;
+        bool written = false;
+        if (!codeset.isEmpty() && codePageName(codeset) != QLatin1String("UTF-8"))
+            written = encodeCodePage(scenewriter::mayaAsciiText(scene, name, codeset), codeset, &bytes);
+        if (!written) {
+            if (!codeset.isEmpty() && codePageName(codeset) != QLatin1String("UTF-8"))
+                logWarning(QStringLiteral("The scene holds text that code page %1 cannot write: \"%2\" is saved as UTF-8.")
+                               .arg(codeset, target));
+            bytes = scenewriter::mayaAsciiText(scene, name, QStringLiteral("UTF-8")).toUtf8();
+        }
+    } else {
+        bytes = scenewriter::ownText(scene, applicationVersion()).toUtf8();
+    }
     // Written aside and renamed into place: a failed save leaves the old file.
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         logError(QStringLiteral("Cannot write the scene file \"%1\": %2").arg(target, file.errorString()));
         return MS::kFailure;
     }
-    const QByteArray bytes = sceneFileText().toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        logError(QStringLiteral("Cannot write the scene file \"%1\": %2").arg(target, file.errorString()));
-        return MS::kFailure;
+    if (overDamaged) {
+        // The user chose to write the scene as it is over the file.
+        d->damagedFile.clear();
+        d->damageErrors.clear();
+        emit sceneChanged();
     }
     // A copy saved elsewhere leaves the scene's own state alone.
     if (target == sceneName()) {
@@ -117,36 +100,91 @@ MStatus HostSession::saveScene(const QString& path)
 
 MStatus HostSession::openScene(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        // Nothing is touched when the file cannot be read at all.
-        logError(QStringLiteral("Cannot open the scene file \"%1\": %2").arg(path, file.errorString()));
-        return MS::kNotFound;
-    }
-    // Read whole, and decoded to twice its size: a file past this cannot be
-    // held, so it is refused before anything is allocated for it.
-    const qint64 kMaxSceneFileBytes = qint64(256) << 20;
-    if (file.size() > kMaxSceneFileBytes) {
-        logError(QStringLiteral("Cannot open the scene file \"%1\": it is larger than %2 MB.")
-                     .arg(path)
-                     .arg(kMaxSceneFileBytes >> 20));
+    if (d->reading) {
+        logError(QStringLiteral("Cannot open \"%1\" while \"%2\" is being read.").arg(path, d->reading->path));
         return MS::kFailure;
     }
-    // With the size: the QByteArray overload would stop at a NUL character.
-    const QByteArray bytes = file.readAll();
-    file.close();
-    QString text = QString::fromUtf8(bytes.constData(), bytes.size());
-
+    SceneText text;
+    QString error;
+    MStatus code;
+    if (!loadSceneText(path, &text, &error, &code)) {
+        // Nothing is touched: the scene, its name and its state stay.
+        logError(error);
+        return code;
+    }
     raiseEvent(QStringLiteral("deleteAll"));
     clearScene();
+    d->referenceDeferred.clear();
+    SceneDocument& doc = d->scene.document;
+    doc.format = text.format;
+    doc.path = path;
+    doc.mayaVersion = text.mayaVersion;
+    doc.headerLines = text.headerLines;
+    doc.codeset = text.codeset;
+    const bool maya = text.format == SceneDocument::Format::MayaAscii;
+    if (maya)
+        scenereader::ensureDefaultNodes(*this);
+    ReadState state;
+    state.path = path;
+    state.mayaAscii = maya;
+    state.document = maya ? &doc : nullptr;
     // Not added to the history: a scene file can be megabytes.
-    const MStatus st = mel().execute(text, MelInterpreter::Source::Scene);
-    text.clear();
+    scenereader::run(*this, text, state);
+    text.text.clear();
+    doc.readMark = d->scene.graph.nextSerial();
+    doc.namesMark = d->scene.graph.namesGeneration();
+    d->lastReadFile = path;
+    d->lastReadErrors = state.errorTexts;
+    d->lastReadWarnings = state.warningTexts;
+    if (state.errors > 0 || state.warnings > 0)
+        logWarning(summary(path, state));
+    if (state.errors > 0) {
+        d->damagedFile = canonical(path);
+        d->damageErrors = state.errorTexts;
+    }
+    d->selectionNamesValid = false;
     setSceneName(path);
     setModified(false);
-    // Raised even for a file that was only partly read, as the host does.
+    // Raised even for a file that was read with errors, as the host does.
     raiseEvent(QStringLiteral("SceneOpened"));
-    return st;
+    return state.errors > 0 ? MS::kFailure : MS::kSuccess;
+}
+
+MStatus HostSession::importScene(const QString& path, const QString& ns)
+{
+    SceneText text;
+    QString error;
+    MStatus code;
+    if (!mayRead(path)) {
+        logError(QStringLiteral("Cannot open the scene file \"%1\": it lies outside the folder files are read from.").arg(path));
+        return MS::kNotFound;
+    }
+    if (!loadSceneText(path, &text, &error, &code)) {
+        logError(error);
+        return code;
+    }
+    QString prefix = ns;
+    while (prefix.startsWith(QLatin1Char(':')))
+        prefix.remove(0, 1);
+    if (!prefix.isEmpty() && !namespaceExists(prefix))
+        d->scene.graph.namespaces().add(prefix);
+    const bool maya = text.format == SceneDocument::Format::MayaAscii;
+    if (maya)
+        scenereader::ensureDefaultNodes(*this);
+    ReadState state;
+    state.path = path;
+    state.mayaAscii = maya;
+    state.prefix = prefix;
+    state.import = true;
+    if (d->scene.document.format == SceneDocument::Format::MayaAscii)
+        state.document = &d->scene.document;
+    scenereader::run(*this, text, state);
+    if (state.errors > 0 || state.warnings > 0)
+        logWarning(summary(path, state));
+    sceneops::edited(*this);
+    d->modified = true;
+    emit sceneChanged();
+    return state.errors > 0 ? MS::kFailure : MS::kSuccess;
 }
 
 } // namespace qbhost
