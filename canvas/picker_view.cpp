@@ -167,10 +167,27 @@ void picker_view::reveal(const QRect& pasted)
 int picker_view::button_index_at(const QPoint& point) const
 {
     const QList<buttonRecord>& list = document_->buttons();
-    for (int i = 0; i < list.size(); ++i)
-        if (mapToScreen(list[i].rect).contains(point))
+    // A shape is hit by its outline, at the pixel's centre.
+    const QPointF picker((point.x() + 0.5 - view_.shift.x()) / view_.zoom,
+                         (point.y() + 0.5 - view_.shift.y()) / view_.zoom);
+    for (int i = 0; i < list.size(); ++i) {
+        const buttonRecord& b = list[i];
+        if (b.shape.isDefault() ? mapToScreen(b.rect).contains(point) : b.contains(picker))
             return i;
+    }
     return -1;
+}
+
+bool picker_view::touches(const buttonRecord& b, const QRect& band) const
+{
+    if (!mapToScreen(b.rect).intersects(band))
+        return false;
+    if (b.shape.isDefault() || b.outline.isEmpty())
+        return true;
+    const double z = view_.zoom;
+    const QRectF picker((band.x() - view_.shift.x()) / z - b.position.x(), (band.y() - view_.shift.y()) / z - b.position.y(),
+                        band.width() / z, band.height() / z);
+    return b.outline.intersects(picker);
 }
 
 const buttonRecord* picker_view::find_button(const QPoint& point) const
@@ -394,7 +411,7 @@ void picker_view::paintEvent(QPaintEvent* e)
     const QPixmap& background = document_->background();
     if (!background.isNull())
         painter.drawPixmap(mapToScreen(QRect(QPoint(0, 0), background.size())), background);
-    button_painter(painter, view_, &sprites_).draw_buttons(document_->buttons(), e->rect());
+    button_painter(painter, view_, &sprites_, &document_->pictures()).draw_buttons(document_->buttons(), e->rect());
     overlays_.draw(painter);
 }
 

@@ -55,8 +55,10 @@ public:
     void frameBounds(const QRect& bounds, bool noZoomIn);
     bool zoom_animating() const { return zoomTimer_.isActive(); }
 
-    // The first button, in list order, whose canvas box holds point.
+    // The first button, in list order, whose outline (its box for the
+    // default square) holds point, and whether one meets a canvas band.
     const buttonRecord* find_button(const QPoint& point) const;
+    bool touches(const buttonRecord& button, const QRect& band) const;
     // The button under the last press or context menu, if it is still there.
     const buttonRecord* pressed_button() const;
 

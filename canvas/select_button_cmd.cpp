@@ -93,7 +93,7 @@ void select_button_cmd::select_band(const QRect& band)
     picker_document* document = view_->document();
     const QList<buttonRecord>& buttons = document->buttons();
     for (int i = 0; i < buttons.size(); ++i) {
-        if (!view_->mapToScreen(buttons[i].rect).intersects(band))
+        if (!view_->touches(buttons[i], band))
             continue;
         if (buttons[i].state != kSelected)
             document->select(i, false);

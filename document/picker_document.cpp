@@ -2,6 +2,7 @@
 #include "model/button_label.h"
 #include "model/button_selection.h"
 #include "model/namespace_scan.h"
+#include "model/picker_image.h"
 #include "model/picker_stream.h"
 #include "model/window_selection.h"
 
@@ -152,6 +153,7 @@ void picker_document::relabel(buttonRecord& record)
         if (!record.labelPicture.isNull())
             record.labelPicture = QPixmap();
         record.rect = buttonRecord::squareRect(record.position, record.size);
+        record.fit_shape();
     } else {
         button_label::apply(record, &record);
     }
@@ -214,6 +216,30 @@ void picker_document::set_button_attributes(int index, const buttonAttributes& a
     static_cast<buttonAttributes&>(b) = attributes;
     b.flags.resize(b.nodes.size());
     button_label::apply(attributes, &b);
+}
+
+void picker_document::set_button_shape(int index, const button_shape& shape)
+{
+    touch_buttons();
+    buttonRecord& b = buttons_[index];
+    const bool wasDefault = b.shape.isDefault();
+    b.shape = shape;
+    if (shape.isDefault() && !wasDefault)
+        relabel(b); // back to the square or the label's box
+    else
+        b.fit_shape();
+}
+
+void picker_document::set_button_image(int index, const QString& name)
+{
+    touch_buttons();
+    buttons_[index].image = name;
+}
+
+void picker_document::set_button_frame(int index, bool frame)
+{
+    touch_buttons();
+    buttons_[index].frame = frame;
 }
 
 buttonRecord* picker_document::button(int index)
@@ -312,6 +338,37 @@ void picker_document::choose_background(const QString& name, const QPixmap& imag
     emit backgroundChosen(old);
 }
 
+// ---- pictures
+
+void picker_document::add_pictures(const picker_pictures& pictures)
+{
+    for (auto it = pictures.cbegin(); it != pictures.cend(); ++it)
+        if (!pictures_.contains(it.key()))
+            pictures_.insert(it.key(), it.value());
+    touch_buttons();
+}
+
+QString picker_document::add_picture(const QImage& image)
+{
+    const QString name = contentImageName(image);
+    if (name.isEmpty())
+        return name;
+    if (!pictures_.contains(name)) {
+        pictures_.insert(name, image);
+        touch_buttons();
+    }
+    return name;
+}
+
+picker_pictures picker_document::used_pictures() const
+{
+    picker_pictures used;
+    for (const buttonRecord& b : buttons_)
+        if (!b.image.isEmpty() && pictures_.contains(b.image))
+            used.insert(b.image, pictures_.value(b.image));
+    return used;
+}
+
 // ---- stored form
 
 void picker_document::streamTo(QDataStream& stream) const
@@ -337,4 +394,22 @@ const QByteArray& picker_document::encoded_background() const
 const QByteArray& picker_document::encoded_buttons() const
 {
     return buttonsPart_.get(buttonsRevision_, [this] { return buttonBlock_.encode(buttons_); });
+}
+
+const extension_records& picker_document::encoded_extensions() const
+{
+    if (extensionsRevision_ != buttonsRevision_) {
+        QList<buttonAttributes> attributes;
+        bool any = false;
+        for (const buttonRecord& b : buttons_)
+            any = any || b.has_extras();
+        if (any) {
+            attributes.reserve(buttons_.size());
+            for (const buttonRecord& b : buttons_)
+                attributes.append(b.attributes());
+        }
+        extensions_ = buttonExtensionRecords(attributes);
+        extensionsRevision_ = buttonsRevision_;
+    }
+    return extensions_;
 }

@@ -4,6 +4,7 @@
 #include "model/buttonRecord.h"
 #include "model/button_block_cache.h"
 #include "model/button_set.h"
+#include "model/picker_extensions.h"
 
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
@@ -70,6 +71,10 @@ public:
     // New nodes start unflagged.
     void set_button_nodes(int index, const QStringList& nodes);
     void set_button_attributes(int index, const buttonAttributes& attributes);
+    void set_button_shape(int index, const button_shape& shape);
+    // A picture of this picker by name; empty for none.
+    void set_button_image(int index, const QString& name);
+    void set_button_frame(int index, bool frame);
     // A record to change in place, for callers that change what is stored
     // directly: the revision is bumped as if they did.
     buttonRecord* button(int index);
@@ -100,6 +105,16 @@ public:
     // backgroundChosen() tells the scene store, which moves the image keys.
     void choose_background(const QString& name, const QPixmap& image);
 
+    // ---- pictures shown on buttons, by name (named by content)
+    const picker_pictures& pictures() const { return pictures_; }
+    // Adds pictures (a load, a paste); a name already held keeps its image.
+    void add_pictures(const picker_pictures& pictures);
+    // Adds one picture and gives its name; empty for an image that cannot
+    // be encoded.
+    QString add_picture(const QImage& image);
+    // The pictures the buttons show.
+    picker_pictures used_pictures() const;
+
     // ---- stored form
     // The button block, as every stream layout holds it.
     void streamTo(QDataStream& stream) const;
@@ -108,6 +123,8 @@ public:
     // for after a change to what they hold, and kept until the next.
     const QByteArray& encoded_background() const;
     const QByteArray& encoded_buttons() const;
+    // What the extension block holds of this picker's buttons.
+    const extension_records& encoded_extensions() const;
     // Change every time what the block holds may change, and are never the
     // same for two documents: a writer that kept a block's compressed bytes
     // knows them by these.
@@ -148,6 +165,9 @@ private:
     mutable stream_part_cache buttonsPart_;
     mutable button_block_cache buttonBlock_;
     mutable stream_part_cache backgroundPart_;
+    mutable extension_records extensions_;
+    mutable quint64 extensionsRevision_ = 0;
+    picker_pictures pictures_;
     QPixmap background_;
     QString backgroundName_;
     QUndoStack undo_;

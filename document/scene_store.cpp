@@ -77,7 +77,8 @@ QList<picker_tab_part> sceneParts(const scene_store::tabs& tabs)
     parts.reserve(tabs.documents.size());
     for (const picker_document* d : tabs.documents)
         parts.append(picker_tab_part{d->name(), d->encoded_background(), d->encoded_buttons(),
-                                     d->background_revision(), d->buttons_revision()});
+                                     d->background_revision(), d->buttons_revision(), d->encoded_extensions(),
+                                     d->used_pictures()});
     return parts;
 }
 

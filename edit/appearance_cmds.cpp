@@ -123,3 +123,73 @@ void change_labelc_cmd::set(int index, const QRgb& value) const
 {
     document_->set_button_label_color(index, value);
 }
+
+// ---- shape
+
+change_shape_cmd::change_shape_cmd(picker_document* document, button_shape const& shape)
+    : change_value_cmd<button_shape>(document, shape, QString::fromLatin1("Change Shape"))
+{
+    capture();
+}
+
+int change_shape_cmd::id() const
+{
+    return change_shape_id;
+}
+
+button_shape change_shape_cmd::get(const buttonRecord& button) const
+{
+    return button.shape;
+}
+
+void change_shape_cmd::set(int index, const button_shape& value) const
+{
+    document_->set_button_shape(index, value);
+}
+
+// ---- picture
+
+change_image_cmd::change_image_cmd(picker_document* document, QString const& picture)
+    : change_value_cmd<QString>(document, picture,
+                                QString::fromLatin1(picture.isEmpty() ? "Remove Image" : "Set Image"))
+{
+    capture();
+}
+
+int change_image_cmd::id() const
+{
+    return change_image_id;
+}
+
+QString change_image_cmd::get(const buttonRecord& button) const
+{
+    return button.image;
+}
+
+void change_image_cmd::set(int index, const QString& value) const
+{
+    document_->set_button_image(index, value);
+}
+
+// ---- frame
+
+change_frame_cmd::change_frame_cmd(picker_document* document, bool frame)
+    : change_value_cmd<bool>(document, frame, QString::fromLatin1(frame ? "Show Frame" : "Label Only"))
+{
+    capture();
+}
+
+int change_frame_cmd::id() const
+{
+    return change_frame_id;
+}
+
+bool change_frame_cmd::get(const buttonRecord& button) const
+{
+    return button.frame;
+}
+
+void change_frame_cmd::set(int index, const bool& value) const
+{
+    document_->set_button_frame(index, value);
+}

@@ -1,8 +1,8 @@
 #ifndef QB_EDIT_APPEARANCE_CMDS_H
 #define QB_EDIT_APPEARANCE_CMDS_H
 // The appearance edits of the selected buttons: colour, size, relative size
-// step, label and label colour. Pushed by the toolbox, the colour palettes
-// and the canvas's size keys.
+// step, label, label colour, shape, picture and frame. Pushed by the
+// toolbox, the colour palettes and the canvas's keys and menu.
 #include "edit/change_value_cmd.h"
 #include <QtCore/QString>
 #include <QtGui/QRgb>
@@ -65,5 +65,41 @@ public:
 protected:
     QRgb get(const buttonRecord& button) const override;
     void set(int index, const QRgb& value) const override;
+};
+// A run of shape changes of the same buttons undoes in one step.
+class change_shape_cmd : public change_value_cmd<button_shape>
+{
+public:
+    change_shape_cmd(picker_document* document, button_shape const& shape);
+    int id() const override;
+
+protected:
+    button_shape get(const buttonRecord& button) const override;
+    void set(int index, const button_shape& value) const override;
+};
+
+// A picture of the document by name on the buttons; an empty name takes
+// it off ("Remove Image").
+class change_image_cmd : public change_value_cmd<QString>
+{
+public:
+    change_image_cmd(picker_document* document, QString const& picture);
+    int id() const override;
+
+protected:
+    QString get(const buttonRecord& button) const override;
+    void set(int index, const QString& value) const override;
+};
+
+// With a frame (fill and outline) or as a label alone.
+class change_frame_cmd : public change_value_cmd<bool>
+{
+public:
+    change_frame_cmd(picker_document* document, bool frame);
+    int id() const override;
+
+protected:
+    bool get(const buttonRecord& button) const override;
+    void set(int index, const bool& value) const override;
 };
 #endif

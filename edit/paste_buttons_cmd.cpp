@@ -15,9 +15,9 @@ int clamped(qint64 v)
 paste_view::~paste_view() = default;
 
 paste_buttons_cmd::paste_buttons_cmd(picker_document* document, paste_view* view, QList<buttonAttributes> const& items,
-                                     bool inPlace)
+                                     bool inPlace, picker_pictures const& pictures)
     : QUndoCommand(QObject::tr("Paste Buttons")), document_(document), view_(view), items_(items),
-      bounds_(0, 0, -1, -1), inPlace_(inPlace)
+      pictures_(pictures), bounds_(0, 0, -1, -1), inPlace_(inPlace)
 {
     if (items_.isEmpty())
         return;
@@ -51,6 +51,9 @@ void paste_buttons_cmd::redo()
 {
     const QPoint shift = offset();
     indices_.clear();
+    // The pictures come first: a picture the picker lacks is drawn as none.
+    if (!pictures_.isEmpty())
+        document_->add_pictures(pictures_);
     for (const buttonAttributes& item : items_) {
         buttonAttributes copy = item;
         copy.position = QPoint(clamped(qint64(item.position.x()) + shift.x()),

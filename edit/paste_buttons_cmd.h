@@ -1,6 +1,7 @@
 #ifndef QB_EDIT_PASTE_BUTTONS_CMD_H
 #define QB_EDIT_PASTE_BUTTONS_CMD_H
 #include "model/buttonAttributes.h"
+#include "model/picker_extensions.h"
 #include <QtCore/QList>
 #include <QtCore/QRect>
 #include <QtCore/QVector>
@@ -28,7 +29,7 @@ class paste_buttons_cmd : public QUndoCommand
 public:
     // The canvas (not owned) shows the document and outlives its commands.
     paste_buttons_cmd(picker_document* document, paste_view* view, QList<buttonAttributes> const& items,
-                      bool inPlace);
+                      bool inPlace, picker_pictures const& pictures = picker_pictures());
 
     int id() const override;
     void redo() override;
@@ -45,6 +46,7 @@ private:
     picker_document* document_;
     paste_view* view_;
     QList<buttonAttributes> items_;
+    picker_pictures pictures_; // those the items show
     QVector<int> indices_;
     QRect bounds_;
     bool inPlace_;

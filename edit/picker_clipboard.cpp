@@ -15,12 +15,13 @@ QString picker_clipboard::mime_type()
     return QString::fromLatin1(picker_mime_type_);
 }
 
-void picker_clipboard::copyButtonsToClipboard(QList<buttonAttributes> const& buttons)
+void picker_clipboard::copyButtonsToClipboard(QList<buttonAttributes> const& buttons,
+                                              picker_pictures const& pictures)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         return;
-    const QByteArray payload = writeClipboardPayload(buttons);
+    const QByteArray payload = writeClipboardPayload(buttons, pictures);
     clipboard->clear(QClipboard::Clipboard);
     QMimeData* data = new QMimeData;
     data->setData(mime_type(), payload);
@@ -34,11 +35,11 @@ bool picker_clipboard::has_buttons()
     return data && data->hasFormat(mime_type());
 }
 
-QList<buttonAttributes> picker_clipboard::read_buttons(const QMimeData* data)
+QList<buttonAttributes> picker_clipboard::read_buttons(const QMimeData* data, picker_pictures* pictures)
 {
     if (!data || !data->hasFormat(mime_type()))
         return {};
-    return readClipboardPayload(data->data(mime_type()));
+    return readClipboardPayload(data->data(mime_type()), pictures);
 }
 
 void picker_clipboard::handle_paste(picker_document* document, paste_view* view, bool inPlace)
@@ -49,5 +50,7 @@ void picker_clipboard::handle_paste(picker_document* document, paste_view* view,
     const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
     if (!data || !data->hasFormat(mime_type()))
         return;
-    document->undoStack()->push(new paste_buttons_cmd(document, view, read_buttons(data), inPlace));
+    picker_pictures pictures;
+    const QList<buttonAttributes> buttons = read_buttons(data, &pictures);
+    document->undoStack()->push(new paste_buttons_cmd(document, view, buttons, inPlace, pictures));
 }

@@ -1,6 +1,7 @@
 #ifndef QB_EDIT_PICKER_CLIPBOARD_H
 #define QB_EDIT_PICKER_CLIPBOARD_H
 #include "model/buttonAttributes.h"
+#include "model/picker_extensions.h"
 #include <QtCore/QList>
 #include <QtCore/QString>
 
@@ -15,11 +16,13 @@ class picker_clipboard
 {
 public:
     // Replaces the clipboard's content with the buttons.
-    static void copyButtonsToClipboard(QList<buttonAttributes> const& buttons);
+    // The pictures the buttons show go with them.
+    static void copyButtonsToClipboard(QList<buttonAttributes> const& buttons,
+                                       picker_pictures const& pictures = picker_pictures());
     // True when the clipboard offers picker buttons.
     static bool has_buttons();
     // The buttons a MIME object holds; empty when it holds none.
-    static QList<buttonAttributes> read_buttons(const QMimeData* data);
+    static QList<buttonAttributes> read_buttons(const QMimeData* data, picker_pictures* pictures = nullptr);
     // Pushes a paste of the clipboard's buttons onto the document's undo
     // stack, placed for the canvas showing it; nothing without a document or
     // without picker buttons.

@@ -15,6 +15,9 @@ enum picker_undo_id {
     change_label_id = 9,
     change_labelc_id = 10,
     cut_buttons_id = 11,
-    paste_buttons_id = 12
+    paste_buttons_id = 12,
+    change_shape_id = 13,
+    change_image_id = 14,
+    change_frame_id = 15
 };
 #endif

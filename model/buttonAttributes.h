@@ -1,5 +1,6 @@
 #ifndef QB_MODEL_BUTTONATTRIBUTES_H
 #define QB_MODEL_BUTTONATTRIBUTES_H
+#include "model/button_shape.h"
 #include <QtCore/QPoint>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
@@ -24,6 +25,14 @@ struct buttonAttributes {
     QRgb labelColor = 0x00000000u;
     QString label;
     QStringList nodes;        // node names; for a command button [0] is the script
+    // Kept where earlier versions of the layouts do not look (the extension
+    // block): a picker that uses none of them writes today's bytes.
+    button_shape shape;       // the default: today's square and looks
+    QString image;            // a picture of the picker, by name; empty for none
+    bool frame = true;        // false: no fill, no outline, the label alone
+
+    // True when the button uses what only the extension block holds.
+    bool has_extras() const { return !shape.isDefault() || !image.isEmpty() || !frame; }
 
     ~buttonAttributes();
 };
@@ -32,7 +41,8 @@ inline bool operator==(const buttonAttributes& a, const buttonAttributes& b)
 {
     return a.position == b.position && a.size == b.size && a.kind == b.kind
            && a.language == b.language && a.color == b.color && a.labelColor == b.labelColor
-           && a.label == b.label && a.nodes == b.nodes;
+           && a.label == b.label && a.nodes == b.nodes && a.shape == b.shape && a.image == b.image
+           && a.frame == b.frame;
 }
 inline bool operator!=(const buttonAttributes& a, const buttonAttributes& b) { return !(a == b); }
 #endif

@@ -1,5 +1,6 @@
 #include "model/buttonRecord.h"
 #include "model/window_selection.h"
+#include <QtCore/QHash>
 #include <climits>
 
 namespace {
@@ -34,6 +35,7 @@ buttonRecord::buttonRecord(const buttonAttributes& attributes)
 {
     position = withinLimit(position);
     rect = squareRect(position, size);
+    fit_shape();
 }
 
 buttonRecord::buttonRecord(const buttonRecord& other) = default;
@@ -45,8 +47,41 @@ QRect buttonRecord::squareRect(const QPoint& centre, int size)
     return rectFrom(centre.x() - half, centre.y() - half, side - 1, side - 1);
 }
 
+void buttonRecord::fit_shape()
+{
+    if (shape.isDefault()) {
+        outline = QPainterPath();
+        shapeKey = 0;
+        return;
+    }
+    outline = shape.outline(size);
+    const QRect bounds = shape.bounds(size);
+    rect = bounds.isEmpty() ? squareRect(position, size) : bounds.translated(position);
+    quint64 key = qHash(shape.path) ^ (quint64(shape.kind) << 56) ^ (quint64(quint32(shape.width)) << 32)
+                  ^ (quint64(quint32(shape.height)) << 16) ^ quint64(quint32(shape.radius)) * 0x9E3779B97F4A7C15ull;
+    for (const QPoint& p : shape.points)
+        key = (key ^ quint64(quint32(p.x())) ^ (quint64(quint32(p.y())) << 32)) * 0x100000001B3ull;
+    key = (key ^ quint64(quint32(size))) * 0x100000001B3ull;
+    shapeKey = key | 1; // never 0, the default's
+}
+
+bool buttonRecord::contains(const QPointF& p) const
+{
+    if (!QRectF(rect).adjusted(0, 0, 1, 1).contains(p))
+        return false;
+    if (shape.isDefault() || shape.kind == button_shape::Rect || outline.isEmpty())
+        return true;
+    return outline.contains(p - QPointF(position));
+}
+
 void buttonRecord::moveTo(const QPoint& point)
 {
+    if (!shape.isDefault()) {
+        const QPoint to = withinLimit(point);
+        rect.translate(to - position);
+        position = to;
+        return;
+    }
     position = withinLimit(point);
     const qint64 w = qint64(rect.right()) - rect.left();
     const qint64 h = qint64(rect.bottom()) - rect.top();

@@ -3,6 +3,7 @@
 #include "model/buttonAttributes.h"
 #include <QtCore/QRect>
 #include <QtCore/QVector>
+#include <QtGui/QPainterPath>
 #include <QtGui/QPixmap>
 
 // A button's selection state: none, all or some of its nodes selected.
@@ -14,6 +15,10 @@ struct buttonRecord : buttonAttributes {
     QPixmap labelPicture;    // null without a label
     qint16 state = kUnselected; // a selection_state
     QVector<char> flags;     // one per node: 1 when selected in the host
+    // A shape other than the default: its outline about the position, and
+    // a key that tells outlines apart (painting keeps sprites by it).
+    QPainterPath outline;
+    quint64 shapeKey = 0;
 
     // Positions on the canvas stay within this distance of the origin, so
     // that screen mapping, framing and dragging never overflow. Files and
@@ -35,6 +40,12 @@ struct buttonRecord : buttonAttributes {
     // Sets the position (within the coordinate limit) and recentres the
     // rectangle, keeping its size.
     void moveTo(const QPoint& point);
+    // A shape other than the default gives the box its bounds; the default
+    // keeps the square or label box it has.
+    void fit_shape();
+    // True when a picker point (fractional: a canvas pixel's centre) lies
+    // on the button: its outline, or its box for the default square.
+    bool contains(const QPointF& pickerPoint) const;
 
     // Mark this button selected (or not), keeping the window selection list
     // in step unless flagsOnly. True when a node flag changed.

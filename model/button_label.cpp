@@ -75,5 +75,6 @@ void button_label::apply(const buttonAttributes& attributes, buttonRecord* recor
     const QImage image = cachedPicture(attributes.label, attributes.labelColor);
     record->labelPicture = QPixmap::fromImage(image);
     record->rect = labelRect(attributes.position, attributes.size, image.size());
+    record->fit_shape();
 }
 

@@ -3,20 +3,20 @@
 #include <QtCore/QDataStream>
 #include <QtCore/QIODevice>
 
-QByteArray writeClipboardPayload(const QList<buttonAttributes>& buttons)
+QByteArray writeClipboardPayload(const QList<buttonAttributes>& buttons, const picker_pictures& pictures)
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
-    writeButtonAttributes(stream, buttons);
+    writeButtonAttributes(stream, buttons, pictures);
     return bytes;
 }
 
-QList<buttonAttributes> readClipboardPayload(const QByteArray& payload)
+QList<buttonAttributes> readClipboardPayload(const QByteArray& payload, picker_pictures* pictures)
 {
     if (payload.size() > kMaxClipboardPayloadBytes)
         return {};
     QDataStream stream(payload);
-    QList<buttonAttributes> buttons = readButtonAttributes(stream);
+    QList<buttonAttributes> buttons = readButtonAttributes(stream, pictures);
     for (buttonAttributes& b : buttons)
         if (b.label.size() > kMaxPastedLabelLength)
             b.label.truncate(kMaxPastedLabelLength);

@@ -4,6 +4,7 @@
 // the data stream's default settings. A payload comes from any process, so
 // the reader takes nothing on trust.
 #include "model/buttonAttributes.h"
+#include "model/picker_extensions.h"
 #include <QtCore/QByteArray>
 #include <QtCore/QList>
 
@@ -16,9 +17,11 @@ constexpr int kMaxClipboardPayloadBytes = 64 * 1024 * 1024;
 // payload's megabyte label would cost gigabytes.
 constexpr int kMaxPastedLabelLength = 32767;
 
-QByteArray writeClipboardPayload(const QList<buttonAttributes>& buttons);
+// With the pictures the buttons show, when any does.
+QByteArray writeClipboardPayload(const QList<buttonAttributes>& buttons,
+                                 const picker_pictures& pictures = picker_pictures());
 // The buttons of a payload; empty for another version, for an oversized
 // payload, and past the point where the data ends or goes bad. Labels are
 // cut to kMaxPastedLabelLength.
-QList<buttonAttributes> readClipboardPayload(const QByteArray& payload);
+QList<buttonAttributes> readClipboardPayload(const QByteArray& payload, picker_pictures* pictures = nullptr);
 #endif

@@ -1,4 +1,5 @@
 #include "model/picker_stream.h"
+#include "model/picker_extensions.h"
 #include "model/picker_image.h"
 #include "model/stream_bounds.h"
 #include <QtCore/QIODevice>
@@ -67,7 +68,7 @@ bool validKindAndLanguage(qint32 kind, qint32 language)
 // Reads count records with the validity rules; shared by the button block
 // and the button-list block.
 QList<buttonAttributes> readRecords(QDataStream& s, int version, qint32 count, bool checkKind,
-                                    stream_report* report, int tab)
+                                    stream_report* report, int tab, QVector<int>* kept = nullptr)
 {
     QList<buttonAttributes> out;
     for (qint32 i = 0; i < count; ++i) {
@@ -105,6 +106,8 @@ QList<buttonAttributes> readRecords(QDataStream& s, int version, qint32 count, b
             continue;
         }
         out.append(b);
+        if (kept)
+            kept->append(i);
     }
     return out;
 }
@@ -167,7 +170,8 @@ QByteArray encodeBackgroundBlock(const QString& name, const QImage& image)
     return encodeBlock([&](QDataStream& s) { writeBackgroundBlock(s, name, image); });
 }
 
-QList<buttonAttributes> readButtonBlock(QDataStream& stream, int version, stream_report* report, int tab)
+QList<buttonAttributes> readButtonBlock(QDataStream& stream, int version, stream_report* report, int tab,
+                                        QVector<int>* kept)
 {
     qint32 count = 0;
     stream >> count;
@@ -177,7 +181,7 @@ QList<buttonAttributes> readButtonBlock(QDataStream& stream, int version, stream
     }
     if (count <= 0)
         return {};
-    return readRecords(stream, version, count, version >= 2, report, tab);
+    return readRecords(stream, version, count, version >= 2, report, tab, kept);
 }
 
 void writeBackgroundBlock(QDataStream& stream, const QString& name, const QImage& image)
@@ -211,12 +215,50 @@ void writeWindowStream(QDataStream& stream, const picker_window_data& window)
 {
     stream.setVersion(kPickerDataStreamVersion);
     writeWindowHeader(stream, qint32(window.current), qint32(window.tabs.size()));
+    QList<picker_tab_part> parts;
     for (int t = 0; t < window.tabs.size(); ++t) {
         const picker_tab_data& tab = window.tabs[t];
         stream << qint32(t) << tab.name;
         writeBackgroundBlock(stream, tab.backgroundName, tab.background);
         writeButtonBlock(stream, tab.buttons);
+        picker_tab_part part;
+        part.extensions = buttonExtensionRecords(tab.buttons);
+        part.pictures = usedPictures(tab.buttons, tab.pictures);
+        parts.append(part);
     }
+    const QByteArray trailer = encodeWindowTrailer(parts);
+    stream.writeRawData(trailer.constData(), int(trailer.size()));
+}
+
+picker_pictures usedPictures(const QList<buttonAttributes>& buttons, const picker_pictures& pictures)
+{
+    picker_pictures used;
+    for (const buttonAttributes& b : buttons)
+        if (!b.image.isEmpty() && pictures.contains(b.image))
+            used.insert(b.image, pictures.value(b.image));
+    return used;
+}
+
+QByteArray encodeWindowTrailer(const QList<picker_tab_part>& tabs)
+{
+    extension_records records;
+    picker_pictures pictures;
+    QList<buttonAttributes> pictured;
+    for (int t = 0; t < tabs.size(); ++t) {
+        if (!tabs[t].extensions.isEmpty())
+            records.append(tabRecord(qint32(t), tabs[t].extensions));
+        for (auto it = tabs[t].pictures.cbegin(); it != tabs[t].pictures.cend(); ++it) {
+            // Each picture once, whichever tabs show it.
+            if (!pictures.contains(it.key())) {
+                pictures.insert(it.key(), it.value());
+                buttonAttributes b;
+                b.image = it.key();
+                pictured.append(b);
+            }
+        }
+    }
+    records += pictureRecords(pictured, pictures);
+    return encodeExtensionBlock(records);
 }
 
 QByteArray encodeTabPrefix(qint32 current, qint32 tabCount, qint32 index, const QString& name)
@@ -232,6 +274,7 @@ QByteArray assembleWindowStream(qint32 current, const QList<picker_tab_part>& ta
 {
     if (tabs.isEmpty())
         return encodeBlock([&](QDataStream& s) { writeWindowHeader(s, current, 0); });
+    const QByteArray trailer = encodeWindowTrailer(tabs);
     qsizetype size = 12;
     for (const picker_tab_part& tab : tabs)
         size += 8 + tab.name.size() * 2 + tab.background.size() + tab.buttons.size();
@@ -243,7 +286,7 @@ QByteArray assembleWindowStream(qint32 current, const QList<picker_tab_part>& ta
         bytes += tab.background;
         bytes += tab.buttons;
     }
-    return bytes;
+    return bytes + trailer;
 }
 
 bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_report* report)
@@ -267,6 +310,7 @@ bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_re
         noteTruncated(stream, report, -1);
         return true;
     }
+    QList<QVector<int>> kept;
     for (qint32 t = 0; t < count && ok(stream); ++t) {
         picker_tab_data tab;
         qint32 number = 0;
@@ -276,9 +320,24 @@ bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_re
             break;
         if (version >= 2)
             readBackgroundBlock(stream, &tab.backgroundName, &tab.background, &tab.backgroundLost);
+        kept.append(QVector<int>());
         if (ok(stream))
-            tab.buttons = readButtonBlock(stream, version, report, t);
+            tab.buttons = readButtonBlock(stream, version, report, t, &kept.last());
         window->tabs.append(tab);
+    }
+    noteTruncated(stream, report, window->tabs.size() - 1);
+    extension_records records;
+    if (ok(stream) && readExtensionBlock(stream, &records)) {
+        picker_pictures pictures;
+        readPictureRecords(records, &pictures);
+        for (const extension_record& r : records) {
+            qint32 t = -1;
+            extension_records tabRecords;
+            if (readTabRecord(r, &t, &tabRecords) && t >= 0 && t < window->tabs.size())
+                applyButtonExtensions(tabRecords, &window->tabs[t].buttons, kept[t]);
+        }
+        for (picker_tab_data& tab : window->tabs)
+            tab.pictures = usedPictures(tab.buttons, pictures);
     }
     noteTruncated(stream, report, window->tabs.size() - 1);
     return true;
@@ -289,7 +348,27 @@ void writePickerFile(QDataStream& stream, const picker_tab_data& tab)
     stream << qint32(kPickerDataVersion) << tab.name;
     writeBackgroundBlock(stream, tab.backgroundName, tab.background);
     writeButtonBlock(stream, tab.buttons);
+    writeExtensionBlock(stream, buttonExtensionRecords(tab.buttons) + pictureRecords(tab.buttons, tab.pictures));
 }
+
+namespace {
+
+// The extension block after a list of buttons read with kept positions.
+void readButtonExtensions(QDataStream& stream, QList<buttonAttributes>* buttons, const QVector<int>& kept,
+                          picker_pictures* pictures)
+{
+    extension_records records;
+    if (!readExtensionBlock(stream, &records))
+        return;
+    applyButtonExtensions(records, buttons, kept);
+    if (pictures) {
+        picker_pictures all;
+        readPictureRecords(records, &all);
+        *pictures = usedPictures(*buttons, all);
+    }
+}
+
+} // namespace
 
 bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, stream_report* report)
 {
@@ -310,21 +389,26 @@ bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, 
     }
     if (v >= 2)
         readBackgroundBlock(stream, &tab->backgroundName, &tab->background, &tab->backgroundLost);
+    QVector<int> kept;
     if (ok(stream))
-        tab->buttons = readButtonBlock(stream, v, report, -1);
+        tab->buttons = readButtonBlock(stream, v, report, -1, &kept);
+    if (ok(stream))
+        readButtonExtensions(stream, &tab->buttons, kept, &tab->pictures);
     noteTruncated(stream, report, -1);
     return true;
 }
 
-void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons)
+void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons,
+                           const picker_pictures& pictures)
 {
     stream.setVersion(kPickerDataStreamVersion);
     stream << kButtonListVersion << qint32(buttons.size());
     for (int i = 0; i < buttons.size(); ++i)
         writeButton(stream, i, buttons[i], kPickerDataVersion);
+    writeExtensionBlock(stream, buttonExtensionRecords(buttons) + pictureRecords(buttons, pictures));
 }
 
-QList<buttonAttributes> readButtonAttributes(QDataStream& stream)
+QList<buttonAttributes> readButtonAttributes(QDataStream& stream, picker_pictures* pictures)
 {
     stream.setVersion(kPickerDataStreamVersion);
     qint32 version = 0, count = 0;
@@ -334,5 +418,9 @@ QList<buttonAttributes> readButtonAttributes(QDataStream& stream)
     stream >> count;
     if (!ok(stream) || count <= 0)
         return {};
-    return readRecords(stream, kPickerDataVersion, count, true, nullptr, -1);
+    QVector<int> kept;
+    QList<buttonAttributes> buttons = readRecords(stream, kPickerDataVersion, count, true, nullptr, -1, &kept);
+    if (ok(stream))
+        readButtonExtensions(stream, &buttons, kept, pictures);
+    return buttons;
 }

@@ -6,6 +6,7 @@
 // the qbx tool and the fuzz targets share one reader and one writer.
 #include "model/buttonAttributes.h"
 #include "model/buttonRecord.h"
+#include "model/picker_extensions.h"
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
 #include <QtCore/QString>
@@ -51,6 +52,8 @@ struct picker_tab_data {
     // name is kept, the picture is not there to store under it.
     bool backgroundLost = false;
     QList<buttonAttributes> buttons;
+    // The pictures the buttons show, by name.
+    picker_pictures pictures;
 };
 
 // The window: every tab in tab-bar order and the current index.
@@ -66,8 +69,9 @@ void writeButtonRecord(QDataStream& stream, int index, const buttonAttributes& b
 void writeButtonBlock(QDataStream& stream, const QList<buttonAttributes>& buttons);
 // Reads a button block of a data version; invalid records are read in full
 // and dropped. Reading stops at the end of the data, whatever the count says.
+// kept, when given, gets the stored position of each button returned.
 QList<buttonAttributes> readButtonBlock(QDataStream& stream, int version, stream_report* report = nullptr,
-                                        int tab = -1);
+                                        int tab = -1, QVector<int>* kept = nullptr);
 
 // Background block (versions 2 and later): name, then the image when the
 // name is not empty.
@@ -89,6 +93,10 @@ struct picker_tab_part {
     QByteArray buttons;    // encodeButtonBlock
     quint64 backgroundRevision = 0;
     quint64 buttonsRevision = 0;
+    // What only the extension block holds: the buttons' records
+    // (buttonExtensionRecords) and the pictures they show.
+    extension_records extensions;
+    picker_pictures pictures;
 };
 // The blocks alone, each as the window stream holds it.
 QByteArray encodeBackgroundBlock(const QString& name, const QImage& image);
@@ -99,6 +107,11 @@ QByteArray encodeButtonBlock(const QList<buttonRecord>& buttons);
 QByteArray encodeTabPrefix(qint32 current, qint32 tabCount, qint32 index, const QString& name);
 // The same bytes writeWindowStream writes for the tabs the parts stand for.
 QByteArray assembleWindowStream(qint32 current, const QList<picker_tab_part>& tabs);
+// The extension block after the last tab: each tab's records, then every
+// picture once; empty when no tab uses any.
+QByteArray encodeWindowTrailer(const QList<picker_tab_part>& tabs);
+// The pictures of the set that the buttons show.
+picker_pictures usedPictures(const QList<buttonAttributes>& buttons, const picker_pictures& pictures);
 // False when the version is newer than this reader knows (window->version
 // holds it and nothing else was read). Tabs read before the data ended are
 // kept, the last one with what it held.
@@ -113,6 +126,7 @@ bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, 
 
 // Button-list block (clipboard payload). Reader and writer set the stream's
 // version to kPickerDataStreamVersion.
-void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons);
-QList<buttonAttributes> readButtonAttributes(QDataStream& stream);
+void writeButtonAttributes(QDataStream& stream, const QList<buttonAttributes>& buttons,
+                           const picker_pictures& pictures = picker_pictures());
+QList<buttonAttributes> readButtonAttributes(QDataStream& stream, picker_pictures* pictures = nullptr);
 #endif

@@ -56,9 +56,19 @@ QByteArray scene_data_compressor::compress(qint32 current, const QList<picker_ta
     }
     runs_ = runs;
 
+    // What only the extension block holds, after the last tab: compressed
+    // again only when it changed.
+    const QByteArray trailer = encodeWindowTrailer(tabs);
+    if (trailer != trailer_) {
+        trailer_ = trailer;
+        trailerPiece_ = trailer.isEmpty() ? deflate_piece() : compressDeflatePiece(trailer);
+    }
+
     deflate_joiner joiner;
     for (const tab_run& run : runs)
         joiner.append(run.piece);
+    if (!trailer.isEmpty())
+        joiner.append(trailerPiece_);
     const QByteArray joined = joiner.finish();
     return joined.isEmpty() ? compressSceneData(assembleWindowStream(current, tabs)) : joined;
 }

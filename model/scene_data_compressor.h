@@ -33,5 +33,7 @@ private:
 
     QList<tab_key> keys_;
     QList<tab_run> runs_;
+    QByteArray trailer_;
+    deflate_piece trailerPiece_;
 };
 #endif

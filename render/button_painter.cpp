@@ -1,8 +1,10 @@
 #include "render/button_painter.h"
 #include "model/button_label.h"
+#include <QtGui/QFontMetricsF>
 #include <QtGui/QLinearGradient>
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
+#include <cmath>
 
 namespace {
 const QColor kSelectedFill(224, 224, 224);
@@ -16,7 +18,16 @@ constexpr qreal kCommandRadius = 0.05;
 // sprites. Larger ones are few on any canvas and drawn from their curves.
 constexpr qreal kSmallShape = 64;
 // A sprite cache past this many bytes starts again.
-constexpr qint64 kSpriteBytes = 16 * 1024 * 1024;
+constexpr qint64 kSpriteBytes = 32 * 1024 * 1024;
+constexpr qint64 kLabelBytes = 64 * 1024 * 1024;
+// Shaped bodies up to this many device pixels a side are kept as sprites.
+constexpr int kShapedSprite = 512;
+// Labels at larger scales are drawn from the font each time: few fit a
+// canvas, and their pictures would be huge.
+constexpr double kLargestCachedLabelScale = 8.0;
+// Room round a label drawn for its scale, in device pixels: a glyph may
+// reach past the box its font's metrics give.
+constexpr int kLabelPadding = 2;
 
 float trunc_f(float v)
 {
@@ -47,18 +58,37 @@ void add_shape(QPainterPath* path, int kind, const QRectF& r)
 void button_painter::sprite_cache::clear()
 {
     entries_.clear();
+    shaped_.clear();
     labels_.clear();
     bytes_ = 0;
+    labelBytes_ = 0;
     sprites_ = 0;
 }
 
 void button_painter::sprite_cache::prepare(double zoom, qreal pixelRatio)
 {
     if (zoom != zoom_ || pixelRatio != pixelRatio_ || bytes_ > kSpriteBytes) {
-        clear();
+        entries_.clear();
+        shaped_.clear();
+        bytes_ = 0;
+        sprites_ = 0;
         zoom_ = zoom;
         pixelRatio_ = pixelRatio;
     }
+    if (labelBytes_ > kLabelBytes) {
+        labels_.clear();
+        labelBytes_ = 0;
+    }
+}
+
+int button_painter::label_step(double scale)
+{
+    return int(std::lround(std::log2(qMax(scale, 1e-3)) * 4));
+}
+
+double button_painter::step_scale(int step)
+{
+    return std::exp2(step / 4.0);
 }
 
 qreal button_painter::pixel_ratio() const
@@ -91,11 +121,117 @@ void button_painter::draw_buttons(const QList<buttonRecord>& buttons, const QRec
     for (const buttonRecord& b : buttons) {
         if (!b.rect.intersects(pickerArea))
             continue;
-        if (b.kind != kSelectionButton)
+        if (b.has_extras())
+            draw_shaped_button(b);
+        else if (b.kind != kSelectionButton)
             draw_command_button(b);
         else
             draw_one_button(b);
     }
+}
+
+void button_painter::draw_shaped_button(const buttonRecord& button)
+{
+    const QRectF r = canvas_rect(button, view_);
+    // The looks of the kind and state, as the default shapes have them.
+    QRgb fill = opaque(button.color).rgb(), outline = 0, tint = 0;
+    if (button.kind == kSelectionButton) {
+        if (button.state == kSelected)
+            fill = kSelectedFill.rgb();
+        else if (button.state == kPartlySelected)
+            fill = kPartly.rgb();
+    } else {
+        outline = button.state == kSelected ? 0xffffffffu : button.state == kPartlySelected ? kPartly.rgb() : 0xff000000u;
+        if (button.state == kSelected)
+            fill = opaque(button.color).lighter(150).rgb();
+        else if (button.state == kPartlySelected)
+            fill = kPartly.rgb();
+    }
+    QString picture;
+    if (!button.image.isEmpty() && pictures_ && pictures_->contains(button.image)) {
+        picture = button.image;
+        // A picture covers the fill: the state shows as a veil over it.
+        if (button.state != kUnselected)
+            tint = button.state == kSelected ? 0x80ffffffu : 0x80808080u;
+    }
+    if (!button.frame) {
+        // The label alone; a state shows as a faint fill behind it.
+        outline = 0;
+        fill = button.state == kUnselected ? 0u : (QColor(fill).rgb() & 0x00ffffffu) | 0x60000000u;
+    } else {
+        fill |= 0xff000000u;
+    }
+    const sprite_cache::shaped_look look{button.shapeKey, int(r.width()), int(r.height()), fill, outline, tint, picture};
+    const qreal ratio = pixel_ratio();
+    const int deviceW = int(r.width() * ratio), deviceH = int(r.height() * ratio);
+    if (!sprites_ || r.width() <= 0 || r.height() <= 0 || ratio != qreal(int(ratio)) || deviceW > kShapedSprite
+        || deviceH > kShapedSprite) {
+        paint_shaped(painter_, button, look, r.topLeft());
+    } else {
+        sprite_cache::entry& e = sprites_->shaped_[look];
+        if (e.image.isNull()) {
+            // Made at once: shaped buttons are few and alike, and their
+            // curves are the dearest part of a paint.
+            const int scale = int(ratio);
+            e.image = QImage((int(r.width()) + 2) * scale, (int(r.height()) + 2) * scale,
+                             QImage::Format_ARGB32_Premultiplied);
+            e.image.setDevicePixelRatio(scale);
+            e.image.fill(Qt::transparent);
+            QPainter sprite(&e.image);
+            sprite.setRenderHint(QPainter::Antialiasing, true);
+            sprite.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            paint_shaped(sprite, button, look, QPointF(1, 1));
+            sprite.end();
+            sprites_->bytes_ += e.image.sizeInBytes();
+            ++sprites_->sprites_;
+        }
+        painter_.drawImage(QPointF(r.x() - 1, r.y() - 1), e.image);
+    }
+    draw_label(button, r.center());
+}
+
+void button_painter::paint_shaped(QPainter& painter, const buttonRecord& button, const sprite_cache::shaped_look& look,
+                                  const QPointF& origin) const
+{
+    // The outline from picker units about the position to canvas pixels,
+    // the box's corner at origin.
+    const double z = view_.zoom;
+    const QRectF box = canvas_rect(button, view_);
+    QTransform t;
+    t.translate(origin.x() + (button.position.x() * z + view_.shift.x()) - box.x(),
+                origin.y() + (button.position.y() * z + view_.shift.y()) - box.y());
+    t.scale(z, z);
+    QPainterPath path;
+    if (!button.outline.isEmpty())
+        path = t.map(button.outline);
+    else
+        path.addRect(QRectF(origin, box.size())); // the default square, or an empty outline
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    if (qAlpha(look.fill) != 0) {
+        painter.setBrush(QColor::fromRgba(look.fill));
+        painter.drawPath(path);
+    }
+    if (!look.picture.isEmpty()) {
+        const QImage& image = pictures_->value(look.picture);
+        const QRectF area = path.boundingRect();
+        QSizeF fitted = image.size();
+        fitted.scale(area.size(), Qt::KeepAspectRatio);
+        const QRectF target(area.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted);
+        painter.setClipPath(path, Qt::IntersectClip);
+        painter.drawImage(target, image);
+        if (look.tint) {
+            painter.setBrush(QColor::fromRgba(look.tint));
+            painter.drawPath(path);
+        }
+        painter.setClipping(false);
+    }
+    if (look.outline) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor::fromRgba(look.outline), 0.5, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        painter.drawPath(path);
+    }
+    painter.restore();
 }
 
 void button_painter::draw_one_button(const buttonRecord& button)
@@ -209,41 +345,73 @@ void button_painter::paint_shape(QPainter& painter, shape_kind kind, const QRect
     painter.drawPolygon(it.value().translated(r.topLeft()));
 }
 
-QPixmap button_painter::device_label(const buttonRecord& button)
+QImage button_painter::scaled_label(const buttonRecord& button, double scale)
 {
-    const qreal ratio = pixel_ratio();
-    if (ratio == 1.0 || button.labelPicture.isNull())
-        return button.labelPicture;
-    if (!sprites_)
-        return QPixmap::fromImage(button_label::render(button.label, button.labelColor, ratio));
-    QPixmap& picture = sprites_->labels_[qMakePair(button.label, button.labelColor)];
-    if (picture.isNull()) {
-        picture = QPixmap::fromImage(button_label::render(button.label, button.labelColor, ratio));
-        sprites_->bytes_ += qint64(picture.width()) * picture.height() * 4;
+    const int step = label_step(scale);
+    const double drawn = step_scale(step);
+    const sprite_cache::label_key key{button.label, button.labelColor, step};
+    if (sprites_ && drawn <= kLargestCachedLabelScale) {
+        auto it = sprites_->labels_.constFind(key);
+        if (it != sprites_->labels_.constEnd())
+            return it.value();
     }
-    return picture;
+    // The font itself at the scale, never a picture scaled up or down: a
+    // label reads at every zoom and on every screen.
+    QFont font = button_label::font();
+    font.setPointSizeF(font.pointSizeF() * drawn);
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    const QRectF bounds = QFontMetricsF(font, &probe).boundingRect(button.label);
+    const int w = int(std::ceil(bounds.width())) + 2 * kLabelPadding;
+    const int h = int(std::ceil(bounds.height())) + 2 * kLabelPadding;
+    if (w <= 2 * kLabelPadding || h <= 2 * kLabelPadding)
+        return QImage();
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setFont(font);
+        p.setPen(QColor(button.labelColor)); // the top byte is never painted
+        p.drawText(QRect(0, 0, w, h), Qt::AlignHCenter | Qt::AlignVCenter, button.label);
+    }
+    if (sprites_ && drawn <= kLargestCachedLabelScale) {
+        sprites_->labels_.insert(key, image);
+        sprites_->labelBytes_ += image.sizeInBytes();
+    }
+    return image;
 }
 
 void button_painter::draw_label(const buttonRecord& button, const QPointF& centre)
 {
     if (button.labelPicture.isNull())
         return;
-    const QPixmap picture = device_label(button);
-    // Laid out in logical pixels whatever the picture's resolution.
-    const QSize size = button.labelPicture.size();
     const double z = view_.zoom;
-    const double w = int(size.width() * z + 0.5);
-    const double h = int(size.height() * z + 0.5);
-    if (w <= 0 || h <= 0)
-        return; // too small to show a pixel
-    const QRectF target(int(centre.x() + 0.5) - w / 2, int(centre.y() + 0.5) - h / 2, w, h);
+    const qreal ratio = pixel_ratio();
     // A light label on a selected (light grey) button would vanish: invert it.
-    const bool invert = button.kind == kSelectionButton && button.state == kSelected && (button.labelColor & 0x808080u) != 0;
-    if (invert) {
+    const bool invert = button.kind == kSelectionButton && button.state == kSelected && button.frame
+                        && (button.labelColor & 0x808080u) != 0;
+    if (invert)
         painter_.setCompositionMode(QPainter::CompositionMode_Xor);
+    const double scale = z * ratio;
+    if (scale == 1.0) {
+        // The picture the button's box was measured from, as it is.
+        const QPixmap& picture = button.labelPicture;
+        const QRectF target(int(centre.x() + 0.5) - picture.width() / 2.0,
+                            int(centre.y() + 0.5) - picture.height() / 2.0, picture.width(), picture.height());
         painter_.drawPixmap(target, picture, QRectF(picture.rect()));
-        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     } else {
-        painter_.drawPixmap(target, picture, QRectF(picture.rect()));
+        const QImage image = scaled_label(button, scale);
+        if (!image.isNull()) {
+            // Laid out in device pixels, each corner on a whole one, so that
+            // a label drawn at its own scale lands pixel for pixel.
+            const double factor = scale / step_scale(label_step(scale));
+            const double w = image.width() * factor, h = image.height() * factor;
+            const double left = std::round(centre.x() * ratio - w / 2), top = std::round(centre.y() * ratio - h / 2);
+            const QRectF target(left / ratio, top / ratio, w / ratio, h / ratio);
+            if (factor != 1.0)
+                painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter_.drawImage(target, image, QRectF(image.rect()));
+        }
     }
+    if (invert)
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

@@ -28,6 +28,7 @@ picker_tab_data tabData(const picker_document* document)
     tab.background = document->background().toImage();
     for (const buttonRecord& b : document->buttons())
         tab.buttons.append(b.attributes());
+    tab.pictures = document->used_pictures();
     return tab;
 }
 
@@ -109,6 +110,7 @@ picker_view* tab_files::add_loaded_tab(const picker_tab_data& tab, const QString
         else
             store->set_image(document);
     }
+    document->add_pictures(tab.pictures);
     document->set_buttons(tab.buttons);
     document->set_name(tab.name);
     if (restore)

@@ -213,7 +213,7 @@ void window_menus::cut_buttons()
     if (!view || !view->document()->any_selected())
         return;
     cut_buttons_cmd* command = new cut_buttons_cmd(view->document());
-    picker_clipboard::copyButtonsToClipboard(command->attributes());
+    picker_clipboard::copyButtonsToClipboard(command->attributes(), view->document()->pictures());
     view->undoStack()->push(command);
 }
 
@@ -222,7 +222,7 @@ void window_menus::copy_buttons()
     picker_view* view = window_->frontPicker();
     if (!view || !view->document()->any_selected())
         return;
-    picker_clipboard::copyButtonsToClipboard(view->document()->getButtons());
+    picker_clipboard::copyButtonsToClipboard(view->document()->getButtons(), view->document()->pictures());
 }
 
 void window_menus::paste_buttons()
