@@ -61,7 +61,9 @@ void canvas_menu::make_actions()
     menu_->addSeparator();
     // Its text is set each time the menu opens (plain, not translated).
     commandAction_ = make_action(picker_view::tr("Add Command Button..."), &canvas_menu::add_command_button);
-    menu_->addAction(commandAction_);
+    setImageAction_ = make_action(picker_view::tr("Set Image..."), &canvas_menu::set_image);
+    removeImageAction_ = make_action(picker_view::tr("Remove Image"), &canvas_menu::remove_image);
+    menu_->addActions({commandAction_, setImageAction_, removeImageAction_});
     menu_->addSeparator();
 
     QAction* resetView = make_view_action(picker_view::tr("Reset View"), &picker_view::reset_view);
@@ -130,6 +132,11 @@ void canvas_menu::show_at(QMouseEvent* e, const QPoint&)
     }
     addOneAction_->setEnabled(hostSelection);
     addManyAction_->setEnabled(true);
+    setImageAction_->setEnabled(document->any_selected());
+    bool pictured = false;
+    for (const buttonRecord& button : document->buttons())
+        pictured = pictured || (button.state == kSelected && !button.image.isEmpty());
+    removeImageAction_->setEnabled(pictured);
     name_command_action();
 
     // The menu runs its own event loop, in which a host callback (a scene
@@ -322,4 +329,35 @@ void canvas_menu::change_background()
     if (!self || answer != QMessageBox::Yes)
         return;
     document->choose_background(QStringLiteral("0"), QPixmap());
+}
+
+void canvas_menu::set_image()
+{
+    QPointer<picker_view> self(view_);
+    picker_dialogs& dialogs = picker_dialogs::current();
+    const QString path = dialogs.getOpenFileName(view_, picker_view::tr("Choose Image"), QString(),
+                                                 picker_view::tr("Images (*.png *.xpm *.jpg)"));
+    if (!self || path.isEmpty())
+        return;
+    QImage image(path);
+    if (image.isNull() || qint64(image.width()) * image.height() > kMaxImagePixels) {
+        dialogs.warning(view_, picker_view::tr("Image"),
+                        picker_view::tr("Could not read the image \"%1\".").arg(QDir::toNativeSeparators(path)),
+                        QMessageBox::Ok, QMessageBox::NoButton);
+        return;
+    }
+    picker_document* document = view_->document();
+    if (!document->any_selected())
+        return;
+    // Kept once in the picker by its content, whichever buttons show it.
+    const QString name = document->add_picture(image);
+    if (!name.isEmpty())
+        document->undoStack()->push(new change_image_cmd(document, name));
+}
+
+void canvas_menu::remove_image()
+{
+    picker_document* document = view_->document();
+    if (document->any_selected())
+        document->undoStack()->push(new change_image_cmd(document, QString()));
 }

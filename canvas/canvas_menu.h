@@ -44,6 +44,9 @@ public slots:
     void nudge_right();
     void nudge_up();
     void nudge_down();
+    // A picture on the selected buttons, drawn in their shapes.
+    void set_image();
+    void remove_image();
 
 private:
     QAction* make_action(const QString& text, void (canvas_menu::*slot)());
@@ -60,5 +63,7 @@ private:
     QAction* updateAction_ = nullptr;
     QAction* deleteAction_ = nullptr;
     QAction* commandAction_ = nullptr;
+    QAction* setImageAction_ = nullptr;
+    QAction* removeImageAction_ = nullptr;
 };
 #endif

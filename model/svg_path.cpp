@@ -18,6 +18,8 @@ public:
         while (i_ < s_.size()) {
             const QChar c = s_.at(i_);
             if (c.isLetter()) {
+                if (command.isNull() && c != QLatin1Char('M') && c != QLatin1Char('m'))
+                    return fail(error, QStringLiteral("path data starts with a move (M)"));
                 command = c;
                 ++i_;
             } else if (command.isNull() || command == QLatin1Char('Z') || command == QLatin1Char('z')) {

@@ -168,24 +168,27 @@ void button_painter::draw_shaped_button(const buttonRecord& button)
         || deviceH > kShapedSprite) {
         paint_shaped(painter_, button, look, r.topLeft());
     } else {
+        // The box maps its last picker unit's first pixel: an outline
+        // reaching to the unit's far edge goes up to a zoom past it.
+        const int margin = int(std::ceil(view_.zoom)) + 1;
         sprite_cache::entry& e = sprites_->shaped_[look];
         if (e.image.isNull()) {
             // Made at once: shaped buttons are few and alike, and their
             // curves are the dearest part of a paint.
             const int scale = int(ratio);
-            e.image = QImage((int(r.width()) + 2) * scale, (int(r.height()) + 2) * scale,
+            e.image = QImage((int(r.width()) + 2 * margin) * scale, (int(r.height()) + 2 * margin) * scale,
                              QImage::Format_ARGB32_Premultiplied);
             e.image.setDevicePixelRatio(scale);
             e.image.fill(Qt::transparent);
             QPainter sprite(&e.image);
             sprite.setRenderHint(QPainter::Antialiasing, true);
             sprite.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            paint_shaped(sprite, button, look, QPointF(1, 1));
+            paint_shaped(sprite, button, look, QPointF(margin, margin));
             sprite.end();
             sprites_->bytes_ += e.image.sizeInBytes();
             ++sprites_->sprites_;
         }
-        painter_.drawImage(QPointF(r.x() - 1, r.y() - 1), e.image);
+        painter_.drawImage(QPointF(r.x() - margin, r.y() - margin), e.image);
     }
     draw_label(button, r.center());
 }
@@ -347,7 +350,12 @@ void button_painter::paint_shape(QPainter& painter, shape_kind kind, const QRect
 
 QImage button_painter::scaled_label(const buttonRecord& button, double scale)
 {
-    const int step = label_step(scale);
+    // The scale is the same for every button of a paint.
+    if (scale != labelScale_) {
+        labelScale_ = scale;
+        labelStep_ = label_step(scale);
+    }
+    const int step = labelStep_;
     const double drawn = step_scale(step);
     const sprite_cache::label_key key{button.label, button.labelColor, step};
     if (sprites_ && drawn <= kLargestCachedLabelScale) {
@@ -403,7 +411,7 @@ void button_painter::draw_label(const buttonRecord& button, const QPointF& centr
         if (!image.isNull()) {
             // Laid out in device pixels, each corner on a whole one, so that
             // a label drawn at its own scale lands pixel for pixel.
-            const double factor = scale / step_scale(label_step(scale));
+            const double factor = scale / step_scale(labelStep_);
             const double w = image.width() * factor, h = image.height() * factor;
             const double left = std::round(centre.x() * ratio - w / 2), top = std::round(centre.y() * ratio - h / 2);
             const QRectF target(left / ratio, top / ratio, w / ratio, h / ratio);

@@ -151,5 +151,7 @@ private:
     const picker_pictures* pictures_;
     // Outlines of small shapes by kind and size, made once per paint.
     QHash<quint64, QPolygonF> shapes_;
+    double labelScale_ = -1;
+    int labelStep_ = 0;
 };
 #endif

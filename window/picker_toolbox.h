@@ -6,7 +6,9 @@
 class QAction;
 class QHBoxLayout;
 class QPushButton;
+class QToolButton;
 class QVBoxLayout;
+class picker_document;
 class picker_window;
 class toolbox_label_field;
 
@@ -38,8 +40,19 @@ public slots:
     void toggle_toolbox();
     void do_color_menu();
     void do_labelcolor_menu();
+    // The Shape control's entries: a kind (button_shape::kind_t) made for
+    // the first selected button's size, the first path of an SVG file, the
+    // first selected polygon or path fitted to its size, and Label Only.
+    void set_button_shape(int kind);
+    void shape_from_svg();
+    void fit_shape_to_size();
+    void set_button_frame(bool frame);
 
 private:
+    void make_shape_button();
+    // The current canvas's document when it has selected buttons, or null.
+    picker_document* selected_document() const;
+
     picker_window* window_;
     QVBoxLayout* layout_;
     // The row and its controls; null while the toolbox is hidden.
@@ -47,6 +60,7 @@ private:
     QPushButton* sizeButton_ = nullptr;
     toolbox_label_field* labelEdit_ = nullptr;
     QPushButton* labelColorButton_ = nullptr;
+    QToolButton* shapeButton_ = nullptr;
     QHBoxLayout* toolboxRow_ = nullptr;
 };
 #endif

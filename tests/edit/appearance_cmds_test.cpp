@@ -9,6 +9,13 @@
 #include <functional>
 
 namespace {
+button_shape ellipse()
+{
+    button_shape shape;
+    shape.kind = button_shape::Ellipse;
+    return shape;
+}
+
 // Three buttons of sizes 10, 12 and 14; the first two selected.
 void fill(picker_document* doc)
 {
@@ -100,6 +107,22 @@ TEST_F(AppearanceCmds, MergingAndNot)
          {[](picker_document* v) { return new change_label_cmd(v, QStringLiteral("a")); },
           [](picker_document* v) { return new change_label_cmd(v, QStringLiteral("b")); }},
          {"Label Change", "Label Change"}},
+        {"two shapes",
+         {[](picker_document* v) { return new change_shape_cmd(v, ellipse()); },
+          [](picker_document* v) { return new change_shape_cmd(v, button_shape()); }},
+         {"Change Shape"}},
+        {"a picture, then none",
+         {[](picker_document* v) { return new change_image_cmd(v, QStringLiteral("p")); },
+          [](picker_document* v) { return new change_image_cmd(v, QString()); }},
+         {"Set Image"}},
+        {"shape then picture",
+         {[](picker_document* v) { return new change_shape_cmd(v, ellipse()); },
+          [](picker_document* v) { return new change_image_cmd(v, QStringLiteral("p")); }},
+         {"Change Shape", "Set Image"}},
+        {"label only, then framed",
+         {[](picker_document* v) { return new change_frame_cmd(v, false); },
+          [](picker_document* v) { return new change_frame_cmd(v, true); }},
+         {"Label Only"}},
         {"zero step counts as growing",
          {[](picker_document* v) { return new adjust_size_cmd(v, 0); },
           [](picker_document* v) { return new adjust_size_cmd(v, 2); }},
@@ -125,6 +148,29 @@ TEST_F(AppearanceCmds, MergedColoursUndoToTheOriginals)
     EXPECT_EQ(colors(), (QList<QRgb>{0x00ff00, 0x00ff00, before[2]}));
     stack()->undo();
     EXPECT_EQ(colors(), before);
+}
+
+TEST_F(AppearanceCmds, ShapesPicturesAndFramesUndoToWhatEachButtonHad)
+{
+    doc->set_button_shape(1, ellipse());
+    const QRect squareBox = doc->buttons()[0].rect;
+    button_shape triangle;
+    triangle.kind = button_shape::Polygon;
+    triangle.points = {QPoint(0, -20), QPoint(20, 20), QPoint(-20, 20)};
+    stack()->push(new change_shape_cmd(doc, triangle));
+    EXPECT_EQ(doc->buttons()[0].shape, triangle);
+    EXPECT_EQ(doc->buttons()[0].rect.size(), QSize(40, 40)); // the outline's bounds
+    stack()->push(new change_image_cmd(doc, QStringLiteral("p")));
+    stack()->push(new change_frame_cmd(doc, false));
+    EXPECT_EQ(doc->buttons()[1].image, QStringLiteral("p"));
+    EXPECT_FALSE(doc->buttons()[1].frame);
+    EXPECT_TRUE(doc->buttons()[2].shape.isDefault()); // not selected
+    for (int i = 0; i < 3; ++i)
+        stack()->undo();
+    EXPECT_TRUE(doc->buttons()[0].shape.isDefault());
+    EXPECT_EQ(doc->buttons()[0].rect, squareBox);
+    EXPECT_EQ(doc->buttons()[1].shape, ellipse());
+    EXPECT_TRUE(doc->buttons()[1].image.isEmpty() && doc->buttons()[1].frame);
 }
 
 TEST_F(AppearanceCmds, OtherButtonsDoNotMerge)

@@ -5,6 +5,7 @@
 #include "edit/picker_clipboard.h"
 #include "model/button_label.h"
 #include "model/clipboard_payload.h"
+#include "model/picker_image.h"
 #include <gtest/gtest.h>
 #include <QtCore/QMimeData>
 #include <QtGui/QClipboard>
@@ -125,6 +126,32 @@ TEST_F(ClipboardTest, CopyInOneTabPasteCentredInAnother)
     second->undoStack()->redo();
     EXPECT_EQ(states(second), (QList<int>{0, 1, 1}));
     EXPECT_EQ(first->buttons().size(), 3); // the source keeps its buttons
+}
+
+TEST_F(ClipboardTest, ShapesAndPicturesTravelBetweenTabs)
+{
+    fill(first, {{20, 20}, {60, 20}});
+    QImage green(4, 4, QImage::Format_ARGB32);
+    green.fill(Qt::green);
+    const QString name = first->document()->add_picture(green);
+    button_shape shape;
+    shape.kind = button_shape::Ellipse;
+    shape.width = 30;
+    first->document()->set_button_shape(0, shape);
+    first->document()->set_button_image(0, name);
+    first->document()->set_button_frame(1, false);
+    first->document()->select_list({0, 1}, true);
+    edit_item(*h.window, "Copy")->trigger();
+
+    picker_view* second = second_tab();
+    edit_item(*h.window, "Paste in Place")->trigger();
+    ASSERT_EQ(second->buttons().size(), 2);
+    EXPECT_EQ(second->buttons()[0].shape, shape);
+    EXPECT_EQ(second->buttons()[0].rect.width(), 30);
+    EXPECT_EQ(second->buttons()[0].image, name);
+    EXPECT_FALSE(second->buttons()[1].frame);
+    ASSERT_TRUE(second->document()->pictures().contains(name));
+    EXPECT_TRUE(samePicture(second->document()->pictures().value(name), green));
 }
 
 TEST_F(ClipboardTest, PasteInPlaceKeepsPositionsAndFramesWhatIsOutOfView)

@@ -164,6 +164,53 @@ TEST_F(QbxTool, BuildWritesWhatSaveWritesAndDumpGivesTheJsonBack)
     EXPECT_EQ(read("again.qbx"), read("out.qbx"));
 }
 
+TEST_F(QbxTool, ShapesPicturesAndFramesRoundTrip)
+{
+    QImage dot(3, 3, QImage::Format_ARGB32);
+    dot.fill(0xff00ff00);
+    const QJsonObject picker{
+        {"version", 4}, {"name", "Shapes"}, {"background", QJsonObject{{"name", ""}}},
+        {"images", QJsonObject{{"dot", base64Png(dot)}}},
+        {"buttons",
+         QJsonArray{
+             QJsonObject{{"position", QJsonArray{0, 0}}, {"size", 10}, {"kind", 0}, {"language", 0},
+                         {"color", "#B22222"}, {"labelColor", "#000000"}, {"label", "R"}, {"nodes", QJsonArray{"a"}},
+                         {"shape", QJsonObject{{"kind", "rounded"}, {"width", 30}, {"height", 12}, {"radius", 3}}},
+                         {"image", "dot"}},
+             QJsonObject{{"position", QJsonArray{40, 0}}, {"size", 10}, {"kind", 0}, {"language", 0},
+                         {"color", "#B22222"}, {"labelColor", "#000000"}, {"label", ""}, {"nodes", QJsonArray{"b"}},
+                         {"shape", QJsonObject{{"kind", "polygon"},
+                                               {"points", QJsonArray{QJsonArray{0, -5}, QJsonArray{5, 5},
+                                                                     QJsonArray{-5, 5}}}}},
+                         {"frame", false}},
+             QJsonObject{{"position", QJsonArray{80, 0}}, {"size", 10}, {"kind", 1}, {"language", 0},
+                         {"color", "#123456"}, {"labelColor", "#FFFFFF"}, {"label", "Go"},
+                         {"nodes", QJsonArray{"print 1;"}},
+                         {"shape", QJsonObject{{"kind", "path"}, {"path", "M0 -6 L6 6 L-6 6 Z"}}}},
+         }}};
+    ASSERT_EQ(qbx({"build", writeJson("s.json", picker), "-o", path("s.qbx")}).status, 0);
+    EXPECT_EQ(dump(path("s.qbx")), picker);
+    // Drawn: the picture shows inside the rounded shape.
+    const run_result r = qbx({"render", path("s.qbx"), "-o", path("s.png")});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_FALSE(QImage(path("s.png")).isNull());
+
+    const struct {
+        const char* json;
+        const char* message;
+    } bad[] = {
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [], "shape": {"kind": "star"}}]})", R"("kind" must be)"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [], "shape": {"kind": "path", "path": "L1 1"}}]})",
+         "starts with a move"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": [], "image": "none"}]})", R"(which "images" does not hold)"},
+    };
+    for (const auto& row : bad) {
+        const run_result b = qbx({"build", write("bad.json", row.json), "-o", path("bad.qbx")});
+        EXPECT_EQ(b.status, 2) << row.json;
+        EXPECT_TRUE(b.err.contains(row.message)) << b.err.constData();
+    }
+}
+
 TEST_F(QbxTool, BuildDefaults)
 {
     const struct {

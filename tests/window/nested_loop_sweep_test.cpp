@@ -20,6 +20,7 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTabWidget>
+#include <QtWidgets/QToolButton>
 #include <functional>
 #include <map>
 
@@ -67,6 +68,15 @@ protected:
                 for (QAction* a : m->actions())
                     if (a->text() == QLatin1String(text))
                         return a;
+        return nullptr;
+    }
+
+    QToolButton* shapeButton() const
+    {
+        if (QWidget* w = pickerWindow())
+            for (QToolButton* b : w->findChildren<QToolButton*>())
+                if (b->toolTip() == QLatin1String("Button Shape"))
+                    return b;
         return nullptr;
     }
 
@@ -212,6 +222,30 @@ protected:
              }},
             {"getSaveFileName: Save Tab:", byAction("Save As...")},
             {"getOpenFileName: Choose Background", byAction("Change Background...")},
+            {"getOpenFileName: Choose Image",
+             [this] {
+                 QWidget* canvas = tabs() ? tabs()->currentWidget() : nullptr;
+                 ASSERT_NE(canvas, nullptr);
+                 // Found first: the loop may take the canvas and its actions.
+                 QAction* set = nullptr;
+                 for (QAction* a : canvas->actions())
+                     if (a->text() == QLatin1String("Set Image..."))
+                         set = a;
+                 ASSERT_NE(set, nullptr);
+                 set->trigger();
+             }},
+            {"menu: Button Shape", [this] { QTest::mousePress(shapeButton(), Qt::LeftButton); }},
+            {"getOpenFileName: Choose SVG File",
+             [this] {
+                 QToolButton* shape = shapeButton();
+                 ASSERT_NE(shape, nullptr);
+                 QAction* svg = nullptr;
+                 for (QAction* a : shape->menu()->actions())
+                     if (a->text() == QLatin1String("From SVG File..."))
+                         svg = a;
+                 ASSERT_NE(svg, nullptr);
+                 svg->trigger();
+             }},
             {"about: About", byAction("About QuillbrookPicker...")},
             {"warning: Damaged Picker",
              [this] {

@@ -132,7 +132,7 @@ TEST_F(Toolbox, BuiltWithTheDefaults)
     EXPECT_EQ(size->menu()->activeAction()->text(), QStringLiteral("10"));
     EXPECT_TRUE(label->text().isEmpty());
 
-    // Colour, size, label, label colour; only the label field grows.
+    // Colour, size, label, label colour, shape; only the label field grows.
     auto* main = qobject_cast<QVBoxLayout*>(w->layout());
     ASSERT_EQ(main->count(), 4);
     auto* row = qobject_cast<QHBoxLayout*>(main->itemAt(2)->layout());

@@ -59,7 +59,7 @@ QImage paint(const picker_tab_data& tab, const QSize& size)
     p.fillRect(all, QColor(51, 51, 51));
     if (!tab.background.isNull())
         p.drawImage(view.mapToScreen(QRect(QPoint(0, 0), tab.background.size())), tab.background);
-    button_painter(p, view).draw_buttons(buttons, all);
+    button_painter(p, view, nullptr, &tab.pictures).draw_buttons(buttons, all);
     p.end();
     return image;
 }

@@ -1,4 +1,5 @@
 #include "qbx_json.h"
+#include "qbx_json_shape.h"
 #include "model/picker_image.h"
 #include <QtCore/QBuffer>
 #include <QtCore/QJsonArray>
@@ -208,9 +209,24 @@ bool button_from_json(const QJsonObject& o, int index, buttonAttributes* b, QStr
         ok = f.color("labelColor", &b->labelColor);
     if (ok && o.contains(QLatin1String("label")))
         ok = f.text("label", &b->label);
-    if (!ok)
+    if (!ok) {
         *error = f.error();
-    return ok;
+        return false;
+    }
+    QString why;
+    if (!shape_from_json(o.value(QLatin1String("shape")), &b->shape, &why)) {
+        *error = QStringLiteral("button %1: %2").arg(index).arg(why);
+        return false;
+    }
+    const QJsonValue image = o.value(QLatin1String("image"));
+    const QJsonValue frame = o.value(QLatin1String("frame"));
+    if ((!image.isUndefined() && !image.isString()) || (!frame.isUndefined() && !frame.isBool())) {
+        *error = QStringLiteral("button %1: \"image\" must be a picture's name and \"frame\" true or false").arg(index);
+        return false;
+    }
+    b->image = image.toString();
+    b->frame = frame.toBool(true);
+    return true;
 }
 
 bool image_from_base64(const QJsonValue& value, QImage* image, QString* error)
@@ -310,11 +326,30 @@ bool picker_to_json(const picker_tab_data& tab, qint32 version, QJsonObject* out
         for (const QString& n : b.nodes)
             nodes.append(string_value(n));
         j.insert(QStringLiteral("nodes"), nodes);
+        // Only what a button uses: a picker without shapes dumps as before.
+        if (!b.shape.isDefault())
+            j.insert(QStringLiteral("shape"), shape_to_json(b.shape));
+        if (!b.image.isEmpty())
+            j.insert(QStringLiteral("image"), b.image);
+        if (!b.frame)
+            j.insert(QStringLiteral("frame"), false);
         buttons.append(j);
     }
     o.insert(QStringLiteral("buttons"), buttons);
     if (!nullLabels.isEmpty())
         o.insert(QStringLiteral("nullLabels"), nullLabels);
+    if (!tab.pictures.isEmpty()) {
+        QJsonObject images;
+        for (auto it = tab.pictures.cbegin(); it != tab.pictures.cend(); ++it) {
+            QByteArray png;
+            if (!png_bytes(it.value(), &png)) {
+                *error = QStringLiteral("the picture \"%1\" cannot be encoded as PNG").arg(it.key());
+                return false;
+            }
+            images.insert(it.key(), QString::fromLatin1(png.toBase64()));
+        }
+        o.insert(QStringLiteral("images"), images);
+    }
     *out = o;
     return true;
 }
@@ -351,6 +386,28 @@ bool picker_from_json(const QJsonObject& json, picker_tab_data* tab, QString* er
             return false;
         tab->buttons.append(b);
     }
+    const QJsonValue images = json.value(QLatin1String("images"));
+    if (!images.isUndefined() && !images.isObject()) {
+        *error = QStringLiteral("\"images\" must be an object of pictures by name");
+        return false;
+    }
+    const QJsonObject pictures = images.toObject();
+    for (auto it = pictures.constBegin(); it != pictures.constEnd(); ++it) {
+        QImage picture;
+        QString why;
+        if (!image_from_base64(it.value(), &picture, &why)) {
+            *error = QStringLiteral("images: \"%1\": %2").arg(it.key(), why.section(QStringLiteral("\"png\" "), 1));
+            return false;
+        }
+        tab->pictures.insert(it.key(), picture);
+    }
+    for (int i = 0; i < tab->buttons.size(); ++i)
+        if (!tab->buttons[i].image.isEmpty() && !tab->pictures.contains(tab->buttons[i].image)) {
+            *error = QStringLiteral("button %1: \"image\" names \"%2\", which \"images\" does not hold")
+                         .arg(i)
+                         .arg(tab->buttons[i].image);
+            return false;
+        }
     const QJsonValue nullLabels = json.value(QLatin1String("nullLabels"));
     if (nullLabels.isUndefined())
         return true;
