@@ -39,9 +39,11 @@ picker_tab_data mapTab(const imported_tab& in, double scale, const mapping_optio
         const imported_button& from = in.buttons[i];
         const QString name = from.reference(i);
         buttonAttributes b;
-        apply_shape(from, scale, offset, name, &b, report);
-        apply_button_image(from, name, &b, report);
-        if (qAlpha(from.fill) < 255 || (!from.label.isEmpty() && qAlpha(from.textColor) < 255))
+        apply_shape(from, scale, offset, &b);
+        apply_button_image(from, name, options.readImages, &b, &tab.pictures, report);
+        // A button with no fill at all is a label on the picker.
+        b.frame = qAlpha(from.fill) > 0;
+        if ((b.frame && qAlpha(from.fill) < 255) || (!from.label.isEmpty() && qAlpha(from.textColor) < 255))
             report->add(report_kind::kTranslucent, name);
         b.color = opaque(from.fill);
         b.labelColor = opaque(from.textColor);

@@ -7,11 +7,6 @@
 namespace report_kind {
 
 // Buttons drawn otherwise than in the other tool (the mapping).
-inline const QString kRoundShown = QStringLiteral("round buttons shown as squares");
-inline const QString kRoundedShown = QStringLiteral("rounded rectangles shown as squares");
-inline const QString kPolygonShown = QStringLiteral("polygons shown as squares");
-inline const QString kPathShown = QStringLiteral("vector shapes shown as squares");
-inline const QString kNotSquare = QStringLiteral("rectangles shown as squares of their shorter side");
 inline const QString kButtonImages = QStringLiteral("button images not imported");
 inline const QString kTranslucent = QStringLiteral("translucent colours shown opaque over the backdrop grey");
 inline const QString kImageMissing = QStringLiteral("images not found");

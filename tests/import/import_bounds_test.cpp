@@ -132,16 +132,16 @@ TEST_F(ImportFiles, PicturesAreFoundWhereEachToolLooks)
 TEST(ImportReport, OneLinePerKindNamingTheFirstFewAndCountingTheRest)
 {
     import_report a, b;
-    a.add(report_kind::kRoundShown, QStringLiteral("L hand"));
-    a.add(report_kind::kBorders, QStringLiteral("tab\tname"));
+    a.add(report_kind::kBorders, QStringLiteral("L hand"));
+    a.add(report_kind::kHoverColours, QStringLiteral("tab\tname"));
     for (const char* n : {"a", "b", "c", "d"})
-        b.add(report_kind::kRoundShown, QLatin1String(n));
+        b.add(report_kind::kBorders, QLatin1String(n));
     b.add(report_kind::kHierarchy, QString(60, QLatin1Char('x')));
     a.merge(b);
-    EXPECT_EQ(a.count(report_kind::kRoundShown), 5);
+    EXPECT_EQ(a.count(report_kind::kBorders), 5);
     EXPECT_EQ(a.lines(), (QStringList{
-                             QStringLiteral("round buttons shown as squares (5): \"L hand\", \"a\", \"b\", ") + QChar(0x2026),
-                             QStringLiteral("borders not drawn (1): \"tab") + QChar(0xfffd) + QStringLiteral("name\""),
+                             QStringLiteral("borders not drawn (5): \"L hand\", \"a\", \"b\", ") + QChar(0x2026),
+                             QStringLiteral("hover and click colours not kept (1): \"tab") + QChar(0xfffd) + QStringLiteral("name\""),
                              QStringLiteral("selection hierarchies not kept (1): \"") + QString(48, QLatin1Char('x'))
                                  + QChar(0x2026) + QLatin1Char('"'),
                          }));
@@ -246,8 +246,7 @@ TEST(ImportReport, MgearItemsThisPickerHasNoPlaceFor)
                                                        {report_kind::kVisibilityConditions, 1},
                                                        {report_kind::kMirrorLinks, 1},
                                                        {report_kind::kBackdropTitles, 1},
-                                                       {report_kind::kStroked, 1},
-                                                       {report_kind::kPathShown, 1}})
+                                                       {report_kind::kStroked, 1}})
         EXPECT_EQ(m.report.count(k.kind), k.count) << k.kind.toStdString();
     EXPECT_EQ(m.report.items(report_kind::kUnknownSettings), (QStringList{QStringLiteral("layout"), QStringLiteral("sparkle")}));
 }

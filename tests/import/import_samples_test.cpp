@@ -86,6 +86,26 @@ TEST_F(ImportSamples, DwpickerOneZeroPanelsShapesCommandsAndBackground)
              {"Key", {170, 10}, 20, kCommandButton, kMelScript, 0x505050, 0xffff00,
               {"setKeyframe \"hero:chest_ctrl\";"}},
              {"", {32, 92}, 24, kSelectionButton, kMelScript, 0xffffff, 0xffffff, {"hero:l_arm_ctrl"}}});
+    // Outlines keep their kind, scaled about the centre of their box.
+    EXPECT_EQ(body.buttons[0].shape.kind, button_shape::Rect);
+    EXPECT_EQ(QSize(body.buttons[0].shape.width, body.buttons[0].shape.height), QSize(106, 32));
+    EXPECT_EQ(body.buttons[1].shape.kind, button_shape::Ellipse);
+    EXPECT_EQ(body.buttons[1].shape.bounds(body.buttons[1].size), QRect(-26, -26, 53, 53));
+    EXPECT_EQ(body.buttons[2].shape.kind, button_shape::Rounded);
+    EXPECT_EQ(QSize(body.buttons[2].shape.width, body.buttons[2].shape.height), QSize(133, 40));
+    EXPECT_EQ(body.buttons[2].shape.radius, 8);
+    EXPECT_EQ(body.buttons[3].shape.kind, button_shape::Polygon);
+    EXPECT_EQ(body.buttons[3].shape.points, (QVector<QPoint>{{-27, 13}, {27, 13}, {0, -13}}));
+    EXPECT_EQ(body.buttons[4].shape.kind, button_shape::Path);
+    const QRect hand = body.buttons[4].shape.bounds(body.buttons[4].size);
+    EXPECT_NEAR(hand.width(), 40, 1);
+    EXPECT_NEAR(hand.center().x(), 0, 1);
+    EXPECT_TRUE(body.buttons[5].shape.isDefault() || body.buttons[5].shape.kind == button_shape::Rect);
+    // The arm's picture, stored once under its content name.
+    ASSERT_FALSE(body.buttons[7].image.isEmpty());
+    ASSERT_TRUE(body.pictures.contains(body.buttons[7].image));
+    EXPECT_EQ(body.pictures.value(body.buttons[7].image).pixel(1, 1), 0xffc80a1eu);
+
     // No background in the second panel: nothing moves.
     EXPECT_TRUE(m.tabs[1].background.isNull());
     EXPECT_TRUE(m.tabs[1].backgroundName.isEmpty());
@@ -98,12 +118,6 @@ TEST_F(ImportSamples, DwpickerOneZeroPanelsShapesCommandsAndBackground)
         QString first;
     };
     for (const kind_count& k : std::vector<kind_count>{
-             {report_kind::kNotSquare, 4, QStringLiteral("Chest")},
-             {report_kind::kRoundShown, 1, QStringLiteral("Head")},
-             {report_kind::kRoundedShown, 1, QStringLiteral("Hips")},
-             {report_kind::kPolygonShown, 1, QStringLiteral("hero:l_foot_ctrl")},
-             {report_kind::kPathShown, 1, QStringLiteral("hero:r_hand_ctrl")},
-             {report_kind::kButtonImages, 1, QStringLiteral("hero:l_arm_ctrl")},
              {report_kind::helpers(QStringLiteral("dwpicker")), 1, QStringLiteral("Reset")},
              {report_kind::kBorders, 1, QStringLiteral("Chest")},
              {report_kind::kVisibilityLayers, 1, QStringLiteral("face details")},
@@ -111,7 +125,7 @@ TEST_F(ImportSamples, DwpickerOneZeroPanelsShapesCommandsAndBackground)
         EXPECT_EQ(m.report.count(k.kind), k.count) << k.kind.toStdString();
         EXPECT_EQ(m.report.items(k.kind).value(0), k.first) << k.kind.toStdString();
     }
-    EXPECT_EQ(m.report.kinds(), 10) << m.report.lines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(m.report.kinds(), 4) << m.report.lines().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(ImportSamples, DwpickerZeroTenCommandsUpgradedAndTextOnTheBackground)
@@ -135,7 +149,10 @@ TEST_F(ImportSamples, DwpickerZeroTenCommandsUpgradedAndTextOnTheBackground)
     EXPECT_EQ(m.report.count(report_kind::kBackgroundTexts), 1);
     EXPECT_EQ(m.report.count(report_kind::kLabelStyle), 1);
     EXPECT_EQ(m.report.items(report_kind::kMoreCommands), QStringList{QStringLiteral("Pose")});
-    EXPECT_EQ(m.report.count(report_kind::kTranslucent), 1); // the text's fully transparent box
+    // The text's fully transparent box is a label alone.
+    EXPECT_FALSE(m.tabs[0].buttons[0].frame);
+    EXPECT_TRUE(m.tabs[0].buttons[1].frame);
+    EXPECT_EQ(m.report.count(report_kind::kTranslucent), 0);
 }
 
 TEST_F(ImportSamples, DwpickerReportOfWhatDoesNotMap)
@@ -163,7 +180,6 @@ TEST_F(ImportSamples, DwpickerReportOfWhatDoesNotMap)
         QStringLiteral("commands on right click or with Ctrl or Shift not imported (1): \"Go\""),
         QStringLiteral("commands of buttons that also select not imported (1): \"Go\""),
         QStringLiteral("shapes of panels the picker does not have, not imported (1): \"Lost\""),
-        QStringLiteral("polygons shown as squares (1): \"Prop\""),
         QStringLiteral("translucent colours shown opaque over the backdrop grey (1): \"Prop\""),
     };
     EXPECT_EQ(m.report.lines(), expectedLines);
@@ -230,7 +246,9 @@ TEST_F(ImportSamples, PicturesNotFoundAreReportedAndTheTabStillImports)
     ASSERT_TRUE(read.ok());
     const mapped_picker m = map_imported_picker(read.picker);
     EXPECT_TRUE(m.tabs[0].background.isNull());
-    EXPECT_EQ(m.report.items(report_kind::kImageMissing), QStringList{QStringLiteral("$QB_IMPORT_PICTURES/body.png")});
+    EXPECT_EQ(m.report.items(report_kind::kImageMissing),
+              (QStringList{QStringLiteral("$QB_IMPORT_PICTURES/body.png"), QStringLiteral("arm_icon.png")}));
+    EXPECT_TRUE(m.tabs[0].buttons[7].image.isEmpty());
     // Without a background nothing moves.
     EXPECT_EQ(m.tabs[0].buttons[0].position, QPoint(133, 69));
 }

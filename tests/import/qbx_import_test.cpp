@@ -69,7 +69,7 @@ TEST_F(QbxImport, ExitStatusesAndTheFilesWritten)
         {"all mapped", {whole, QStringLiteral("-o"), out + QStringLiteral("/plain.qbx")}, 0,
          "everything was imported as it was", {QStringLiteral("plain.qbx")}},
         {"every tab into a folder", {hero, QStringLiteral("-o"), out + QLatin1Char('/')}, 1,
-         "round buttons shown as squares (1): \"Head\"",
+         "borders not drawn (1): \"Chest\"",
          {QStringLiteral("Hero - Body.qbx"), QStringLiteral("Hero - Face.qbx")}},
         {"one tab chosen", {hero, QStringLiteral("--tab"), QStringLiteral("1"), QStringLiteral("-o"), out + QStringLiteral("/face.qbx")},
          1, "wrote", {QStringLiteral("face.qbx")}},
