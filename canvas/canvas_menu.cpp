@@ -92,6 +92,12 @@ void canvas_menu::make_actions()
         buttonsMenu_->addAction(action);
     }
     buttonsMenu_->addSeparator();
+    QAction* mirror = make_action(picker_view::tr("Mirror Buttons"), &canvas_menu::mirror_buttons);
+    shortcut_dispatch::set_widget_shortcut(mirror, QKeySequence(Qt::Key_M));
+    QAction* flip = make_action(picker_view::tr("Flip Buttons"), &canvas_menu::flip_buttons);
+    shortcut_dispatch::set_widget_shortcut(flip, QKeySequence(Qt::SHIFT | Qt::Key_M));
+    buttonsMenu_->addActions({mirror, flip});
+    buttonsMenu_->addSeparator();
     QAction* increase = make_action(picker_view::tr("Increase Size"), &canvas_menu::adjust_size_up);
     // "+" is typed with Shift on many keyboards, and the dispatch compares
     // the whole modifier state.
@@ -101,12 +107,6 @@ void canvas_menu::make_actions()
     QAction* decrease = make_action(picker_view::tr("Decrease Size"), &canvas_menu::adjust_size_down);
     shortcut_dispatch::set_widget_shortcut(decrease, QKeySequence(Qt::Key_Minus));
     buttonsMenu_->addActions({increase, decrease});
-    buttonsMenu_->addSeparator();
-    QAction* mirror = make_action(picker_view::tr("Mirror Buttons"), &canvas_menu::mirror_buttons);
-    shortcut_dispatch::set_widget_shortcut(mirror, QKeySequence(Qt::Key_M));
-    QAction* flip = make_action(picker_view::tr("Flip Buttons"), &canvas_menu::flip_buttons);
-    shortcut_dispatch::set_widget_shortcut(flip, QKeySequence(Qt::SHIFT | Qt::Key_M));
-    buttonsMenu_->addActions({mirror, flip});
 
     // In no menu: only the keys reach them.
     const struct {

@@ -106,14 +106,14 @@ void window_menus::make_menus(QDockWidget* dock)
     updateButtonAction_ = pickerMenu_->addAction(QString::fromLatin1("Update Button"));
     connect(updateButtonAction_, &QAction::triggered, this, &window_menus::update_button);
     pickerMenu_->addSeparator();
-    backgroundAction_ = pickerMenu_->addAction(QString::fromLatin1("Change Background..."));
-    connect(backgroundAction_, &QAction::triggered, this, &window_menus::change_background);
-    make_namespace_menu();
-    pickerMenu_->addSeparator();
     mirrorRulesAction_ = pickerMenu_->addAction(QString::fromLatin1("Mirror Rules..."));
     connect(mirrorRulesAction_, &QAction::triggered, this, &window_menus::mirror_rules);
     mirrorAxisAction_ = pickerMenu_->addAction(QString::fromLatin1("Set Mirror Axis"));
     connect(mirrorAxisAction_, &QAction::triggered, this, &window_menus::set_mirror_axis);
+    pickerMenu_->addSeparator();
+    backgroundAction_ = pickerMenu_->addAction(QString::fromLatin1("Change Background..."));
+    connect(backgroundAction_, &QAction::triggered, this, &window_menus::change_background);
+    make_namespace_menu();
 
     QAction* about = helpMenu_->addAction(QString::fromLatin1("About QuillbrookPicker..."));
     connect(about, &QAction::triggered, this, &window_menus::about_dialog);
