@@ -2,6 +2,7 @@
 #include "model/buttonRecord.h"
 #include "model/picker_stream.h"
 #include "model/stream_bounds.h"
+#include <QtCore/QIODevice>
 
 namespace {
 enum : quint8 { kHasRules = 1, kHasAxis = 2, kHasColors = 4 };
