@@ -1,10 +1,12 @@
 #include "canvas/canvas_menu.h"
 #include "canvas/add_manybuttons_cmd.h"
 #include "canvas/picker_view.h"
+#include "canvas/set_axis_cmd.h"
 #include "edit/add_button_cmd.h"
 #include "edit/appearance_cmds.h"
 #include "edit/arrange_buttons_cmd.h"
 #include "edit/delete_buttons_cmd.h"
+#include "edit/mirror_buttons_cmd.h"
 #include "edit/nudge_buttons_cmd.h"
 #include "edit/picker_editCmdDialog.h"
 #include "edit/update_buttons_cmd.h"
@@ -89,6 +91,12 @@ void canvas_menu::make_actions()
         action->setIcon(QIcon(QString::fromLatin1(a.icon)));
         buttonsMenu_->addAction(action);
     }
+    buttonsMenu_->addSeparator();
+    QAction* mirror = make_action(picker_view::tr("Mirror Buttons"), &canvas_menu::mirror_buttons);
+    shortcut_dispatch::set_widget_shortcut(mirror, QKeySequence(Qt::Key_M));
+    QAction* flip = make_action(picker_view::tr("Flip Buttons"), &canvas_menu::flip_buttons);
+    shortcut_dispatch::set_widget_shortcut(flip, QKeySequence(Qt::SHIFT | Qt::Key_M));
+    buttonsMenu_->addActions({mirror, flip});
     buttonsMenu_->addSeparator();
     QAction* increase = make_action(picker_view::tr("Increase Size"), &canvas_menu::adjust_size_up);
     // "+" is typed with Shift on many keyboards, and the dispatch compares
@@ -259,6 +267,29 @@ void canvas_menu::adjust_size_down()
     picker_document* document = view_->document();
     if (document->any_selected())
         document->undoStack()->push(new adjust_size_cmd(document, -1));
+}
+
+void canvas_menu::mirror_buttons()
+{
+    picker_document* document = view_->document();
+    std::unique_ptr<mirror_buttons_cmd> command(new mirror_buttons_cmd(document, mirror_buttons_cmd::copy));
+    // Only centre-line buttons selected (or none): nothing to undo.
+    if (!command->is_empty())
+        document->undoStack()->push(command.release());
+}
+
+void canvas_menu::flip_buttons()
+{
+    picker_document* document = view_->document();
+    std::unique_ptr<mirror_buttons_cmd> command(new mirror_buttons_cmd(document, mirror_buttons_cmd::flip));
+    if (!command->is_empty())
+        document->undoStack()->push(command.release());
+}
+
+void canvas_menu::set_mirror_axis()
+{
+    view_->set_tracker(new set_axis_cmd(view_));
+    view_->adjustCursor(true);
 }
 
 // ---- command buttons and the background: each runs a dialog

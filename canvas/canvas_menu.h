@@ -47,6 +47,11 @@ public slots:
     // A picture on the selected buttons, drawn in their shapes.
     void set_image();
     void remove_image();
+    // Mirrored copies of the selected buttons, or the buttons mirrored in place.
+    void mirror_buttons();
+    void flip_buttons();
+    // Waits for a click that puts the picker's mirror axis there.
+    void set_mirror_axis();
 
 private:
     QAction* make_action(const QString& text, void (canvas_menu::*slot)());

@@ -6,6 +6,7 @@
 #include "canvas/picker_cursors.h"
 #include "canvas/picker_mouse_cmd.h"
 #include "canvas/select_button_cmd.h"
+#include "canvas/set_axis_cmd.h"
 #include "canvas/shift_picker_cmd.h"
 #include "canvas/track_button_cmd.h"
 #include "canvas/zoom_picker_cmd.h"
@@ -264,14 +265,25 @@ void picker_view::mousePressEvent(QMouseEvent* e)
         e->accept();
         return;
     }
+    const Qt::MouseButtons held = e->buttons();
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    // Set Mirror Axis waits for a left click; any other press gives it up.
+    if (set_axis_cmd* axis = dynamic_cast<set_axis_cmd*>(tracker_)) {
+        if (held == Qt::LeftButton && !(mods & (Qt::AltModifier | Qt::ControlModifier))) {
+            axis->press(point);
+            e->accept();
+            return;
+        }
+    }
     finish_tracker(); // a release went astray: end that drag first
 
-    const Qt::MouseButtons held = e->buttons();
-    if (e->modifiers() & Qt::AltModifier) {
+    if (mods & Qt::AltModifier) {
         if (held == (Qt::LeftButton | Qt::MiddleButton) || held == Qt::RightButton)
             set_tracker(new zoom_picker_cmd(this, point));
         else if (held == Qt::MiddleButton)
             set_tracker(new shift_picker_cmd(this, point));
+        else if (held == Qt::LeftButton && !(mods & (Qt::ControlModifier | Qt::MetaModifier)))
+            left_press(e, point); // the other side's nodes (Shift: both sides)
         e->accept();
         return;
     }
@@ -302,7 +314,7 @@ void picker_view::left_press(QMouseEvent* e, const QPoint& point)
         || !b || b->kind == kSelectionButton)
         set_tracker(new select_button_cmd(this, point, modifiers));
     else
-        set_tracker(new track_button_cmd(this, point, b));
+        set_tracker(new track_button_cmd(this, point, b, (e->modifiers() & Qt::AltModifier) != 0));
     e->accept();
 }
 
@@ -373,6 +385,8 @@ void picker_view::adjustCursor(bool force)
         setCursor(*editCursor_);
     else if (dynamic_cast<add_manybuttons_cmd*>(tracker_))
         setCursor(*addManyCursor_);
+    else if (dynamic_cast<set_axis_cmd*>(tracker_))
+        setCursor(Qt::SplitHCursor);
     else
         setCursor(Qt::ArrowCursor);
 }

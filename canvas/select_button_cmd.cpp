@@ -14,6 +14,7 @@ select_button_cmd::select_button_cmd(picker_view* view, QPoint const& press, int
         additive_ = true;
     }
     edit_ = (modifiers & Qt::ControlModifier) != 0;
+    mirror_ = (modifiers & Qt::AltModifier) && !edit_;
 
     picker_document* document = view->document();
     const int b = document->index_of(view->find_button(press));
@@ -23,6 +24,13 @@ select_button_cmd::select_button_cmd(picker_view* view, QPoint const& press, int
         return;
     }
     // Clearing the selection never changes the list: b stays valid.
+    if (mirror_) {
+        if (!additive_)
+            view->clear_all_selected();
+        add_mirrored(document->buttons()[b]);
+        document->conform_to_selection();
+        return;
+    }
     if (!edit_) {
         if (!additive_)
             view->clear_all_selected();
@@ -102,6 +110,34 @@ void select_button_cmd::select_band(const QRect& band)
     }
 }
 
+void select_button_cmd::add_mirrored(const buttonRecord& button) const
+{
+    // The mirrored names whether or not the picker has buttons for them:
+    // the host selects the nodes.
+    if (button.kind != kSelectionButton)
+        return;
+    const side_rules& side = view_->document()->side();
+    for (const QString& name : button.nodes) {
+        if (additive_)
+            window_selection::add(name);
+        window_selection::add(side.mirror_name(name));
+    }
+}
+
+void select_button_cmd::select_mirrored(const QRect& band)
+{
+    QStringList& names = window_selection::names();
+    names.clear();
+    if (additive_)
+        for (const QString& n : snapshot_.names())
+            names.append(n);
+    picker_document* document = view_->document();
+    for (const buttonRecord& b : document->buttons())
+        if (view_->touches(b, band))
+            add_mirrored(b);
+    document->conform_to_selection();
+}
+
 void select_button_cmd::update(QPoint const& point, int)
 {
     // A list replaced under the drag (a load, an undo, a host callback)
@@ -123,6 +159,11 @@ void select_button_cmd::update(QPoint const& point, int)
     marquee->setCorner(last_);
     const QRect band = marquee->bounds();
     picker_document* document = view_->document();
+    if (mirror_) {
+        select_mirrored(band);
+        view_->update();
+        return;
+    }
     if (additive_) {
         // Back to the selection held at the press, names included, so that
         // buttons the band has left again are not sent to the host.

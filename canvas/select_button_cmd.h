@@ -7,11 +7,14 @@
 #include <QtCore/QVector>
 
 class picker_view;
+struct buttonRecord;
 
 // The left-button tracker on selection buttons and empty canvas: a click
 // selects, a drag of 4 pixels or more becomes a rubber band, and with Ctrl
 // held the selected buttons follow the mouse and the drag is pushed as one
-// move command on release.
+// move command on release. With Alt (and without Ctrl) it selects the
+// other side: the nodes of the mirrored names of what it clicks or bands,
+// with Shift added to the selection together with their own.
 class select_button_cmd : public picker_mouse_cmd
 {
 public:
@@ -28,6 +31,8 @@ public:
 
 private:
     void select_band(const QRect& band);
+    void select_mirrored(const QRect& band);
+    void add_mirrored(const buttonRecord& button) const;
     QPoint delta() const;
     bool buttons_replaced() const;
 
@@ -41,6 +46,7 @@ private:
     bool edit_ = false;
     bool started_ = false;
     bool moving_ = false;
+    bool mirror_ = false;
     quint64 generation_ = 0;
 };
 #endif

@@ -2,11 +2,12 @@
 #include "canvas/picker_view.h"
 #include "document/host_port.h"
 
-track_button_cmd::track_button_cmd(picker_view* view, QPoint const& press, const buttonRecord* button)
+track_button_cmd::track_button_cmd(picker_view* view, QPoint const& press, const buttonRecord* button, bool mirrored)
     : view_(view),
       index_(view->document()->index_of(button)),
       rect_(view->mapToScreen(button->rect)),
-      generation_(view->document()->generation())
+      generation_(view->document()->generation()),
+      mirrored_(mirrored)
 {
     update(press, 0);
 }
@@ -38,7 +39,9 @@ void track_button_cmd::finish()
         return;
     }
     // Copied: the script may be queued after the list changes.
-    const buttonAttributes attributes = view_->buttons()[index_].attributes();
+    buttonAttributes attributes = view_->buttons()[index_].attributes();
+    if (mirrored_ && !attributes.nodes.isEmpty())
+        attributes.nodes[0] = view_->document()->side().mirror_script(attributes.nodes.first());
     run_command_button(attributes);
     if (button_there())
         view_->document()->unselect(index_, false);

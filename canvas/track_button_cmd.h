@@ -8,11 +8,12 @@ class picker_view;
 struct buttonRecord;
 
 // The left-button tracker on a command button: the button shows pressed
-// while the pointer is over it, and its script runs when released there.
+// while the pointer is over it, and its script runs when released there;
+// mirrored (an Alt-click), the script runs with the other side's names.
 class track_button_cmd : public picker_mouse_cmd
 {
 public:
-    track_button_cmd(picker_view* view, QPoint const& press, const buttonRecord* button);
+    track_button_cmd(picker_view* view, QPoint const& press, const buttonRecord* button, bool mirrored = false);
 
     void update(QPoint const& point, int modifiers) override;
     void finish() override;
@@ -25,5 +26,6 @@ private:
     int index_;
     QRect rect_;
     quint64 generation_;
+    bool mirrored_;
 };
 #endif

@@ -369,6 +369,17 @@ picker_pictures picker_document::used_pictures() const
     return used;
 }
 
+// ---- mirroring
+
+void picker_document::set_mirror(const mirror_settings& settings)
+{
+    if (settings == mirror_)
+        return;
+    mirror_ = settings;
+    side_ = settings.side();
+    touch_buttons(); // the settings are written with the buttons' records
+}
+
 // ---- stored form
 
 void picker_document::streamTo(QDataStream& stream) const
@@ -408,7 +419,7 @@ const extension_records& picker_document::encoded_extensions() const
             for (const buttonRecord& b : buttons_)
                 attributes.append(b.attributes());
         }
-        extensions_ = buttonExtensionRecords(attributes);
+        extensions_ = buttonExtensionRecords(attributes) + mirrorRecords(mirror_);
         extensionsRevision_ = buttonsRevision_;
     }
     return extensions_;

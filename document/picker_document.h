@@ -4,6 +4,7 @@
 #include "model/buttonRecord.h"
 #include "model/button_block_cache.h"
 #include "model/button_set.h"
+#include "model/mirror_settings.h"
 #include "model/picker_extensions.h"
 
 #include <QtCore/QDataStream>
@@ -115,6 +116,13 @@ public:
     // The pictures the buttons show.
     picker_pictures used_pictures() const;
 
+    // ---- mirroring: the side rules, the axis and the side colours
+    const mirror_settings& mirror() const { return mirror_; }
+    // The rules the settings name (the defaults unless it has its own).
+    const side_rules& side() const { return side_; }
+    // Stored with the buttons; no signal (the caller's edit ends with edit_done).
+    void set_mirror(const mirror_settings& settings);
+
     // ---- stored form
     // The button block, as every stream layout holds it.
     void streamTo(QDataStream& stream) const;
@@ -168,6 +176,8 @@ private:
     mutable extension_records extensions_;
     mutable quint64 extensionsRevision_ = 0;
     picker_pictures pictures_;
+    mirror_settings mirror_;
+    side_rules side_;
     QPixmap background_;
     QString backgroundName_;
     QUndoStack undo_;

@@ -18,6 +18,8 @@ enum picker_undo_id {
     paste_buttons_id = 12,
     change_shape_id = 13,
     change_image_id = 14,
-    change_frame_id = 15
+    change_frame_id = 15,
+    mirror_buttons_id = 16,
+    change_mirror_id = 17
 };
 #endif

@@ -242,6 +242,11 @@ QJsonObject picker()
     o.insert(QStringLiteral("name"), QStringLiteral("Body"));
     o.insert(QStringLiteral("background"), bg);
     o.insert(QStringLiteral("buttons"), buttons);
+    // The rig's middle line, and its side colours, for Mirror Buttons.
+    QJsonObject mirror;
+    mirror.insert(QStringLiteral("axis"), 160);
+    mirror.insert(QStringLiteral("colors"), QJsonArray{QStringLiteral("#3070E0"), QStringLiteral("#D03030")});
+    o.insert(QStringLiteral("mirror"), mirror);
     return o;
 }
 

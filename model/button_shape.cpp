@@ -13,6 +13,26 @@ QRectF box(qint32 width, qint32 height)
     // side right and below.
     return QRectF(-double((width - 1) / 2), -double((height - 1) / 2), width, height);
 }
+// Path data again, as absolute moves, lines and cubic curves.
+QString path_data(const QPainterPath& path)
+{
+    QString d;
+    const auto number = [](double v) { return QString::number(std::round(v * 100) / 100, 'g', 10); };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            d += QStringLiteral("M%1 %2 ").arg(number(e.x), number(e.y));
+        } else if (e.isLineTo()) {
+            d += QStringLiteral("L%1 %2 ").arg(number(e.x), number(e.y));
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            const QPainterPath::Element c2 = path.elementAt(i + 1), p = path.elementAt(i + 2);
+            d += QStringLiteral("C%1 %2 %3 %4 %5 %6 ")
+                     .arg(number(e.x), number(e.y), number(c2.x), number(c2.y), number(p.x), number(p.y));
+            i += 2;
+        }
+    }
+    return d.trimmed() + QStringLiteral(" Z");
+}
 } // namespace
 
 const char* button_shape::kind_name(kind_t kind)
@@ -100,23 +120,21 @@ button_shape button_shape::fitted(int w, int h) const
             p = t.map(QPointF(p)).toPoint();
         return out;
     }
-    // Path data again, as absolute moves, lines and cubic curves.
-    const QPainterPath scaled = t.map(outline(0));
-    QString d;
-    const auto number = [](double v) { return QString::number(std::round(v * 100) / 100, 'g', 10); };
-    for (int i = 0; i < scaled.elementCount(); ++i) {
-        const QPainterPath::Element e = scaled.elementAt(i);
-        if (e.isMoveTo()) {
-            d += QStringLiteral("M%1 %2 ").arg(number(e.x), number(e.y));
-        } else if (e.isLineTo()) {
-            d += QStringLiteral("L%1 %2 ").arg(number(e.x), number(e.y));
-        } else if (e.isCurveTo() && i + 2 < scaled.elementCount()) {
-            const QPainterPath::Element c2 = scaled.elementAt(i + 1), p = scaled.elementAt(i + 2);
-            d += QStringLiteral("C%1 %2 %3 %4 %5 %6 ")
-                     .arg(number(e.x), number(e.y), number(c2.x), number(c2.y), number(p.x), number(p.y));
-            i += 2;
-        }
+    out.path = path_data(t.map(outline(0)));
+    return out;
+}
+
+button_shape button_shape::flipped() const
+{
+    button_shape out = *this;
+    if (kind == Polygon) {
+        for (QPoint& p : out.points)
+            p.setX(-p.x());
+    } else if (kind == Path) {
+        QPainterPath parsed;
+        // Data that does not parse draws nothing either way: kept as it is.
+        if (parse_svg_path(path, &parsed))
+            out.path = path_data(QTransform::fromScale(-1, 1).map(parsed));
     }
-    out.path = d.trimmed() + QStringLiteral(" Z");
     return out;
 }

@@ -40,6 +40,9 @@ struct button_shape {
     // The same shape scaled to fit a box of that size about (0, 0), aspect
     // kept (a polygon or path made from a drawing or a control's curve).
     button_shape fitted(int width, int height) const;
+    // The mirror image about the vertical line through the position (the
+    // other side's button); rect, rounded and ellipse are their own.
+    button_shape flipped() const;
 
     // "rect", "rounded", "ellipse", "polygon", "path"; -1 for another name.
     static const char* kind_name(kind_t kind);

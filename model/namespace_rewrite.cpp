@@ -48,7 +48,7 @@ static QString rewriteToken(const QString& token, const namespace_mapping& mappi
     return token;
 }
 
-QString rewrite_script(const QString& script, const namespace_mapping& mapping)
+QString rewrite_script_tokens(const QString& script, const std::function<QString(const QString&)>& rewrite)
 {
     QString out;
     out.reserve(script.size());
@@ -62,10 +62,15 @@ QString rewrite_script(const QString& script, const namespace_mapping& mapping)
         int j = i;
         while (j < n && isTokenChar(script.at(j)))
             ++j;
-        out += rewriteToken(script.mid(i, j - i), mapping);
+        out += rewrite(script.mid(i, j - i));
         i = j;
     }
     return out;
+}
+
+QString rewrite_script(const QString& script, const namespace_mapping& mapping)
+{
+    return rewrite_script_tokens(script, [&mapping](const QString& token) { return rewriteToken(token, mapping); });
 }
 
 void rewrite_button(buttonAttributes& button, const namespace_mapping& mapping)

@@ -7,6 +7,7 @@
 #include <QtCore/QPair>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
+#include <functional>
 
 // Parallel lists of prefixes ("hero:" to "villain:"), in row order.
 struct namespace_mapping {
@@ -29,6 +30,11 @@ QString rewrite_node_name(const QString& name, const namespace_mapping& mapping)
 // rewritten at its start with the first matching pair from the last; the
 // root rule does not apply. Everything else is copied unchanged.
 QString rewrite_script(const QString& script, const namespace_mapping& mapping);
+
+// The token rule of scripts, for other rewrites of names in scripts (the
+// side rules): every maximal run of letters, digits, '_', ':' and '.' is
+// replaced by what rewrite gives for it; everything else is copied.
+QString rewrite_script_tokens(const QString& script, const std::function<QString(const QString&)>& rewrite);
 
 // One button in place, by its kind.
 void rewrite_button(buttonAttributes& button, const namespace_mapping& mapping);

@@ -32,6 +32,7 @@ constexpr quint32 kImagesTag = 0x42494d47u;   // "BIMG": button index, picture n
 constexpr quint32 kFramelessTag = 0x4e4f4652u; // "NOFR": button indices
 constexpr quint32 kPicturesTag = 0x50494353u; // "PICS": picture name, PNG bytes
 constexpr quint32 kTabTag = 0x54414258u;      // "TABX": tab number, that tab's records
+constexpr quint32 kMirrorTag = 0x4d495252u;   // "MIRR": the picker's mirror settings (mirror_settings)
 
 // Pictures of a picker by name (named by content: contentImageName).
 using picker_pictures = QMap<QString, QImage>;

@@ -222,7 +222,7 @@ void writeWindowStream(QDataStream& stream, const picker_window_data& window)
         writeBackgroundBlock(stream, tab.backgroundName, tab.background);
         writeButtonBlock(stream, tab.buttons);
         picker_tab_part part;
-        part.extensions = buttonExtensionRecords(tab.buttons);
+        part.extensions = buttonExtensionRecords(tab.buttons) + mirrorRecords(tab.mirror);
         part.pictures = usedPictures(tab.buttons, tab.pictures);
         parts.append(part);
     }
@@ -333,8 +333,10 @@ bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_re
         for (const extension_record& r : records) {
             qint32 t = -1;
             extension_records tabRecords;
-            if (readTabRecord(r, &t, &tabRecords) && t >= 0 && t < window->tabs.size())
+            if (readTabRecord(r, &t, &tabRecords) && t >= 0 && t < window->tabs.size()) {
                 applyButtonExtensions(tabRecords, &window->tabs[t].buttons, kept[t]);
+                window->tabs[t].mirror = readMirrorRecords(tabRecords);
+            }
         }
         for (picker_tab_data& tab : window->tabs)
             tab.pictures = usedPictures(tab.buttons, pictures);
@@ -348,19 +350,22 @@ void writePickerFile(QDataStream& stream, const picker_tab_data& tab)
     stream << qint32(kPickerDataVersion) << tab.name;
     writeBackgroundBlock(stream, tab.backgroundName, tab.background);
     writeButtonBlock(stream, tab.buttons);
-    writeExtensionBlock(stream, buttonExtensionRecords(tab.buttons) + pictureRecords(tab.buttons, tab.pictures));
+    writeExtensionBlock(stream, buttonExtensionRecords(tab.buttons) + pictureRecords(tab.buttons, tab.pictures)
+                                    + mirrorRecords(tab.mirror));
 }
 
 namespace {
 
 // The extension block after a list of buttons read with kept positions.
 void readButtonExtensions(QDataStream& stream, QList<buttonAttributes>* buttons, const QVector<int>& kept,
-                          picker_pictures* pictures)
+                          picker_pictures* pictures, mirror_settings* mirror = nullptr)
 {
     extension_records records;
     if (!readExtensionBlock(stream, &records))
         return;
     applyButtonExtensions(records, buttons, kept);
+    if (mirror)
+        *mirror = readMirrorRecords(records);
     if (pictures) {
         picker_pictures all;
         readPictureRecords(records, &all);
@@ -393,7 +398,7 @@ bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, 
     if (ok(stream))
         tab->buttons = readButtonBlock(stream, v, report, -1, &kept);
     if (ok(stream))
-        readButtonExtensions(stream, &tab->buttons, kept, &tab->pictures);
+        readButtonExtensions(stream, &tab->buttons, kept, &tab->pictures, &tab->mirror);
     noteTruncated(stream, report, -1);
     return true;
 }

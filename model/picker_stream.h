@@ -6,6 +6,7 @@
 // the qbx tool and the fuzz targets share one reader and one writer.
 #include "model/buttonAttributes.h"
 #include "model/buttonRecord.h"
+#include "model/mirror_settings.h"
 #include "model/picker_extensions.h"
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
@@ -54,6 +55,8 @@ struct picker_tab_data {
     QList<buttonAttributes> buttons;
     // The pictures the buttons show, by name.
     picker_pictures pictures;
+    // Its side rules, mirror axis and side colours.
+    mirror_settings mirror;
 };
 
 // The window: every tab in tab-bar order and the current index.
@@ -94,7 +97,8 @@ struct picker_tab_part {
     quint64 backgroundRevision = 0;
     quint64 buttonsRevision = 0;
     // What only the extension block holds: the buttons' records
-    // (buttonExtensionRecords) and the pictures they show.
+    // (buttonExtensionRecords) and the picker's (mirrorRecords), and the
+    // pictures the buttons show.
     extension_records extensions;
     picker_pictures pictures;
 };

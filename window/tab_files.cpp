@@ -29,6 +29,7 @@ picker_tab_data tabData(const picker_document* document)
     for (const buttonRecord& b : document->buttons())
         tab.buttons.append(b.attributes());
     tab.pictures = document->used_pictures();
+    tab.mirror = document->mirror();
     return tab;
 }
 
@@ -111,6 +112,7 @@ picker_view* tab_files::add_loaded_tab(const picker_tab_data& tab, const QString
             store->set_image(document);
     }
     document->add_pictures(tab.pictures);
+    document->set_mirror(tab.mirror);
     document->set_buttons(tab.buttons);
     document->set_name(tab.name);
     if (restore)

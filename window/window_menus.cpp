@@ -1,6 +1,7 @@
 #include "window/window_menus.h"
 #include "canvas/canvas_menu.h"
 #include "canvas/picker_view.h"
+#include "edit/change_mirror_cmd.h"
 #include "edit/cut_buttons_cmd.h"
 #include "edit/picker_clipboard.h"
 #include "document/host_port.h"
@@ -8,10 +9,12 @@
 #include "ui/nested_loop.h"
 #include "ui/picker_dialogs.h"
 #include "ui/shortcut_dispatch.h"
+#include "window/picker_mirrorRulesDialog.h"
 #include "window/picker_toolbox.h"
 #include "window/picker_window.h"
 #include "window/tab_files.h"
 
+#include <QtCore/QPointer>
 #include <QAction>
 #include <QtWidgets/QDockWidget>
 #include <QtWidgets/QMenu>
@@ -102,6 +105,11 @@ void window_menus::make_menus(QDockWidget* dock)
     connect(addManyAction_, &QAction::triggered, this, &window_menus::add_many_buttons);
     updateButtonAction_ = pickerMenu_->addAction(QString::fromLatin1("Update Button"));
     connect(updateButtonAction_, &QAction::triggered, this, &window_menus::update_button);
+    pickerMenu_->addSeparator();
+    mirrorRulesAction_ = pickerMenu_->addAction(QString::fromLatin1("Mirror Rules..."));
+    connect(mirrorRulesAction_, &QAction::triggered, this, &window_menus::mirror_rules);
+    mirrorAxisAction_ = pickerMenu_->addAction(QString::fromLatin1("Set Mirror Axis"));
+    connect(mirrorAxisAction_, &QAction::triggered, this, &window_menus::set_mirror_axis);
     pickerMenu_->addSeparator();
     backgroundAction_ = pickerMenu_->addAction(QString::fromLatin1("Change Background..."));
     connect(backgroundAction_, &QAction::triggered, this, &window_menus::change_background);
@@ -243,7 +251,8 @@ void window_menus::paste_inplace_buttons()
 void window_menus::updatePickerMenu()
 {
     const bool anyTab = window_->tabs()->count() > 0;
-    for (QAction* a : {addOneAction_, addManyAction_, updateButtonAction_, backgroundAction_})
+    for (QAction* a :
+         {addOneAction_, addManyAction_, updateButtonAction_, backgroundAction_, mirrorRulesAction_, mirrorAxisAction_})
         a->setEnabled(anyTab);
 }
 
@@ -282,6 +291,26 @@ void window_menus::change_background()
 void window_menus::change_namespace()
 {
     window_->request_rebind(true);
+}
+
+void window_menus::mirror_rules()
+{
+    QPointer<picker_view> view = window_->frontPicker();
+    if (!view)
+        return;
+    mirror_settings settings = view->document()->mirror();
+    // The dialog's loop may let the host close the tab.
+    if (!picker_mirrorRulesDialog::do_dialog(view, &settings) || !view)
+        return;
+    picker_document* document = view->document();
+    if (settings != document->mirror())
+        document->undoStack()->push(new change_mirror_cmd(document, settings, picker_window::tr("Mirror Rules")));
+}
+
+void window_menus::set_mirror_axis()
+{
+    if (picker_view* view = window_->frontPicker())
+        view->menu()->set_mirror_axis();
 }
 
 // ---- Help

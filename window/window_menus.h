@@ -47,6 +47,8 @@ public slots:
     void update_button();
     void change_background();
     void change_namespace();
+    void mirror_rules();
+    void set_mirror_axis();
     void about_dialog();
 
 private:
@@ -78,5 +80,7 @@ private:
     QAction* toolboxAction_ = nullptr;
     QAction* backgroundAction_ = nullptr;
     QAction* namespaceAction_ = nullptr;
+    QAction* mirrorRulesAction_ = nullptr;
+    QAction* mirrorAxisAction_ = nullptr;
 };
 #endif

@@ -153,7 +153,7 @@ TEST(CanvasNavigation, PressDispatch)
         bool installs;
         bool navigates;
     } rows[] = {
-        {"Alt+left alone", Qt::LeftButton, Qt::AltModifier, false, false},
+        {"Alt+left alone: the other side's selection tracker", Qt::LeftButton, Qt::AltModifier, true, false},
         {"Alt+left+right", Qt::LeftButton | Qt::RightButton, Qt::AltModifier, false, false},
         {"left+right", Qt::LeftButton | Qt::RightButton, Qt::NoModifier, false, false},
         {"plain left on empty canvas: the selection tracker", Qt::LeftButton, Qt::NoModifier, true, false},

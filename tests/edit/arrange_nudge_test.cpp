@@ -138,7 +138,8 @@ TEST(Arrange, ButtonsSubmenuReachesTheCommands)
         EXPECT_TRUE(h.canvas->actions().contains(a));
     }
     EXPECT_EQ(texts, (QStringList{"Align Horizontally", "Align Vertically", "Distribute Horizontally",
-                                  "Distribute Vertically", "-", "Increase Size", "Decrease Size"}));
+                                  "Distribute Vertically", "-", "Mirror Buttons", "Flip Buttons", "-",
+                                  "Increase Size", "Decrease Size"}));
     h.action("Distribute Horizontally")->trigger();
     EXPECT_EQ(positions(h.canvas), (QList<QPoint>{{0, 0}, {16, 0}, {32, 0}}));
 }

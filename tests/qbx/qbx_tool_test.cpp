@@ -444,6 +444,9 @@ TEST_F(QbxTool, RejectedJsonNamesTheButtonAndKeyAndWritesNothing)
         {QStringLiteral(R"({"background": {"png": "%1"}})").arg(png), R"(background: "png" needs a non-empty "name")"},
         {R"({"background": {"name": "1", "png": "aGVsbG8="}})", R"(background: "png" is not a PNG file)"},
         {R"({"name": 3})", R"("name" must be a string)"},
+        {R"({"mirror": {"axis": 1.5}})", R"(mirror: "axis" must be an integer)"},
+        {R"({"mirror": {"rules": [["l_", "_r"]]}})", R"(mirror: "rules" entry 0: "l_" and "_r" are not of one form)"},
+        {R"({"mirror": {"colors": ["#3070E0"]}})", R"(mirror: "colors" must be two colours)"},
         {R"([1])", "must be a JSON object"},
         {R"({"name": "x")", "malformed JSON"},
     };
@@ -460,4 +463,91 @@ TEST_F(QbxTool, RejectedJsonNamesTheButtonAndKeyAndWritesNothing)
         EXPECT_EQ(r.status, 2) << row.message;
         EXPECT_EQ(read("kept.qbx"), QByteArray("keep me")) << row.message;
     }
+}
+
+namespace {
+
+QJsonArray buttons_of(const QJsonObject& picker)
+{
+    return picker.value("buttons").toArray();
+}
+
+} // namespace
+
+TEST_F(QbxTool, MirrorBuildsTheBodyPickersRightSideFromItsLeft)
+{
+    QFile source(QStringLiteral(QB_TEST_DATA "/../../examples/body_picker.json"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QJsonObject body = parse(source.readAll());
+    ASSERT_EQ(body.value("mirror").toObject(), parse(R"({"axis": 160, "colors": ["#3070E0", "#D03030"]})"));
+    // The left half: every button of the right side left out.
+    QJsonArray half, right;
+    for (const QJsonValue& v : buttons_of(body)) {
+        const QJsonObject b = v.toObject();
+        const bool isRight = b.value("nodes").toArray().first().toString().startsWith("hero:r_");
+        (isRight ? right : half).append(b);
+    }
+    ASSERT_EQ(right.size(), 17);
+    body["buttons"] = half;
+    ASSERT_EQ(qbx({"build", writeJson("half.json", body), "-o", path("half.qbx")}).status, 0);
+
+    run_result r = qbx({"mirror", path("half.qbx"), "-o", path("full.qbx")});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(r.out.contains("mirrored about x = 160 (the picker's axis)")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("18 copies made, 48 button(s)")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("mapped to themselves (12):\n  hero:root_ctrl\n")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("partner already present (0):")) << r.out.constData();
+    // Read back: the copies are the right side as the demo has it, then the
+    // command button for the right arm it lacks.
+    const QJsonObject full = dump(path("full.qbx"));
+    const QJsonArray made = buttons_of(full);
+    ASSERT_EQ(made.size(), 48);
+    for (int i = 0; i < right.size(); ++i) {
+        QJsonObject expected = right[i].toObject();
+        expected["color"] = sample_button::hex(quint32(expected.value("color").toString().mid(1).toUInt(nullptr, 16)));
+        EXPECT_EQ(made[half.size() + i].toObject(), expected) << i;
+    }
+    const QJsonObject arm = made.last().toObject();
+    EXPECT_EQ(arm.value("label").toString(), QStringLiteral("R arm"));
+    EXPECT_EQ(arm.value("position").toArray(), QJsonArray({38, 150}));
+    EXPECT_TRUE(arm.value("nodes").toArray().first().toString().startsWith("select -r \"hero:r_clavicle_ctrl\""));
+    EXPECT_EQ(full.value("mirror"), body.value("mirror"));
+
+    // Once whole, every copy would have its partner already.
+    r = qbx({"mirror", path("full.qbx"), "-o", path("again.qbx")});
+    EXPECT_TRUE(r.out.contains("0 copies made, 48 button(s)")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("partner already present (36):\n  hero:l_eye_ctrl -> hero:r_eye_ctrl\n"))
+        << r.out.constData();
+
+    // Flip mirrors every button in place.
+    ASSERT_EQ(qbx({"mirror", path("half.qbx"), "--flip", "-o", path("flipped.qbx")}).status, 0);
+    const QJsonObject leftArm = buttons_of(dump(path("flipped.qbx")))[13].toObject();
+    EXPECT_EQ(leftArm.value("nodes").toArray(), QJsonArray({"hero:r_arm_ctrl"}));
+    EXPECT_EQ(leftArm.value("position").toArray(), QJsonArray({110, 130}));
+}
+
+TEST_F(QbxTool, MirrorTakesRulesAndAnAxisAndRefusesBadOnes)
+{
+    const QString json = write("own.json", R"({"buttons": [
+        {"position": [10, 0], "size": 10, "nodes": ["hero:lft_a"]},
+        {"position": [30, 0], "size": 10, "nodes": ["hero:l_b"]}]})");
+    ASSERT_EQ(qbx({"build", json, "-o", path("own.qbx")}).status, 0);
+    const run_result r =
+        qbx({"mirror", path("own.qbx"), "--rule", "lft_=rgt_", "--axis=-5", "-o", path("own2.qbx")});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(r.out.contains("mirrored about x = -5 (as given)")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("mapped to themselves (1):\n  hero:l_b\n")) << r.out.constData();
+    const QJsonObject copy = buttons_of(dump(path("own2.qbx"))).last().toObject();
+    EXPECT_EQ(copy.value("nodes").toArray(), QJsonArray({"hero:rgt_a"}));
+    EXPECT_EQ(copy.value("position").toArray(), QJsonArray({-20, 0}));
+    EXPECT_FALSE(dump(path("own2.qbx")).contains("mirror")); // the file's own settings stay
+
+    for (const QStringList& bad : QList<QStringList>{{"--rule", "l_=_r"}, {"--rule", "l_"}, {"--axis", "x"},
+                                                     {"--axis", "1", "--axis", "2"}, {"--map", "a=b"}}) {
+        const run_result e = qbx(QStringList{"mirror", path("own.qbx"), "-o", path("never.qbx")} + bad);
+        EXPECT_EQ(e.status, 2) << bad.join(' ').toStdString();
+        EXPECT_TRUE(oneErrorLine(e)) << bad.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(path("never.qbx")));
+    }
+    EXPECT_EQ(qbx({"dump", path("own.qbx"), "--flip"}).status, 2);
 }

@@ -295,13 +295,15 @@ TEST_F(Selection, CommandButtonsRunWhenReleasedOverThem)
     EXPECT_TRUE(picker_window::selection_.isEmpty()); // nothing of the scripts is left there
 }
 
-TEST_F(Selection, AltLeftDoesNothingAltRightZoomsAboutThePress)
+TEST_F(Selection, AltLeftSelectsTheOtherSideAltRightZoomsAboutThePress)
 {
+    // Names without a side part are their own mirror images.
     h->press({50, 50}, Qt::LeftButton, Qt::AltModifier);
-    EXPECT_EQ(h->canvas->tracker(), nullptr);
+    EXPECT_NE(dynamic_cast<select_button_cmd*>(h->canvas->tracker()), nullptr);
     h->release({50, 50}, Qt::LeftButton, Qt::AltModifier);
-    EXPECT_EQ(states(h->canvas), QVector<qint16>({0, 0, 0, 0}));
-    EXPECT_TRUE(host().pendingIdle().isEmpty());
+    EXPECT_EQ(states(h->canvas), QVector<qint16>({1, 1, 2, 0}));
+    EXPECT_EQ(pendingMel(), QStringList({"QuillbrookPicker select a b"}));
+    host().discardIdle();
 
     const QPoint press(120, 80);
     const QPoint under = h->canvas->mapToPicker(press);

@@ -247,6 +247,7 @@ protected:
                  svg->trigger();
              }},
             {"about: About", byAction("About QuillbrookPicker...")},
+            {"mirror rules", byAction("Mirror Rules...")},
             {"warning: Damaged Picker",
              [this] {
                  const QString file = write_picker_file(

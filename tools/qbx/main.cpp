@@ -22,6 +22,10 @@ const command_info kCommands[] = {
     {"import", "FILE -o OUT.qbx|FOLDER/ [--tab N]",
      "another tool's picker (dwpicker .json, mGear .pkr) as picker files, one per tab, and what did not come over",
      kTakesOutput | kAcceptsTab, run_import},
+    {"mirror", "FILE.qbx -o OUT.qbx [--flip] [--axis X] [--rule LEFT=RIGHT ...]",
+     "mirrored copies of the buttons with a side (--flip: every button mirrored in place), by the picker's side "
+     "rules and axis unless given",
+     kTakesOutput | kAcceptsMirror, run_mirror},
 };
 
 QString synopsis(const command_info& c)
@@ -45,6 +49,9 @@ QString usage()
     text += QStringLiteral(
         "\nrebind: an empty NEW removes the namespace; \":\" stands for the root (as OLD: names without a\n"
         "namespace; as NEW: absolute names). Later --map rows win for nested namespaces.\n"
+        "mirror: a --rule pair replaces the picker's rules (l_=r_ at the start, _l=_r at the end, Left=Right as\n"
+        "words); without --axis the picker's axis, else the middle of the buttons. Copies whose partner is already\n"
+        "in the picker are not made; both they and the names that map to themselves are listed.\n"
         "Buttons are counted from 0. JSON colours are \"#RRGGBB\" (\"#AARRGGBB\" when the top byte is set);\n"
         "build also takes the 32-bit integers of earlier dumps.\n"
         "\nExit status: 0 done; 1 done, but the file holds what the plug-in drops or may misread (a line on\n"

@@ -20,7 +20,7 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         QString value;
-        bool isOutput = false, isMap = false, isSize = false, isTab = false;
+        bool isOutput = false, isMap = false, isSize = false, isTab = false, isAxis = false, isRule = false;
         if (!onlyFiles && a == QLatin1String("--")) {
             onlyFiles = true;
             continue;
@@ -46,10 +46,20 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
             } else if (a.startsWith(QLatin1String("--tab="))) {
                 isTab = true;
                 value = a.mid(6);
+            } else if (a == QLatin1String("--axis") || a.startsWith(QLatin1String("--axis="))) {
+                isAxis = true;
+                value = a.mid(7);
+            } else if (a == QLatin1String("--rule") || a.startsWith(QLatin1String("--rule="))) {
+                isRule = true;
+                value = a.mid(7);
+            } else if (a == QLatin1String("--flip") && (options & kAcceptsMirror)) {
+                out->flip = true;
+                continue;
             }
+            const bool mirror = isAxis || isRule;
             if ((isOutput && !(options & kTakesOutput)) || (isMap && !(options & kTakesMap))
                 || (isSize && !(options & kAcceptsSize)) || (isTab && !(options & kAcceptsTab))
-                || (!isOutput && !isMap && !isSize && !isTab)) {
+                || (mirror && !(options & kAcceptsMirror)) || (!isOutput && !isMap && !isSize && !isTab && !mirror)) {
                 *error = QStringLiteral("unknown option \"%1\"").arg(a);
                 return false;
             }
@@ -83,6 +93,14 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
                     return false;
                 }
                 out->tab = value.isEmpty() ? QStringLiteral(" ") : value;
+            } else if (isAxis) {
+                if (!out->axis.isEmpty()) {
+                    *error = QStringLiteral("the axis is given twice");
+                    return false;
+                }
+                out->axis = value.isEmpty() ? QStringLiteral(" ") : value;
+            } else if (isRule) {
+                out->rules.append(value);
             } else {
                 out->maps.append(value);
             }

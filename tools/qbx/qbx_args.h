@@ -7,7 +7,7 @@
 namespace qbx {
 
 // Options a command takes; a command that takes one also requires it.
-enum option_flag { kTakesOutput = 1, kTakesMap = 2, kAcceptsSize = 4, kAcceptsTab = 8 };
+enum option_flag { kTakesOutput = 1, kTakesMap = 2, kAcceptsSize = 4, kAcceptsTab = 8, kAcceptsMirror = 16 };
 
 struct command_line {
     QString file;      // the one input file
@@ -15,12 +15,16 @@ struct command_line {
     QStringList maps;  // --map, in the order given
     QString size;      // --size WxH (optional), as given
     QString tab;       // --tab N (optional), as given
+    bool flip = false; // --flip
+    QString axis;      // --axis X (optional), as given
+    QStringList rules; // --rule LEFT=RIGHT, in the order given
 };
 
 // Accepts exactly one input file, "-o FILE" / "--output FILE" /
 // "--output=FILE" once, "--map X" / "--map=X" any number of times,
 // "--size WxH" / "--size=WxH" and "--tab N" / "--tab=N" at most once each
-// (never required), and "--"
+// (never required), for mirroring "--flip", "--axis X" once and "--rule X"
+// any number of times, and "--"
 // before a file name that starts with a dash. False with a message on any
 // other argument, a missing value, or a missing required option.
 bool parse_command_line(const QStringList& args, int options, command_line* out, QString* error);

@@ -12,6 +12,7 @@ int run_check(const command_line& line);
 int run_rebind(const command_line& line);
 int run_render(const command_line& line);
 int run_import(const command_line& line);
+int run_mirror(const command_line& line);
 
 struct command_info {
     const char* name;

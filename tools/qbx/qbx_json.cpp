@@ -1,4 +1,5 @@
 #include "qbx_json.h"
+#include "qbx_json_mirror.h"
 #include "qbx_json_shape.h"
 #include "model/picker_image.h"
 #include <QtCore/QBuffer>
@@ -8,26 +9,6 @@
 #include <cstdint>
 
 namespace qbx {
-
-namespace {
-
-QJsonValue string_value(const QString& s)
-{
-    return s.isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue(s);
-}
-
-// PNG bytes exactly as the picker file holds them: the image encoding
-// without its marker.
-bool png_bytes(const QImage& image, QByteArray* png)
-{
-    QByteArray encoded;
-    QDataStream stream(&encoded, QIODevice::WriteOnly);
-    writeImage(stream, image);
-    if (stream.status() != QDataStream::Ok || encoded.size() <= 4)
-        return false;
-    *png = encoded.mid(4);
-    return true;
-}
 
 // "#RRGGBB", or "#AARRGGBB" for a colour whose top byte is set (painting
 // ignores it, but the file keeps it).
@@ -58,6 +39,26 @@ QJsonValue color_value(QRgb color)
     const bool top = (color >> 24) != 0;
     return QString(QLatin1Char('#'))
            + QString::number(qulonglong(color), 16).rightJustified(top ? 8 : 6, QLatin1Char('0')).toUpper();
+}
+
+namespace {
+
+QJsonValue string_value(const QString& s)
+{
+    return s.isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue(s);
+}
+
+// PNG bytes exactly as the picker file holds them: the image encoding
+// without its marker.
+bool png_bytes(const QImage& image, QByteArray* png)
+{
+    QByteArray encoded;
+    QDataStream stream(&encoded, QIODevice::WriteOnly);
+    writeImage(stream, image);
+    if (stream.status() != QDataStream::Ok || encoded.size() <= 4)
+        return false;
+    *png = encoded.mid(4);
+    return true;
 }
 
 // Reads the values of one JSON object, naming the object ("button 3"; none
@@ -338,6 +339,8 @@ bool picker_to_json(const picker_tab_data& tab, qint32 version, QJsonObject* out
     o.insert(QStringLiteral("buttons"), buttons);
     if (!nullLabels.isEmpty())
         o.insert(QStringLiteral("nullLabels"), nullLabels);
+    if (!tab.mirror.isDefault())
+        o.insert(QStringLiteral("mirror"), mirror_to_json(tab.mirror));
     if (!tab.pictures.isEmpty()) {
         QJsonObject images;
         for (auto it = tab.pictures.cbegin(); it != tab.pictures.cend(); ++it) {
@@ -366,7 +369,8 @@ bool picker_from_json(const QJsonObject& json, picker_tab_data* tab, QString* er
         *error = top.error();
         return false;
     }
-    if (!background_from_json(json.value(QLatin1String("background")), tab, error))
+    if (!background_from_json(json.value(QLatin1String("background")), tab, error)
+        || !mirror_from_json(json.value(QLatin1String("mirror")), &tab->mirror, error))
         return false;
     const QJsonValue buttons = json.value(QLatin1String("buttons"));
     if (buttons.isUndefined() || buttons.isNull())

@@ -10,7 +10,8 @@
 // a top byte); build also takes the integers earlier dumps wrote. Every
 // empty label is ""; labels the file holds as null strings are listed in
 // "nullLabels" and other null strings are JSON null, so that a file
-// survives dump and build byte for byte.
+// survives dump and build byte for byte. A picker's mirror settings are
+// "mirror" (qbx_json_mirror.h), absent when it has none.
 #include "model/picker_stream.h"
 #include <QtCore/QJsonObject>
 #include <QtCore/QString>
@@ -26,6 +27,10 @@ bool picker_to_json(const picker_tab_data& tab, qint32 version, QJsonObject* out
 // label ""). False with a message naming the button (its index) and the key
 // on a missing key, a wrong type or a value the plug-in would not load.
 bool picker_from_json(const QJsonObject& json, picker_tab_data* tab, QString* error);
+
+// Colours: "#RRGGBB", or "#AARRGGBB" when the top byte is set.
+QJsonValue color_value(QRgb color);
+bool hex_rgb(const QString& s, QRgb* out);
 
 } // namespace qbx
 #endif

@@ -29,4 +29,19 @@
 #else
 #define OPENMAYA_EXPORT __attribute__((visibility("default")))
 #endif
+
+// The spaces positions are given in.
+class MSpace
+{
+public:
+    enum Space {
+        kInvalid = 0,
+        kTransform = 1,
+        kPreTransform = 2,
+        kPostTransform = 3,
+        kWorld = 4,
+        kObject = kPreTransform,
+        kLast = 5
+    };
+};
 #endif
