@@ -3,7 +3,10 @@
 // type or a static that differs from the real header fails to compile here,
 // so code that builds against the stand-in also builds against a devkit.
 #include <maya/MArgList.h>
+#include <maya/MDagPath.h>
 #include <maya/MEventMessage.h>
+#include <maya/MFnDagNode.h>
+#include <maya/MFnDependencyNode.h>
 #include <maya/MFnPlugin.h>
 #include <maya/MGlobal.h>
 #include <maya/MItSelectionList.h>
@@ -15,6 +18,8 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
+
+#include <qbhost/host_session.h>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +93,48 @@ QB_PROBE(listClear, &MSelectionList::clear, MStatus (MSelectionList::*)());
 QB_PROBE(listAdd, &MSelectionList::add, MStatus (MSelectionList::*)(const MString&, const bool));
 QB_PROBE(listStrings, &MSelectionList::getSelectionStrings, MStatus (MSelectionList::*)(MStringArray&) const);
 
+QB_PROBE(listDependNode, &MSelectionList::getDependNode, MStatus (MSelectionList::*)(unsigned int, MObject&) const);
+QB_PROBE(listDagPath, &MSelectionList::getDagPath,
+         MStatus (MSelectionList::*)(unsigned int, MDagPath&, MObject&) const);
+
+QB_PROBE(pathToNode, &MDagPath::getAPathTo, MStatus (*)(const MObject&, MDagPath&));
+QB_PROBE(pathHasFn, &MDagPath::hasFn, bool (MDagPath::*)(MFn::Type, MStatus*) const);
+QB_PROBE(pathType, &MDagPath::apiType, MFn::Type (MDagPath::*)(MStatus*) const);
+QB_PROBE(pathValid, &MDagPath::isValid, bool (MDagPath::*)(MStatus*) const);
+QB_PROBE(pathNode, &MDagPath::node, MObject (MDagPath::*)(MStatus*) const);
+QB_PROBE(pathTransform, &MDagPath::transform, MObject (MDagPath::*)(MStatus*) const);
+QB_PROBE(pathLength, &MDagPath::length, unsigned int (MDagPath::*)(MStatus*) const);
+QB_PROBE(pathChildCount, &MDagPath::childCount, unsigned int (MDagPath::*)(MStatus*) const);
+QB_PROBE(pathChild, &MDagPath::child, MObject (MDagPath::*)(unsigned int, MStatus*) const);
+QB_PROBE(pathPush, &MDagPath::push, MStatus (MDagPath::*)(const MObject&));
+QB_PROBE(pathPop, &MDagPath::pop, MStatus (MDagPath::*)(unsigned int));
+QB_PROBE(pathToShape, &MDagPath::extendToShape, MStatus (MDagPath::*)());
+QB_PROBE(pathToShapeBelow, &MDagPath::extendToShapeDirectlyBelow, MStatus (MDagPath::*)(unsigned int));
+QB_PROBE(pathShapes, &MDagPath::numberOfShapesDirectlyBelow, MStatus (MDagPath::*)(unsigned int&) const);
+QB_PROBE(pathFull, &MDagPath::fullPathName, MString (MDagPath::*)(MStatus*) const);
+QB_PROBE(pathPartial, &MDagPath::partialPathName, MString (MDagPath::*)(MStatus*) const);
+QB_PROBE(pathEqual, &MDagPath::operator==, bool (MDagPath::*)(const MDagPath&) const);
+
+QB_PROBE(fnType, &MFnBase::type, MFn::Type (MFnBase::*)() const);
+QB_PROBE(fnHasObj, &MFnBase::hasObj, bool (MFnBase::*)(MFn::Type) const);
+QB_PROBE(fnObject, &MFnBase::object, MObject (MFnBase::*)(MStatus*) const);
+QB_PROBE(fnSetObject, &MFnBase::setObject, MStatus (MFnBase::*)(MObject&));
+QB_PROBE(fnSetConstObject, &MFnBase::setObject, MStatus (MFnBase::*)(const MObject&));
+QB_PROBE(depName, &MFnDependencyNode::name, MString (MFnDependencyNode::*)(MStatus*) const);
+QB_PROBE(depAbsolute, &MFnDependencyNode::absoluteName, MString (MFnDependencyNode::*)(MStatus*) const);
+QB_PROBE(depTypeName, &MFnDependencyNode::typeName, MString (MFnDependencyNode::*)(MStatus*) const);
+QB_PROBE(depReferenced, &MFnDependencyNode::isFromReferencedFile, bool (MFnDependencyNode::*)(MStatus*) const);
+QB_PROBE(dagParents, &MFnDagNode::parentCount, unsigned int (MFnDagNode::*)(MStatus*) const);
+QB_PROBE(dagParent, &MFnDagNode::parent, MObject (MFnDagNode::*)(unsigned int, MStatus*) const);
+QB_PROBE(dagChildren, &MFnDagNode::childCount, unsigned int (MFnDagNode::*)(MStatus*) const);
+QB_PROBE(dagChild, &MFnDagNode::child, MObject (MFnDagNode::*)(unsigned int, MStatus*) const);
+QB_PROBE(dagGetPath, &MFnDagNode::getPath, MStatus (MFnDagNode::*)(MDagPath&) const);
+QB_PROBE(dagPathOf, &MFnDagNode::dagPath, MDagPath (MFnDagNode::*)(MStatus*) const);
+QB_PROBE(dagFull, &MFnDagNode::fullPathName, MString (MFnDagNode::*)(MStatus*) const);
+QB_PROBE(dagPartial, &MFnDagNode::partialPathName, MString (MFnDagNode::*)(MStatus*) const);
+QB_PROBE(dagIntermediate, &MFnDagNode::isIntermediateObject, bool (MFnDagNode::*)(MStatus*) const);
+QB_PROBE(dagSetPath, &MFnDagNode::setObject, MStatus (MFnDagNode::*)(const MDagPath&));
+
 QB_PROBE(iterDone, &MItSelectionList::isDone, bool (MItSelectionList::*)(MStatus*));
 QB_PROBE(iterNext, &MItSelectionList::next, MStatus (MItSelectionList::*)());
 QB_PROBE(iterReset, &MItSelectionList::reset, MStatus (MItSelectionList::*)());
@@ -109,6 +156,12 @@ static_assert(std::is_same<MCreatorFunction, void* (*)()>::value, "MCreatorFunct
 static_assert(std::is_base_of<MFnBase, MFnPlugin>::value, "MFnPlugin is a function set");
 static_assert(std::has_virtual_destructor<MFnPlugin>::value, "as its base's");
 static_assert(std::has_virtual_destructor<MPxCommand>::value, "MPxCommand");
+static_assert(std::has_virtual_destructor<MDagPath>::value, "MDagPath");
+static_assert(std::is_base_of<MFnBase, MFnDependencyNode>::value, "a function set");
+static_assert(std::is_base_of<MFnDependencyNode, MFnDagNode>::value, "DAG nodes are dependency nodes");
+static_assert(MFn::kDependencyNode == 4 && MFn::kDagNode == 107 && MFn::kTransform == 110
+                  && MFn::kJoint == 121 && MFn::kNurbsCurve == 267 && MFn::kMesh == 296,
+              "MFn::Type values");
 static_assert(std::has_virtual_destructor<MSelectionList>::value, "MSelectionList");
 static_assert(std::has_virtual_destructor<MItSelectionList>::value, "MItSelectionList");
 static_assert(MGlobal::kReplaceList == 0 && MGlobal::kXORWithList == 1 && MGlobal::kAddToList == 2
@@ -136,6 +189,14 @@ static_assert(MAYA_API_VERSION >= 20220000 && MAYA_API_VERSION % 10000 == 0, "a 
     MItSelectionList it(list);
     it.isDone();
     list.add("name");
+    MDagPath path;
+    list.getDagPath(0, path);
+    path.fullPathName();
+    path.pop();
+    MFnDagNode dag(path);
+    MFnDagNode fromObject(object);
+    MFnDependencyNode dep(object);
+    dag.isIntermediateObject();
     // Found by argument lookup, as the real friend operator is.
     const MString joined = "a" + MString("b");
     (void)joined;
@@ -150,4 +211,81 @@ TEST(ApiProbe, VersionMarkersFollowTheApiVersion)
     const std::string version = std::to_string(MAYA_API_VERSION);
     EXPECT_EQ(std::string(MApiVersion), version);
     EXPECT_NE(std::string(ADSK_PLUGIN_SIGNATURE).find(version), std::string::npos);
+}
+
+// The node classes on a scene where a short name repeats under two parents.
+TEST(ApiProbe, PathsAndFunctionSetsFollowTheScene)
+{
+    qbhost::HostSession& host = qbhost::HostSession::instance();
+    host.resetForTest();
+    ASSERT_TRUE(host.executeMel(QStringLiteral(
+        "createNode transform -n head_grp; createNode transform -n head_OC -p head_grp;"
+        "createNode nurbsCurve -n head_OCShape -p head_OC;"
+        "createNode transform -n face_grp; createNode transform -n head_OC -p face_grp;"
+        "createNode network -n rigData;")));
+
+    MSelectionList list;
+    EXPECT_EQ(list.add("head_OC"), MS::kInvalidParameter); // two nodes match
+    EXPECT_EQ(list.length(), 0u);
+    ASSERT_TRUE(list.add("head_grp|head_OC"));
+    ASSERT_TRUE(list.add("rigData"));
+    ASSERT_TRUE(list.add("*_grp"));
+    EXPECT_EQ(list.length(), 4u);
+
+    MDagPath path;
+    ASSERT_TRUE(list.getDagPath(0, path));
+    EXPECT_TRUE(path.isValid());
+    EXPECT_EQ(path.length(), 2u);
+    EXPECT_STREQ(path.fullPathName().asChar(), "|head_grp|head_OC");
+    EXPECT_STREQ(path.partialPathName().asChar(), "head_grp|head_OC");
+    EXPECT_EQ(path.apiType(), MFn::kTransform);
+    unsigned int shapes = 9;
+    ASSERT_TRUE(path.numberOfShapesDirectlyBelow(shapes));
+    EXPECT_EQ(shapes, 1u);
+    MDagPath shape = path;
+    EXPECT_EQ(shape.extendToShapeDirectlyBelow(1), MS::kInvalidParameter);
+    ASSERT_TRUE(shape.extendToShapeDirectlyBelow(0));
+    EXPECT_EQ(shape.apiType(), MFn::kNurbsCurve);
+    EXPECT_TRUE(shape.hasFn(MFn::kShape));
+    EXPECT_FALSE(shape == path);
+    {
+        MFnDagNode shapeFn(shape);
+        EXPECT_FALSE(shapeFn.isIntermediateObject());
+        MObject t = shape.transform();
+        MFnDependencyNode tFn(t);
+        EXPECT_STREQ(tFn.name().asChar(), "head_OC");
+    }
+    ASSERT_TRUE(shape.pop());
+    EXPECT_TRUE(shape == path);
+    EXPECT_EQ(shape.pop(3), MS::kInvalidParameter);
+
+    MDagPath notDag;
+    EXPECT_EQ(list.getDagPath(1, notDag), MS::kInvalidParameter); // a dependency node
+    EXPECT_EQ(list.getDagPath(7, notDag), MS::kInvalidParameter);
+    MObject data;
+    ASSERT_TRUE(list.getDependNode(1, data));
+    MStatus st;
+    MFnDependencyNode dataFn(data, &st);
+    ASSERT_TRUE(st);
+    EXPECT_STREQ(dataFn.typeName().asChar(), "network");
+    MFnDagNode wrong(data, &st);
+    EXPECT_EQ(st, MS::kInvalidParameter);
+
+    // A node keeps its identity through a rename and a move; its old path does not.
+    MObject node;
+    ASSERT_TRUE(list.getDependNode(0, node));
+    ASSERT_TRUE(host.executeMel(QStringLiteral("rename \"head_grp|head_OC\" jaw_OC; parent jaw_OC face_grp;")));
+    MFnDagNode fn(node, &st);
+    ASSERT_TRUE(st);
+    EXPECT_STREQ(fn.fullPathName().asChar(), "|face_grp|jaw_OC");
+    EXPECT_STREQ(fn.partialPathName().asChar(), "jaw_OC");
+    EXPECT_FALSE(path.isValid());
+    EXPECT_EQ(path.fullPathName(&st).length(), 0u);
+    EXPECT_FALSE(st);
+
+    ASSERT_TRUE(host.executeMel(QStringLiteral("delete jaw_OC;")));
+    MFnDependencyNode gone(node, &st);
+    EXPECT_EQ(st, MS::kInvalidParameter);
+    EXPECT_EQ(list.getDependNode(0, node), MS::kInvalidParameter);
+    host.resetForTest();
 }

@@ -3,11 +3,19 @@
 // Forward declarations of the API classes. The real devkit opens a versioned
 // namespace here; the stand-in keeps the classes in the global namespace.
 class MArgList;
+class MDagMessage;
+class MDGMessage;
+class MDagPath;
 class MFnBase;
+class MFnDagNode;
+class MFnDependencyNode;
 class MFnPlugin;
 class MGlobal;
 class MItSelectionList;
 class MMessage;
+class MNodeMessage;
+class MObjectHandle;
+class MSceneMessage;
 class MEventMessage;
 class MObject;
 class MPxCommand;

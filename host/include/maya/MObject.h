@@ -2,7 +2,8 @@
 #define QB_STANDIN_MOBJECT_H
 #include <maya/MTypes.h>
 
-// Opaque handle. The stand-in host uses it to pass its plug-in record.
+// Opaque handle. The stand-in host uses it to pass its plug-in record, and
+// to name a scene node (by its id, which no other node ever gets).
 class OPENMAYA_EXPORT MObject
 {
 public:
@@ -12,6 +13,8 @@ public:
     ~MObject();
 
     bool isNull() const;
+    bool operator==(const MObject& other) const;
+    bool operator!=(const MObject& other) const;
 
     static MObject kNullObj;
 
@@ -19,5 +22,6 @@ private:
     friend class MFnPlugin;
     friend struct QbHostAccess;
     void* ptr_;
+    unsigned long long node_;
 };
 #endif

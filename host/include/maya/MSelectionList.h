@@ -4,6 +4,7 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
+#include <maya/MObject.h>
 #include <vector>
 
 class OPENMAYA_EXPORT MSelectionList
@@ -19,10 +20,13 @@ public:
     MStatus clear();
     MStatus add(const MString& matchString, const bool searchChildNamespacesToo = false);
     MStatus getSelectionStrings(MStringArray& array) const;
+    MStatus getDependNode(unsigned int index, MObject& depNode) const;
+    MStatus getDagPath(unsigned int index, MDagPath& dagPath, MObject& component = MObject::kNullObj) const;
 
 private:
     friend class MItSelectionList;
     friend struct QbHostAccess;
-    std::vector<MString> items_;
+    std::vector<MString> items_;            // as the host names them
+    std::vector<unsigned long long> nodes_; // the same items' nodes
 };
 #endif

@@ -24,9 +24,6 @@ MFnPlugin::MFnPlugin(MObject& object, const char* vendor, const char* version,
         *ReturnStatus = st;
 }
 
-MFnBase::MFnBase() = default;
-MFnBase::~MFnBase() = default;
-
 MFnPlugin::~MFnPlugin() = default;
 
 MStatus MFnPlugin::registerCommand(const MString& commandName, MCreatorFunction creatorFunction,

@@ -2,6 +2,7 @@
 #include <maya/MSelectionList.h>
 #include <qbhost/host_session.h>
 #include "host_access.h"
+#include "../session/session_data.h"
 
 using qbhost::HostSession;
 
@@ -65,6 +66,8 @@ MStatus MGlobal::getActiveSelectionList(MSelectionList& dest, bool)
     items.reserve(static_cast<size_t>(sel.size()));
     for (const QString& name : sel)
         items.push_back(qbhost::toMString(name));
+    const std::vector<qbhost::NodeId>& ids = qbhost::SessionAccess::data(s).selection.ids();
+    QbHostAccess::nodeIds(dest).assign(ids.begin(), ids.end());
     return MS::kSuccess;
 }
 

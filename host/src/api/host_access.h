@@ -2,6 +2,7 @@
 #define QBHOST_HOST_ACCESS_H
 // Runtime-internal access to the private parts of the API value classes.
 #include <maya/MArgList.h>
+#include <maya/MDagPath.h>
 #include <maya/MObject.h>
 #include <maya/MSelectionList.h>
 #include <maya/MString.h>
@@ -21,6 +22,17 @@ struct QbHostAccess {
     static const std::vector<MString>& items(const MSelectionList& list) { return list.items_; }
     static void* pointer(const MObject& object) { return object.ptr_; }
     static void setPointer(MObject& object, void* p) { object.ptr_ = p; }
+    static unsigned long long nodeId(const MObject& object) { return object.node_; }
+    static MObject nodeObject(unsigned long long id)
+    {
+        MObject o;
+        o.node_ = id;
+        return o;
+    }
+    static std::vector<unsigned long long>& nodes(MDagPath& path) { return path.nodes_; }
+    static const std::vector<unsigned long long>& nodes(const MDagPath& path) { return path.nodes_; }
+    static std::vector<unsigned long long>& nodeIds(MSelectionList& list) { return list.nodes_; }
+    static const std::vector<unsigned long long>& nodeIds(const MSelectionList& list) { return list.nodes_; }
 };
 
 namespace qbhost {
