@@ -2,14 +2,18 @@
 #include "canvas/add_manybuttons_cmd.h"
 #include "canvas/picker_view.h"
 #include "canvas/set_axis_cmd.h"
+#include "document/host_port.h"
+#include "document/picker_document.h"
 #include "edit/add_button_cmd.h"
 #include "edit/appearance_cmds.h"
 #include "edit/arrange_buttons_cmd.h"
 #include "edit/delete_buttons_cmd.h"
 #include "edit/mirror_buttons_cmd.h"
+#include "edit/paste_buttons_cmd.h"
 #include "edit/nudge_buttons_cmd.h"
 #include "edit/picker_editCmdDialog.h"
 #include "edit/update_buttons_cmd.h"
+#include "model/control_outline.h"
 #include "model/picker_image.h"
 #include "model/window_selection.h"
 #include "ui/nested_loop.h"
@@ -59,7 +63,12 @@ void canvas_menu::make_actions()
     updateAction_ = make_action(picker_view::tr("Update Button"), &canvas_menu::update_button);
     deleteAction_ = make_action(picker_view::tr("Delete Button"), &canvas_menu::delete_button);
     shortcut_dispatch::set_widget_shortcut(deleteAction_, QKeySequence(Qt::Key_Backspace));
-    menu_->addActions({addOneAction_, addManyAction_, updateAction_, deleteAction_});
+    menu_->addActions({addOneAction_, addManyAction_});
+    controlsMenu_ = menu_->addMenu(QString::fromLatin1("Add Buttons from Controls"));
+    controlsMenu_->addActions({make_action(picker_view::tr("Front"), &canvas_menu::add_from_front),
+                               make_action(picker_view::tr("Side"), &canvas_menu::add_from_side),
+                               make_action(picker_view::tr("Top"), &canvas_menu::add_from_top)});
+    menu_->addActions({updateAction_, deleteAction_});
     menu_->addSeparator();
     // Its text is set each time the menu opens (plain, not translated).
     commandAction_ = make_action(picker_view::tr("Add Command Button..."), &canvas_menu::add_command_button);
@@ -140,6 +149,7 @@ void canvas_menu::show_at(QMouseEvent* e, const QPoint&)
     }
     addOneAction_->setEnabled(hostSelection);
     addManyAction_->setEnabled(true);
+    controlsMenu_->setEnabled(hostSelection);
     setImageAction_->setEnabled(document->any_selected());
     bool pictured = false;
     for (const buttonRecord& button : document->buttons())
@@ -284,6 +294,53 @@ void canvas_menu::flip_buttons()
     std::unique_ptr<mirror_buttons_cmd> command(new mirror_buttons_cmd(document, mirror_buttons_cmd::flip));
     if (!command->is_empty())
         document->undoStack()->push(command.release());
+}
+
+void canvas_menu::add_from_front()
+{
+    add_from_controls(int(control_view::Front));
+}
+
+void canvas_menu::add_from_side()
+{
+    add_from_controls(int(control_view::Side));
+}
+
+void canvas_menu::add_from_top()
+{
+    add_from_controls(int(control_view::Top));
+}
+
+void canvas_menu::add_from_controls(int which)
+{
+    const control_view view = control_view(which);
+    const QStringList names = window_selection::names();
+    if (names.isEmpty())
+        return;
+    host_port& host = host_port::current();
+    const QList<control_curves> controls = host.curves_of(names);
+    // A rig's arrangement fills most of what the canvas shows; one control
+    // alone gets a box a few buttons wide where the menu was opened.
+    const int size = qMax(1, view_->defaults().size);
+    QRect area;
+    if (controls.size() == 1) {
+        area = QRect(0, 0, 4 * size, 4 * size);
+        area.moveCenter(view_->mapToPicker(view_->pressPoint_));
+    } else {
+        const QRect shown = view_->mapToPicker(view_->rect());
+        area = QRect(0, 0, qMax(size, shown.width() * 4 / 5), qMax(size, shown.height() * 4 / 5));
+        area.moveCenter(shown.center());
+    }
+    const control_buttons made = buttons_from_controls(controls, view, area, view_->defaults());
+    const QString report = control_buttons_report(made, view);
+    if (!report.isEmpty())
+        host.warn(report);
+    if (made.buttons.isEmpty())
+        return;
+    picker_document* document = view_->document();
+    auto* command = new paste_buttons_cmd(document, view_, made.buttons, true);
+    command->setText(picker_view::tr("Add Buttons from Controls"));
+    document->undoStack()->push(command);
 }
 
 void canvas_menu::set_mirror_axis()

@@ -50,6 +50,11 @@ public slots:
     // Mirrored copies of the selected buttons, or the buttons mirrored in place.
     void mirror_buttons();
     void flip_buttons();
+    // One button per selected control, its outline the control's curves
+    // as the host's front, side or top camera sees them.
+    void add_from_front();
+    void add_from_side();
+    void add_from_top();
     // Waits for a click that puts the picker's mirror axis there.
     void set_mirror_axis();
 
@@ -59,10 +64,12 @@ private:
     void make_actions();
     void name_command_action();
     void arrange(int mode);
+    void add_from_controls(int view);
 
     picker_view* view_;
     QMenu* menu_ = nullptr;
     QMenu* buttonsMenu_ = nullptr;
+    QMenu* controlsMenu_ = nullptr;
     QAction* addOneAction_ = nullptr;
     QAction* addManyAction_ = nullptr;
     QAction* updateAction_ = nullptr;

@@ -26,6 +26,16 @@ host_port* installed = nullptr;
 
 host_port::~host_port() = default;
 
+QList<control_curves> host_port::curves_of(const QStringList& names) const
+{
+    QList<control_curves> out;
+    for (const QString& name : names)
+        out.append(control_curves{name, {}});
+    return out;
+}
+
+void host_port::warn(const QString&) {}
+
 host_port& host_port::current()
 {
     return installed ? *installed : no_host_port();

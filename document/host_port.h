@@ -4,6 +4,7 @@
 // time, the selection asked of it, and its screens. The plug-in installs
 // the host's own implementation; code above the model and below the
 // plug-in reaches the host only through the installed port.
+#include "model/control_outline.h"
 #include <QtCore/QList>
 #include <QtCore/QRect>
 #include <QtCore/QString>
@@ -24,6 +25,13 @@ public:
     // Available areas of the screens, in index order, and the primary's.
     virtual QList<QRect> screen_areas() const = 0;
     virtual int primary_screen() const = 0;
+
+    // The curve shapes under these nodes, as points along each in world
+    // space, one entry per name (no curves for a node that has none or
+    // does not exist). Nothing without a host.
+    virtual QList<control_curves> curves_of(const QStringList& names) const;
+    // A warning in the host's own output (its script editor, its status line).
+    virtual void warn(const QString& text);
 
     // The installed port; one that drops everything until a host installs
     // its own.

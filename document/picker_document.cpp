@@ -380,6 +380,14 @@ void picker_document::set_mirror(const mirror_settings& settings)
     touch_buttons(); // the settings are written with the buttons' records
 }
 
+void picker_document::set_origin(const rig_origin& origin)
+{
+    if (origin == origin_)
+        return;
+    origin_ = origin;
+    touch_buttons(); // written with the buttons' records
+}
+
 // ---- stored form
 
 void picker_document::streamTo(QDataStream& stream) const
@@ -419,7 +427,7 @@ const extension_records& picker_document::encoded_extensions() const
             for (const buttonRecord& b : buttons_)
                 attributes.append(b.attributes());
         }
-        extensions_ = buttonExtensionRecords(attributes) + mirrorRecords(mirror_);
+        extensions_ = buttonExtensionRecords(attributes) + mirrorRecords(mirror_) + rigOriginRecords(origin_);
         extensionsRevision_ = buttonsRevision_;
     }
     return extensions_;

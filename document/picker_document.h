@@ -5,6 +5,7 @@
 #include "model/button_block_cache.h"
 #include "model/button_set.h"
 #include "model/mirror_settings.h"
+#include "model/rig_picker.h"
 #include "model/picker_extensions.h"
 
 #include <QtCore/QDataStream>
@@ -123,6 +124,10 @@ public:
     // Stored with the buttons; no signal (the caller's edit ends with edit_done).
     void set_mirror(const mirror_settings& settings);
 
+    // ---- the rig picker this tab was made from (none for most tabs)
+    const rig_origin& origin() const { return origin_; }
+    void set_origin(const rig_origin& origin);
+
     // ---- stored form
     // The button block, as every stream layout holds it.
     void streamTo(QDataStream& stream) const;
@@ -177,6 +182,7 @@ private:
     mutable quint64 extensionsRevision_ = 0;
     picker_pictures pictures_;
     mirror_settings mirror_;
+    rig_origin origin_;
     side_rules side_;
     QPixmap background_;
     QString backgroundName_;

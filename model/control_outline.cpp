@@ -161,3 +161,30 @@ control_buttons buttons_from_controls(const QList<control_curves>& controls, con
     }
     return out;
 }
+
+namespace {
+// At most five names, then how many more: a rig's whole selection would
+// not fit in a line of the host's output.
+QString some_names(const QStringList& names)
+{
+    const int shown = qMin(names.size(), 5);
+    QString text = names.mid(0, shown).join(QStringLiteral(", "));
+    if (names.size() > shown)
+        text += QStringLiteral(" and %1 more").arg(names.size() - shown);
+    return text;
+}
+} // namespace
+
+QString control_buttons_report(const control_buttons& made, control_view view)
+{
+    const char* side = view == control_view::Front ? "front" : view == control_view::Side ? "side" : "top";
+    QStringList parts;
+    if (!made.edgeOn.isEmpty())
+        parts.append(QStringLiteral("seen edge-on from the %1, made as squares: %2")
+                         .arg(QLatin1String(side), some_names(made.edgeOn)));
+    if (!made.withoutCurves.isEmpty())
+        parts.append(QStringLiteral("no curve shape, no button: %1").arg(some_names(made.withoutCurves)));
+    if (parts.isEmpty())
+        return QString();
+    return QStringLiteral("Add Buttons from Controls: ") + parts.join(QStringLiteral("; "));
+}

@@ -38,4 +38,8 @@ QPointF project(const QVector3D& p, control_view view);
 // arrangement's bounds fitted inside area (picker units) and centred on it.
 control_buttons buttons_from_controls(const QList<control_curves>& controls, control_view view, const QRect& area,
                                       const button_defaults& defaults);
+
+// What the user is told of the controls that gave no shaped button, from
+// the view's name ("front"); empty when every control gave one.
+QString control_buttons_report(const control_buttons& made, control_view view);
 #endif

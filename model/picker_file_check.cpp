@@ -67,6 +67,23 @@ picker_file_check picker_file_check::read(const QString& path)
     const bool any = readPickerFile(stream, &check.tab, &check.version, &check.report);
     if (file.error() != QFileDevice::NoError)
         return failed(Unreadable, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    return finish(check, stream, any, path, file.bytesAvailable());
+}
+
+picker_file_check picker_file_check::read_bytes(const QByteArray& bytes, const QString& what)
+{
+    if (bytes.isEmpty())
+        return failed(NotPicker, QStringLiteral("%1 is empty, not a picker file").arg(what));
+    picker_file_check check;
+    QDataStream stream(bytes);
+    stream.setVersion(kPickerFileStreamVersion);
+    const bool any = readPickerFile(stream, &check.tab, &check.version, &check.report);
+    return finish(check, stream, any, what, stream.device() ? stream.device()->bytesAvailable() : 0);
+}
+
+picker_file_check picker_file_check::finish(picker_file_check check, QDataStream& stream, bool any,
+                                            const QString& path, qint64 available)
+{
     check.status = stream.status();
     if (!any)
         return failed(NotPicker,
@@ -81,7 +98,7 @@ picker_file_check picker_file_check::read(const QString& path)
                           .arg(path)
                           .arg(check.version));
     if (check.status == QDataStream::Ok)
-        check.unread = file.bytesAvailable();
+        check.unread = available;
     check.outcome = Read;
     return check;
 }

@@ -19,6 +19,9 @@ public:
 
     // Reads a regular file at data-stream version 7.
     static picker_file_check read(const QString& path);
+    // The same for a file's bytes held elsewhere (a rig's picker node);
+    // what names them in the messages.
+    static picker_file_check read_bytes(const QByteArray& bytes, const QString& what);
 
     // One text per problem, in the order the reader met them. unread is the
     // number of bytes after the data that the reader never reached.
@@ -43,5 +46,9 @@ public:
     // data that is corrupt.
     QDataStream::Status status = QDataStream::Ok;
     qint64 unread = 0;
+
+private:
+    static picker_file_check finish(picker_file_check check, QDataStream& stream, bool any, const QString& path,
+                                    qint64 available);
 };
 #endif

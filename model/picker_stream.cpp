@@ -222,7 +222,7 @@ void writeWindowStream(QDataStream& stream, const picker_window_data& window)
         writeBackgroundBlock(stream, tab.backgroundName, tab.background);
         writeButtonBlock(stream, tab.buttons);
         picker_tab_part part;
-        part.extensions = buttonExtensionRecords(tab.buttons) + mirrorRecords(tab.mirror);
+        part.extensions = buttonExtensionRecords(tab.buttons) + mirrorRecords(tab.mirror) + rigOriginRecords(tab.origin);
         part.pictures = usedPictures(tab.buttons, tab.pictures);
         parts.append(part);
     }
@@ -336,6 +336,7 @@ bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_re
             if (readTabRecord(r, &t, &tabRecords) && t >= 0 && t < window->tabs.size()) {
                 applyButtonExtensions(tabRecords, &window->tabs[t].buttons, kept[t]);
                 window->tabs[t].mirror = readMirrorRecords(tabRecords);
+                window->tabs[t].origin = readRigOrigin(tabRecords);
             }
         }
         for (picker_tab_data& tab : window->tabs)

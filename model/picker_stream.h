@@ -7,6 +7,7 @@
 #include "model/buttonAttributes.h"
 #include "model/buttonRecord.h"
 #include "model/mirror_settings.h"
+#include "model/rig_picker.h"
 #include "model/picker_extensions.h"
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
@@ -57,6 +58,9 @@ struct picker_tab_data {
     picker_pictures pictures;
     // Its side rules, mirror axis and side colours.
     mirror_settings mirror;
+    // The rig picker it was made from (scene copies only; picker files
+    // never hold it).
+    rig_origin origin;
 };
 
 // The window: every tab in tab-bar order and the current index.

@@ -11,5 +11,7 @@ public:
     void request_selection(const QStringList& names) override;
     QList<QRect> screen_areas() const override;
     int primary_screen() const override;
+    QList<control_curves> curves_of(const QStringList& names) const override;
+    void warn(const QString& text) override;
 };
 #endif

@@ -8,7 +8,9 @@
 #include "model/scene_data.h"
 #include "document/scene_store.h"
 #include "window/picker_window.h"
+#include "window/rig_pickers.h"
 #include "window/tab_files.h"
+#include "model/rig_picker.h"
 
 #include <maya/MFileIO.h>
 #include <maya/MGlobal.h>
@@ -82,6 +84,7 @@ MStatus picker_main::open_panel()
     read_settings();
     window_->show();
     MGlobal::executeCommandOnIdle(MString(kRestoreCommand), false);
+    queue_rig_scan(); // after the scene's copy: it may hold the rigs' tabs already
     return MS::kSuccess;
 }
 
@@ -169,6 +172,8 @@ MStatus picker_main::process_command(MString const& directive, MStringArray cons
 
     if (directive == "restore")
         return fetch_pickerdata(params);
+    if (directive == "rig_pickers")
+        return adopt_rig_pickers(params);
     if (directive == "fetch_image")
         return fetch_image(params);
     if (directive == "restore_files") {
@@ -231,6 +236,23 @@ MStatus picker_main::fetch_pickerdata(MStringArray const& params)
         MGlobal::executeCommandOnIdle(MString(kRestoreFilesCommand), false);
     }
     return value.damage.isEmpty() ? MStatus(MS::kSuccess) : MStatus(MS::kFailure);
+}
+
+void picker_main::queue_rig_scan()
+{
+    MGlobal::executeCommandOnIdle(MQtUtil::toMString(rig_picker::scan_mel(QB_PICKER_COMMAND)), false);
+}
+
+MStatus picker_main::adopt_rig_pickers(MStringArray const& params)
+{
+    QList<rig_picker_node> nodes;
+    if (!rig_picker::read_scan(MStringArrayToQStringList(params), &nodes)) {
+        MGlobal::displayError(MString(QB_PICKER_COMMAND) + " - the report of the scene's picker nodes is malformed");
+        return MS::kFailure;
+    }
+    if (picker_window* w = window())
+        w->rigs()->adopt(nodes);
+    return MS::kSuccess;
 }
 
 MStatus picker_main::fetch_image(MStringArray const& params)
@@ -305,6 +327,7 @@ void picker_main::sceneOpenedFn(void*)
     if (!window_)
         return;
     MGlobal::executeCommandOnIdle(MString(kRestoreCommand), false);
+    queue_rig_scan(); // after the scene's copy: it may hold the rigs' tabs already
 }
 
 // Settings keys are built on the heap: the toolkit caches the store for the

@@ -26,6 +26,11 @@ public:
     MStatus process_command(MString const& directive, MStringArray const& params);
     MStatus fetch_pickerdata(MStringArray const& params);
     MStatus fetch_image(MStringArray const& params);
+    // The scene's picker nodes, as the scan reports them.
+    MStatus adopt_rig_pickers(MStringArray const& params);
+    // Queues the scan of the scene's picker nodes (after an open, a
+    // reference loaded, unloaded or removed).
+    static void queue_rig_scan();
     MStatus rebind_picker(MStringArray const& params, bool force);
 
     // Host event callbacks; the client data is always null.

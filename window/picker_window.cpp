@@ -8,6 +8,8 @@
 #include "model/picker_version.h"
 #include "ui/picker_dialogs.h"
 #include "window/picker_toolbox.h"
+#include "window/rig_pickers.h"
+#include "window/rig_update_bar.h"
 #include "window/tab_files.h"
 #include "window/window_menus.h"
 
@@ -60,7 +62,10 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
     layout_->setSpacing(0);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setMenuBar(menus_->menu_bar());
+    rig_update_bar* bar = new rig_update_bar(this);
+    layout_->addWidget(bar);
     layout_->addWidget(tabs_);
+    rigs_ = new rig_pickers(this, bar);
     toolboxControls_ = new picker_toolbox(this, layout_);
     setLayout(layout_);
 
@@ -435,6 +440,14 @@ QVariantMap button_state(const buttonRecord& b)
     m.insert(key("nodes"), b.nodes);
     m.insert(key("state"), int(b.state));
     m.insert(key("rect"), QVariantList{b.rect.left(), b.rect.top(), b.rect.width(), b.rect.height()});
+    if (!b.shape.isDefault()) {
+        m.insert(key("shapeKind"), int(b.shape.kind));
+        QVariantList points;
+        for (const QPoint& p : b.shape.points)
+            points.append(QVariant(point_list(p)));
+        m.insert(key("shapePoints"), points);
+        m.insert(key("shapePath"), b.shape.path);
+    }
     return m;
 }
 

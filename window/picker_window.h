@@ -15,6 +15,7 @@ class QVBoxLayout;
 class picker_document;
 class picker_toolbox;
 class picker_view;
+class rig_pickers;
 class scene_store;
 class tab_files;
 class window_menus;
@@ -56,6 +57,7 @@ public:
     scene_store* scene() const { return store_; }
     tab_files* files() const { return files_; }
     window_menus* menus() const { return menus_; }
+    rig_pickers* rigs() const { return rigs_; }
     picker_toolbox* toolbox_controls() const { return toolboxControls_; }
 
     // Picker files and the scene's copy of the pickers (tab_files).
@@ -103,6 +105,7 @@ protected:
 
 private:
     friend class tab_files;
+    friend class rig_pickers;
     void add_untitled_tab();
     // Removes and destroys the canvas at index; with touchScene, takes the
     // scene's image key along when no other tab shows that background.
@@ -126,6 +129,7 @@ private:
     scene_store* store_ = nullptr;
     tab_files* files_ = nullptr;
     window_menus* menus_ = nullptr;
+    rig_pickers* rigs_ = nullptr;
     picker_toolbox* toolboxControls_ = nullptr;
     bool closing_ = false;
     // Loaded canvases whose bind request is queued, in load order; a load

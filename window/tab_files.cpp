@@ -20,7 +20,7 @@ QString pickerFilter()
     return picker_window::tr("Quillbrook Picker (*.qbx)");
 }
 
-picker_tab_data tabData(const picker_document* document)
+picker_tab_data tab_data_of(const picker_document* document)
 {
     picker_tab_data tab;
     tab.name = document->name();
@@ -30,6 +30,7 @@ picker_tab_data tabData(const picker_document* document)
         tab.buttons.append(b.attributes());
     tab.pictures = document->used_pictures();
     tab.mirror = document->mirror();
+    tab.origin = document->origin();
     return tab;
 }
 
@@ -99,6 +100,18 @@ void tab_files::load_pickers(QStringList const& paths)
     }
 }
 
+picker_tab_data tab_files::tab_data(const picker_document* document)
+{
+    return tab_data_of(document);
+}
+
+picker_view* tab_files::add_rig_tab(const picker_tab_data& tab)
+{
+    picker_view* view = add_loaded_tab(tab, QString(), false);
+    view->document()->setFilePath(QString());
+    return view;
+}
+
 picker_view* tab_files::add_loaded_tab(const picker_tab_data& tab, const QString& path, bool restore)
 {
     scene_store* store = window_->scene();
@@ -113,6 +126,7 @@ picker_view* tab_files::add_loaded_tab(const picker_tab_data& tab, const QString
     }
     document->add_pictures(tab.pictures);
     document->set_mirror(tab.mirror);
+    document->set_origin(tab.origin);
     document->set_buttons(tab.buttons);
     document->set_name(tab.name);
     if (restore)
@@ -197,7 +211,7 @@ bool tab_files::do_save(picker_view* view, QString const& path)
     if (ok) {
         QDataStream stream(&file);
         stream.setVersion(kPickerFileStreamVersion);
-        picker_tab_data tab = tabData(view->document());
+        picker_tab_data tab = tab_data_of(view->document());
         if (window_->tabs()->indexOf(view) < 0)
             tab.name = QString();
         writePickerFile(stream, tab);
@@ -251,7 +265,7 @@ void tab_files::streamTo(QDataStream& stream) const
     QTabWidget* tabs = window_->tabs();
     for (int i = 0; i < tabs->count(); ++i)
         if (const picker_view* view = qobject_cast<const picker_view*>(tabs->widget(i)))
-            data.tabs.append(tabData(view->document()));
+            data.tabs.append(tab_data_of(view->document()));
     writeWindowStream(stream, data);
 }
 

@@ -5,6 +5,7 @@
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
+class picker_document;
 class picker_view;
 class picker_window;
 struct picker_tab_data;
@@ -29,6 +30,12 @@ public:
     bool do_save(picker_view* view, QString const& path);
     void save_current();
     void saveas_current();
+
+    // A tab made from a rig's picker node, as a load adds one (lit for the
+    // host's selection, not current), from no file.
+    picker_view* add_rig_tab(const picker_tab_data& tab);
+    // What a document holds, as picker files and streams write it.
+    static picker_tab_data tab_data(const picker_document* document);
 
     void streamTo(QDataStream& stream) const;
     // Rebuilds every tab from a window stream; valueDamage says what

@@ -1,4 +1,5 @@
 #include "window/window_menus.h"
+#include "window/rig_pickers.h"
 #include "canvas/canvas_menu.h"
 #include "canvas/picker_view.h"
 #include "edit/change_mirror_cmd.h"
@@ -114,6 +115,11 @@ void window_menus::make_menus(QDockWidget* dock)
     backgroundAction_ = pickerMenu_->addAction(QString::fromLatin1("Change Background..."));
     connect(backgroundAction_, &QAction::triggered, this, &window_menus::change_background);
     make_namespace_menu();
+    pickerMenu_->addSeparator();
+    storeRigAction_ = pickerMenu_->addAction(QString::fromLatin1("Store in Rig..."));
+    connect(storeRigAction_, &QAction::triggered, this, [this] { window_->rigs()->store_current(); });
+    removeRigAction_ = pickerMenu_->addAction(QString::fromLatin1("Remove from Rig"));
+    connect(removeRigAction_, &QAction::triggered, this, [this] { window_->rigs()->remove_current(); });
 
     QAction* about = helpMenu_->addAction(QString::fromLatin1("About QuillbrookPicker..."));
     connect(about, &QAction::triggered, this, &window_menus::about_dialog);
@@ -252,8 +258,13 @@ void window_menus::updatePickerMenu()
 {
     const bool anyTab = window_->tabs()->count() > 0;
     for (QAction* a :
-         {addOneAction_, addManyAction_, updateButtonAction_, backgroundAction_, mirrorRulesAction_, mirrorAxisAction_})
+         {addOneAction_, addManyAction_, updateButtonAction_, backgroundAction_, mirrorRulesAction_, mirrorAxisAction_,
+          storeRigAction_})
         a->setEnabled(anyTab);
+    // Only a tab of this scene's own rig, or one not from a rig, has a node here.
+    const picker_view* view = window_->frontPicker();
+    removeRigAction_->setEnabled(view && !view->document()->origin().isEmpty()
+                                 && view->document()->origin().space.isEmpty());
 }
 
 void window_menus::add_one_button()

@@ -82,5 +82,7 @@ private:
     QAction* namespaceAction_ = nullptr;
     QAction* mirrorRulesAction_ = nullptr;
     QAction* mirrorAxisAction_ = nullptr;
+    QAction* storeRigAction_ = nullptr;
+    QAction* removeRigAction_ = nullptr;
 };
 #endif

@@ -248,6 +248,7 @@ protected:
              }},
             {"about: About", byAction("About QuillbrookPicker...")},
             {"mirror rules", byAction("Mirror Rules...")},
+            {"getText: Store in Rig", byAction("Store in Rig...")},
             {"warning: Damaged Picker",
              [this] {
                  const QString file = write_picker_file(

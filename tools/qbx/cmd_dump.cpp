@@ -9,6 +9,8 @@ namespace qbx {
 
 int run_dump(const command_line& line)
 {
+    if (!line.scene.isEmpty())
+        return run_dump_scene(line);
     picker_file_check read = picker_file_check::read(line.file);
     if (!read.ok())
         return fail(read.error);

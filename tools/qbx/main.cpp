@@ -11,7 +11,9 @@ namespace {
 using namespace qbx;
 
 const command_info kCommands[] = {
-    {"dump", "FILE.qbx", "print the picker as JSON", 0, run_dump},
+    {"dump", "FILE.qbx | --scene SCENE.ma",
+     "print the picker as JSON; with --scene, the picker nodes the scene's rigs hold, each with its picker",
+     kAcceptsScene, run_dump},
     {"build", "FILE.json -o FILE.qbx", "write the picker file the JSON describes", kTakesOutput, run_build},
     {"check", "FILE.qbx", "list what the plug-in would drop or cannot read", 0, run_check},
     {"rebind", "FILE.qbx --map OLD=NEW [--map OLD=NEW ...] -o OUT.qbx",
@@ -26,6 +28,10 @@ const command_info kCommands[] = {
      "mirrored copies of the buttons with a side (--flip: every button mirrored in place), by the picker's side "
      "rules and axis unless given",
      kTakesOutput | kAcceptsMirror, run_mirror},
+    {"store", "--scene RIG.ma FILE.qbx -o OUT.ma [--node NAME]",
+     "the picker stored in the rig as its picker node (NAME, else the picker's name and \"_picker\"), a new "
+     "version when the node exists; the scene written as Maya ASCII",
+     kTakesOutput | kNeedsScene, run_store},
 };
 
 QString synopsis(const command_info& c)

@@ -21,6 +21,7 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
         const QString& a = args[i];
         QString value;
         bool isOutput = false, isMap = false, isSize = false, isTab = false, isAxis = false, isRule = false;
+        bool isScene = false, isNode = false;
         if (!onlyFiles && a == QLatin1String("--")) {
             onlyFiles = true;
             continue;
@@ -52,14 +53,25 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
             } else if (a == QLatin1String("--rule") || a.startsWith(QLatin1String("--rule="))) {
                 isRule = true;
                 value = a.mid(7);
+            } else if (a == QLatin1String("--scene") || a.startsWith(QLatin1String("--scene="))) {
+                isScene = true;
+                value = a.mid(8);
+            } else if (a == QLatin1String("--node") || a.startsWith(QLatin1String("--node="))) {
+                isNode = true;
+                value = a.mid(7);
             } else if (a == QLatin1String("--flip") && (options & kAcceptsMirror)) {
                 out->flip = true;
                 continue;
             }
             const bool mirror = isAxis || isRule;
-            if ((isOutput && !(options & kTakesOutput)) || (isMap && !(options & kTakesMap))
+            const bool scene = isScene || isNode;
+            if ((scene && !(options & (kAcceptsScene | kNeedsScene))) || (isNode && !(options & kNeedsScene))) {
+                *error = QStringLiteral("unknown option \"%1\"").arg(a);
+                return false;
+            }
+            if (!scene && ((isOutput && !(options & kTakesOutput)) || (isMap && !(options & kTakesMap))
                 || (isSize && !(options & kAcceptsSize)) || (isTab && !(options & kAcceptsTab))
-                || (mirror && !(options & kAcceptsMirror)) || (!isOutput && !isMap && !isSize && !isTab && !mirror)) {
+                || (mirror && !(options & kAcceptsMirror)) || (!isOutput && !isMap && !isSize && !isTab && !mirror))) {
                 *error = QStringLiteral("unknown option \"%1\"").arg(a);
                 return false;
             }
@@ -101,6 +113,14 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
                 out->axis = value.isEmpty() ? QStringLiteral(" ") : value;
             } else if (isRule) {
                 out->rules.append(value);
+            } else if (isScene || isNode) {
+                QString& field = isScene ? out->scene : out->node;
+                if (!field.isEmpty() || value.isEmpty()) {
+                    *error = QStringLiteral("%1 is given twice or empty").arg(isScene ? QStringLiteral("the scene")
+                                                                                      : QStringLiteral("the node"));
+                    return false;
+                }
+                field = value;
             } else {
                 out->maps.append(value);
             }
@@ -117,7 +137,15 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
         haveFile = true;
         out->file = a;
     }
-    if (!haveFile) {
+    if ((options & kNeedsScene) && out->scene.isEmpty()) {
+        *error = QStringLiteral("no scene given (--scene FILE.ma)");
+        return false;
+    }
+    if ((options & kAcceptsScene) && !out->scene.isEmpty() && haveFile) {
+        *error = QStringLiteral("give a picker file or --scene, not both");
+        return false;
+    }
+    if (!haveFile && !((options & kAcceptsScene) && !out->scene.isEmpty())) {
         *error = QStringLiteral("no input file given");
         return false;
     }

@@ -13,6 +13,8 @@ int run_rebind(const command_line& line);
 int run_render(const command_line& line);
 int run_import(const command_line& line);
 int run_mirror(const command_line& line);
+int run_store(const command_line& line);
+int run_dump_scene(const command_line& line);
 
 struct command_info {
     const char* name;
