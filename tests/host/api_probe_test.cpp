@@ -4,6 +4,8 @@
 // so code that builds against the stand-in also builds against a devkit.
 #include <maya/MArgList.h>
 #include <maya/MDagPath.h>
+#include <maya/MDGMessage.h>
+#include <maya/MDagMessage.h>
 #include <maya/MEventMessage.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
@@ -11,6 +13,9 @@
 #include <maya/MGlobal.h>
 #include <maya/MItSelectionList.h>
 #include <maya/MMessage.h>
+#include <maya/MNodeMessage.h>
+#include <maya/MObjectHandle.h>
+#include <maya/MSceneMessage.h>
 #include <maya/MObject.h>
 #include <maya/MPxCommand.h>
 #include <maya/MQtUtil.h>
@@ -143,6 +148,23 @@ QB_PROBE(iterStrings, &MItSelectionList::getStrings, MStatus (MItSelectionList::
 QB_PROBE(addEventCallback, &MEventMessage::addEventCallback,
          MCallbackId (*)(const MString&, MMessage::MBasicFunction, void*, MStatus*));
 QB_PROBE(removeCallback, &MMessage::removeCallback, MStatus (*)(MCallbackId));
+QB_PROBE(nodeAdded, &MDGMessage::addNodeAddedCallback,
+         MCallbackId (*)(MMessage::MNodeFunction, const MString&, void*, MStatus*));
+QB_PROBE(nodeRemoved, &MDGMessage::addNodeRemovedCallback,
+         MCallbackId (*)(MMessage::MNodeFunction, const MString&, void*, MStatus*));
+QB_PROBE(nameChanged, &MNodeMessage::addNameChangedCallback,
+         MCallbackId (*)(MObject&, MMessage::MNodeStringFunction, void*, MStatus*));
+QB_PROBE(parentAdded, &MDagMessage::addParentAddedCallback,
+         MCallbackId (*)(MMessage::MParentChildFunction, void*, MStatus*));
+QB_PROBE(parentRemoved, &MDagMessage::addParentRemovedCallback,
+         MCallbackId (*)(MMessage::MParentChildFunction, void*, MStatus*));
+QB_PROBE(sceneCallback, &MSceneMessage::addCallback,
+         MCallbackId (*)(MSceneMessage::Message, MMessage::MBasicFunction, void*, MStatus*));
+QB_PROBE(handleValid, &MObjectHandle::isValid, bool (MObjectHandle::*)() const);
+QB_PROBE(handleAlive, &MObjectHandle::isAlive, bool (MObjectHandle::*)() const);
+QB_PROBE(handleHash, &MObjectHandle::hashCode, unsigned int (MObjectHandle::*)() const);
+QB_PROBE(handleObject, &MObjectHandle::object, MObject (MObjectHandle::*)() const);
+QB_PROBE(handleEqual, &MObjectHandle::operator==, bool (MObjectHandle::*)(const MObject&) const);
 
 QB_PROBE(mainWindow, &MQtUtil::mainWindow, QWidget* (*)());
 QB_PROBE(toQString, &MQtUtil::toQString, QString (*)(const MString&));
@@ -152,6 +174,11 @@ QB_PROBE(toMString, &MQtUtil::toMString, MString (*)(const QString&));
 
 static_assert(std::is_same<MCallbackId, uintptr_t>::value, "MCallbackId is uintptr_t");
 static_assert(std::is_same<MMessage::MBasicFunction, void (*)(void*)>::value, "MBasicFunction");
+static_assert(std::is_same<MMessage::MNodeFunction, void (*)(MObject&, void*)>::value, "MNodeFunction");
+static_assert(std::is_same<MMessage::MNodeStringFunction, void (*)(MObject&, const MString&, void*)>::value,
+              "MNodeStringFunction");
+static_assert(std::is_same<MMessage::MParentChildFunction, void (*)(MDagPath&, MDagPath&, void*)>::value,
+              "MParentChildFunction");
 static_assert(std::is_same<MCreatorFunction, void* (*)()>::value, "MCreatorFunction");
 static_assert(std::is_base_of<MFnBase, MFnPlugin>::value, "MFnPlugin is a function set");
 static_assert(std::has_virtual_destructor<MFnPlugin>::value, "as its base's");

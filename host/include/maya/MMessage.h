@@ -9,6 +9,9 @@ class OPENMAYA_EXPORT MMessage
 {
 public:
     typedef void (*MBasicFunction)(void* clientData);
+    typedef void (*MNodeFunction)(MObject& node, void* clientData);
+    typedef void (*MNodeStringFunction)(MObject& node, const MString& str, void* clientData);
+    typedef void (*MParentChildFunction)(MDagPath& child, MDagPath& parent, void* clientData);
 
     static MStatus removeCallback(MCallbackId id);
 };

@@ -1,4 +1,5 @@
 // Built-in commands on the scene file and its information, and on plug-ins.
+#include <maya/MSceneMessage.h>
 #include "mel_flags.h"
 #include "mel_scene_names.h"
 
@@ -118,6 +119,7 @@ Value referenceFile(CommandCall& call, const Flags& flags, const QString& path)
     if (!r.deferred)
         scenereader::loadReference(host, id);
     sceneops::edited(host);
+    sceneops::sceneMessage(host, MSceneMessage::kAfterCreateReference);
     return Value::fromString(path);
 }
 
@@ -226,8 +228,13 @@ Value fileCommand(CommandCall& call)
         const int id = r->id;
         const NodeId node = r->node;
         const QString ns = r->ns;
+        sceneops::sceneMessage(host, MSceneMessage::kBeforeRemoveReference);
+        if (!d.scene.references.get(id))
+            return Value();
         scenereader::unloadReference(host, id);
         d.scene.references.remove(id);
+        if (d.scene.graph.node(node))
+            sceneops::nodesRemoved(host, {node});
         if (d.scene.graph.node(node)) {
             d.scene.connections.removeNode(node);
             d.scene.graph.remove(node);
@@ -235,6 +242,7 @@ Value fileCommand(CommandCall& call)
         if (!ns.isEmpty())
             d.scene.graph.namespaces().remove(ns);
         sceneops::edited(host);
+        sceneops::sceneMessage(host, MSceneMessage::kAfterRemoveReference);
         return Value();
     }
     Value result;

@@ -2,6 +2,7 @@
 // class (plug-ins, idle queue, history, callbacks, the scene, selection);
 // this file ties them together and raises the events and signals that cross
 // between them.
+#include <maya/MSceneMessage.h>
 #include <qbhost/host_session.h>
 
 #include "scene_ops.h"
@@ -441,6 +442,7 @@ MStatus HostSession::newScene()
     raiseEvent(QStringLiteral("deleteAll"));
     clearScene();
     raiseEvent(QStringLiteral("NewSceneOpened"));
+    d->callbacks.raiseScene(MSceneMessage::kAfterNew);
     return MS::kSuccess;
 }
 

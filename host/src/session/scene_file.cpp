@@ -1,6 +1,7 @@
 // Scene files: opened statement by statement, imported, and written back
 // (see scenewriter) through a temporary file, so that a failed save leaves
 // the old file.
+#include <maya/MSceneMessage.h>
 #include <qbhost/host_session.h>
 
 #include "scene_ops.h"
@@ -147,6 +148,7 @@ MStatus HostSession::openScene(const QString& path)
     setModified(false);
     // Raised even for a file that was read with errors, as the host does.
     raiseEvent(QStringLiteral("SceneOpened"));
+    d->callbacks.raiseScene(MSceneMessage::kAfterOpen);
     return state.errors > 0 ? MS::kFailure : MS::kSuccess;
 }
 

@@ -1,6 +1,8 @@
 #include "scene_ops.h"
 #include "../scene/node_types.h"
 
+#include <maya/MSceneMessage.h>
+
 #include <QtCore/QSet>
 
 namespace qbhost {
@@ -9,6 +11,31 @@ namespace sceneops {
 void edited(HostSession& host)
 {
     SessionAccess::edit(host, MS::kSuccess);
+}
+
+void sceneMessage(HostSession& host, int message)
+{
+    SessionAccess::data(host).callbacks.raiseScene(message);
+}
+
+namespace {
+using Message = EventCallbacks::Message;
+
+void nodeMessage(HostSession& host, Message message, NodeId id)
+{
+    SessionData& d = SessionAccess::data(host);
+    if (!d.callbacks.listens(message))
+        return;
+    if (const NodeRecord* n = d.scene.graph.node(id))
+        d.callbacks.raiseNode(message, id, n->type, n->dag);
+}
+} // namespace
+
+void nodesRemoved(HostSession& host, const std::vector<NodeId>& childrenFirst)
+{
+    // While the nodes are still there, as the host tells of them.
+    for (NodeId id : childrenFirst)
+        nodeMessage(host, Message::NodeRemoved, id);
 }
 
 QString nameOf(const HostSession& host, NodeId id)
@@ -35,6 +62,7 @@ NodeId create(HostSession& host, const QString& type, const QString& name, NodeI
     if (d.reading && d.reading->reference)
         d.scene.graph.node(id)->reference = d.reading->reference;
     edited(host);
+    nodeMessage(host, Message::NodeAdded, id);
     return id;
 }
 
@@ -79,7 +107,10 @@ bool remove(HostSession& host, const std::vector<NodeId>& ids, QString* error)
         }
     }
     // Children before parents, so that none is left without one.
+    nodesRemoved(host, std::vector<NodeId>(all.rbegin(), all.rend()));
     for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        if (!g.node(*it))
+            continue; // a callback deleted it meanwhile
         d.scene.connections.removeNode(*it);
         g.remove(*it);
     }
@@ -109,10 +140,13 @@ bool rename(HostSession& host, NodeId id, const QString& wanted, QString* newNam
     QString name = wanted;
     if (name != n->name && !g.nameFree(name, n->parent, n->dag, id))
         name = g.uniqueName(name, n->parent, n->dag);
+    const QString previous = n->name;
     g.rename(id, name);
     *newName = name;
     d.selectionNamesValid = false;
     edited(host);
+    if (name != previous)
+        d.callbacks.raiseName(id, previous);
     return true;
 }
 
@@ -135,12 +169,21 @@ bool reparent(HostSession& host, NodeId id, NodeId parent, QString* error)
     }
     if (n->parent == parent)
         return true;
+    const NodeId oldParent = n->parent;
+    d.callbacks.raiseParent(Message::ParentRemoved, id, oldParent);
+    n = g.node(id);
+    if (!n || (parent && !g.node(parent)) || n->parent != oldParent)
+        return true; // a callback changed the scene under the move
     // A name taken among the new siblings is numbered, as the host does.
+    const QString previous = n->name;
     if (!g.nameFree(n->name, parent, true, id))
         g.rename(id, g.uniqueName(n->name, parent, true));
     g.reparent(id, parent);
     d.selectionNamesValid = false;
     edited(host);
+    if (g.node(id)->name != previous)
+        d.callbacks.raiseName(id, previous);
+    d.callbacks.raiseParent(Message::ParentAdded, id, parent);
     return true;
 }
 

@@ -27,8 +27,13 @@ bool remove(HostSession& host, const std::vector<NodeId>& ids, QString* error);
 bool rename(HostSession& host, NodeId id, const QString& name, QString* newName, QString* error);
 // Moves a DAG node under parent (0: the world).
 bool reparent(HostSession& host, NodeId id, NodeId parent, QString* error);
+// Tells the plug-ins that the nodes (children before parents) go.
+void nodesRemoved(HostSession& host, const std::vector<NodeId>& childrenFirst);
 // Whether a node name is one the host takes (no '|', '.', nothing empty).
 bool validNodeName(const QString& name);
+
+// Raises a scene message (MSceneMessage::Message) for the plug-ins.
+void sceneMessage(HostSession& host, int message);
 
 // Names for messages: the node as `ls` gives it.
 QString nameOf(const HostSession& host, NodeId id);

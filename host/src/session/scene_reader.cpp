@@ -1,6 +1,9 @@
 #include "scene_reader.h"
 #include "scene_ops.h"
 
+#include <maya/MSceneMessage.h>
+#include "scene_ops.h"
+
 #include "../mel/mel_engine.h"
 #include "../scene/node_types.h"
 
@@ -265,6 +268,7 @@ bool loadReference(HostSession& host, int referenceId)
         warning(host, QStringLiteral("The referenced file \"%1\" was read with %2.")
                           .arg(r->resolved, counted(state.errors, "error", "errors")));
     sceneops::edited(host);
+    sceneops::sceneMessage(host, MSceneMessage::kAfterLoadReference);
     return true;
 }
 
@@ -279,7 +283,10 @@ void unloadReference(HostSession& host, int referenceId)
         if (gone.contains(g.node(id)->reference))
             nodes.push_back(id);
     QSet<NodeId> removed;
+    sceneops::nodesRemoved(host, std::vector<NodeId>(nodes.rbegin(), nodes.rend()));
     for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
+        if (!g.node(*it))
+            continue;
         removed.insert(*it);
         d.scene.connections.removeNode(*it);
         g.remove(*it);
@@ -298,6 +305,7 @@ void unloadReference(HostSession& host, int referenceId)
         host.raiseEvent(QStringLiteral("SelectionChanged"));
     }
     sceneops::edited(host);
+    sceneops::sceneMessage(host, MSceneMessage::kAfterUnloadReference);
 }
 
 } // namespace scenereader
