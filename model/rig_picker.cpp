@@ -100,7 +100,7 @@ QString scan_mel(const char* command)
     // Gathered in MEL and handed over in one call: the plug-in reads the
     // scene through the host's own commands, as it would in the host.
     return QStringLiteral("{\n"
-                          "    string $qbArgs[] = {};\n"
+                          "    string $qbArgs[];\n"
                           "    for ($qbNode in `ls -type \"network\"`) {\n"
                           "        if (!`attributeQuery -exists -node $qbNode \"%1\"`) continue;\n"
                           "        if (!`attributeQuery -exists -node $qbNode \"%2\"`) continue;\n"

@@ -32,6 +32,8 @@ MCallbackId picker_main::selectionChangedId_ = 0;
 MCallbackId picker_main::quitApplicationId_ = 0;
 MCallbackId picker_main::deleteAllId_ = 0;
 MCallbackId picker_main::newSceneOpenedId_ = 0;
+MCallbackId picker_main::referenceIds_[4] = {0, 0, 0, 0};
+bool picker_main::restorePending_ = false;
 MCallbackId picker_main::sceneOpenedId_ = 0;
 
 // The host's 8-bit text as bytes (Base64 payloads).
@@ -83,6 +85,7 @@ MStatus picker_main::open_panel()
     window_->setWindowIcon(QIcon(QStringLiteral(":/resources/QuillbrookLogo.png")));
     read_settings();
     window_->show();
+    restorePending_ = true;
     MGlobal::executeCommandOnIdle(MString(kRestoreCommand), false);
     queue_rig_scan(); // after the scene's copy: it may hold the rigs' tabs already
     return MS::kSuccess;
@@ -212,6 +215,7 @@ MStatus picker_main::process_command(MString const& directive, MStringArray cons
 
 MStatus picker_main::fetch_pickerdata(MStringArray const& params)
 {
+    restorePending_ = false;
     picker_window* w = window();
     if (!w)
         return MS::kSuccess;
@@ -243,8 +247,16 @@ void picker_main::queue_rig_scan()
     MGlobal::executeCommandOnIdle(MQtUtil::toMString(rig_picker::scan_mel(QB_PICKER_COMMAND)), false);
 }
 
+void picker_main::referencesChangedFn(void*)
+{
+    if (window_)
+        queue_rig_scan();
+}
+
 MStatus picker_main::adopt_rig_pickers(MStringArray const& params)
 {
+    if (restorePending_)
+        return MS::kSuccess; // a scan follows the restore
     QList<rig_picker_node> nodes;
     if (!rig_picker::read_scan(MStringArrayToQStringList(params), &nodes)) {
         MGlobal::displayError(MString(QB_PICKER_COMMAND) + " - the report of the scene's picker nodes is malformed");
@@ -326,6 +338,7 @@ void picker_main::sceneOpenedFn(void*)
 {
     if (!window_)
         return;
+    restorePending_ = true;
     MGlobal::executeCommandOnIdle(MString(kRestoreCommand), false);
     queue_rig_scan(); // after the scene's copy: it may hold the rigs' tabs already
 }

@@ -53,6 +53,13 @@ public:
     static MCallbackId deleteAllId_;
     static MCallbackId newSceneOpenedId_;
     static MCallbackId sceneOpenedId_;
+    // A reference created, loaded, unloaded or removed: the rigs' pickers
+    // are looked for again.
+    static void referencesChangedFn(void*);
+    static MCallbackId referenceIds_[4];
+    // The scene's copy is on its way: rig scans wait for it, or their
+    // tabs would be written over the copy before it is read.
+    static bool restorePending_;
 
 private:
     MStatus open_panel();

@@ -2,6 +2,7 @@
 // defines the API version marker.
 #include <maya/MFnPlugin.h>
 #include <maya/MEventMessage.h>
+#include <maya/MSceneMessage.h>
 #include <maya/MMessage.h>
 
 #include "plugin/host_services.h"
@@ -79,6 +80,18 @@ PLUGIN_EXPORT MStatus initializePlugin(MObject obj)
             return status;
         }
     }
+    const MSceneMessage::Message references[] = {MSceneMessage::kAfterCreateReference,
+                                                 MSceneMessage::kAfterLoadReference,
+                                                 MSceneMessage::kAfterUnloadReference,
+                                                 MSceneMessage::kAfterRemoveReference};
+    for (int i = 0; i < 4; ++i) {
+        picker_main::referenceIds_[i] =
+            MSceneMessage::addCallback(references[i], picker_main::referencesChangedFn, NULL, &status);
+        if (!status) {
+            report_error(status, "could not install a reference callback");
+            return status;
+        }
+    }
 
     load_script(QStringLiteral("picker_ListNamespaces.mel"));
     return status;
@@ -117,6 +130,11 @@ PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj)
         {picker_main::newSceneOpenedId_, "could not remove the newSceneOpened callback"},
         {picker_main::sceneOpenedId_, "could not remove the sceneOpened callback"},
     };
+    for (MCallbackId& id : picker_main::referenceIds_) {
+        status = MMessage::removeCallback(id);
+        report_error(status, "could not remove a reference callback");
+        id = 0;
+    }
     for (const Removal& r : removals) {
         status = MMessage::removeCallback(r.id);
         report_error(status, r.message);

@@ -9,7 +9,6 @@
 #include "ui/picker_dialogs.h"
 #include "window/picker_toolbox.h"
 #include "window/rig_pickers.h"
-#include "window/rig_update_bar.h"
 #include "window/tab_files.h"
 #include "window/window_menus.h"
 
@@ -62,10 +61,8 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
     layout_->setSpacing(0);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setMenuBar(menus_->menu_bar());
-    rig_update_bar* bar = new rig_update_bar(this);
-    layout_->addWidget(bar);
     layout_->addWidget(tabs_);
-    rigs_ = new rig_pickers(this, bar);
+    rigs_ = new rig_pickers(this);
     toolboxControls_ = new picker_toolbox(this, layout_);
     setLayout(layout_);
 

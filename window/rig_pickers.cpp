@@ -14,6 +14,7 @@
 #include <QtCore/QBuffer>
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
+#include <QtWidgets/QVBoxLayout>
 
 namespace {
 
@@ -36,10 +37,8 @@ bool only_placeholder(QTabWidget* tabs)
 
 } // namespace
 
-rig_pickers::rig_pickers(picker_window* window, rig_update_bar* bar) : QObject(window), window_(window), bar_(bar)
+rig_pickers::rig_pickers(picker_window* window) : QObject(window), window_(window)
 {
-    connect(bar_, &rig_update_bar::use_rig, this, &rig_pickers::use_rig);
-    connect(bar_, &rig_update_bar::keep_mine, this, &rig_pickers::keep_mine);
     connect(window_->tabs(), &QTabWidget::currentChanged, this, &rig_pickers::show_offer);
 }
 
@@ -61,13 +60,16 @@ void rig_pickers::adopt(const QList<rig_picker_node>& nodes)
 {
     nodes_ = nodes;
     QTabWidget* tabs = window_->tabs();
+    bool changed = false;
     // A reference unloaded or removed takes its tabs along, unasked: the
     // rig still holds the picker, and the shot's copy goes with the tab.
     for (int i = tabs->count() - 1; i >= 0; --i) {
         const picker_view* view = view_at(tabs, i);
         const rig_origin origin = view ? view->document()->origin() : rig_origin();
-        if (!origin.isEmpty() && !origin.space.isEmpty() && !node_for(origin))
+        if (!origin.isEmpty() && !origin.space.isEmpty() && !node_for(origin)) {
             window_->remove_tab(i, true);
+            changed = true;
+        }
     }
     for (const rig_picker_node& node : nodes_) {
         // A referenced rig's picker in its namespace; the rig's own file
@@ -80,21 +82,23 @@ void rig_pickers::adopt(const QList<rig_picker_node>& nodes)
             if (const picker_view* view = view_at(tabs, i))
                 shown = view->document()->origin().same_picker(wanted);
         if (!shown)
-            add_tab(node);
+            changed = add_tab(node) || changed;
     }
     if (tabs->count() == 0)
         window_->add_untitled_tab();
-    window_->scene()->request();
+    // A scene opened as it was saved stays unmodified.
+    if (changed)
+        window_->scene()->request();
     show_offer();
 }
 
-void rig_pickers::add_tab(const rig_picker_node& node)
+bool rig_pickers::add_tab(const rig_picker_node& node)
 {
     const picker_file_check read = picker_file_check::read_bytes(node.file, node.name);
     if (!read.ok()) {
         host_port::current().warn(QStringLiteral("%1: the picker stored in %2 cannot be read: %3")
                                       .arg(QLatin1String(QB_PICKER_COMMAND), node.name, read.error));
-        return;
+        return false;
     }
     if (read.damaged())
         host_port::current().warn(QStringLiteral("%1: the picker stored in %2 is damaged; only what could be read is "
@@ -115,6 +119,7 @@ void rig_pickers::add_tab(const rig_picker_node& node)
     window_->files()->add_rig_tab(tab);
     if (replace)
         window_->remove_tab(0, false);
+    return true;
 }
 
 void rig_pickers::show_offer()
@@ -122,10 +127,17 @@ void rig_pickers::show_offer()
     const picker_view* view = window_->frontPicker();
     const rig_origin origin = view ? view->document()->origin() : rig_origin();
     const rig_picker_node* node = origin.isEmpty() ? nullptr : node_for(origin);
-    if (node && node->version > origin.version)
+    if (node && node->version > origin.version) {
+        if (!bar_) {
+            bar_ = new rig_update_bar(window_);
+            window_->layout_->insertWidget(0, bar_);
+            connect(bar_, &rig_update_bar::use_rig, this, &rig_pickers::use_rig);
+            connect(bar_, &rig_update_bar::keep_mine, this, &rig_pickers::keep_mine);
+        }
         bar_->offer(view->document()->name(), origin.version, node->version);
-    else
+    } else if (bar_) {
         bar_->hide();
+    }
 }
 
 void rig_pickers::keep_mine()

@@ -20,7 +20,7 @@ class rig_pickers : public QObject
 {
     Q_OBJECT
 public:
-    rig_pickers(picker_window* window, rig_update_bar* bar);
+    explicit rig_pickers(picker_window* window);
 
     // Queues the host's report of its picker nodes (reaches adopt).
     void request_scan();
@@ -38,10 +38,12 @@ public slots:
 
 private:
     const rig_picker_node* node_for(const rig_origin& origin) const;
-    void add_tab(const rig_picker_node& node);
+    // False when the node's picker cannot be read (the user is told).
+    bool add_tab(const rig_picker_node& node);
 
     picker_window* window_;
-    rig_update_bar* bar_;
+    // Made the first time a newer rig picker is offered, over the tabs.
+    QPointer<rig_update_bar> bar_;
     QList<rig_picker_node> nodes_;
 };
 #endif

@@ -112,14 +112,14 @@ void window_menus::make_menus(QDockWidget* dock)
     mirrorAxisAction_ = pickerMenu_->addAction(QString::fromLatin1("Set Mirror Axis"));
     connect(mirrorAxisAction_, &QAction::triggered, this, &window_menus::set_mirror_axis);
     pickerMenu_->addSeparator();
-    backgroundAction_ = pickerMenu_->addAction(QString::fromLatin1("Change Background..."));
-    connect(backgroundAction_, &QAction::triggered, this, &window_menus::change_background);
-    make_namespace_menu();
-    pickerMenu_->addSeparator();
     storeRigAction_ = pickerMenu_->addAction(QString::fromLatin1("Store in Rig..."));
     connect(storeRigAction_, &QAction::triggered, this, [this] { window_->rigs()->store_current(); });
     removeRigAction_ = pickerMenu_->addAction(QString::fromLatin1("Remove from Rig"));
     connect(removeRigAction_, &QAction::triggered, this, [this] { window_->rigs()->remove_current(); });
+    pickerMenu_->addSeparator();
+    backgroundAction_ = pickerMenu_->addAction(QString::fromLatin1("Change Background..."));
+    connect(backgroundAction_, &QAction::triggered, this, &window_menus::change_background);
+    make_namespace_menu();
 
     QAction* about = helpMenu_->addAction(QString::fromLatin1("About QuillbrookPicker..."));
     connect(about, &QAction::triggered, this, &window_menus::about_dialog);

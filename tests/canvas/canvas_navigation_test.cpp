@@ -344,7 +344,7 @@ TEST(CanvasNavigation, ContextMenuOpensWithItsFirstEntryUnderThePress)
         EXPECT_EQ(a->shortcutContext(), Qt::WidgetShortcut);
         EXPECT_TRUE(h.canvas->actions().contains(a));
     }
-    EXPECT_EQ(texts, (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "Delete Button", "-",
+    EXPECT_EQ(texts, (QStringList{"Add One Button", "Add Many Buttons", "Add Buttons from Controls", "Update Button", "Delete Button", "-",
                                   "Add Command Button...", "Set Image...", "Remove Image", "-", "Reset View",
                                   "Frame View", "-", "Buttons"}));
     EXPECT_EQ(keys, (QStringList{"", "", "", "Backspace", "", "", "", "H", "F"}));

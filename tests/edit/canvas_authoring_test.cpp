@@ -78,7 +78,8 @@ TEST(CanvasAuthoring, PickerMenuAddsAndFramesTheNewButton)
     for (QAction* a : picker->actions())
         texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(texts, (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "-", "Mirror Rules...",
-                                  "Set Mirror Axis", "-", "Change Background...", "Change Namespace..."}));
+                                  "Set Mirror Axis", "-", "Store in Rig...", "Remove from Rig", "-",
+                                  "Change Background...", "Change Namespace..."}));
     // The last press on the canvas places the button: far outside the view.
     h.canvas->setShift(QPoint(-2000, -2000));
     QTest::mouseClick(h.canvas, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
@@ -120,7 +121,8 @@ TEST(CanvasAuthoring, PickerMenuAddsAndFramesTheNewButton)
         for (QAction* a : picker->actions())
             if (!a->isSeparator())
                 enabled << a->isEnabled();
-        EXPECT_EQ(enabled, (QList<bool>{anyTab, anyTab, anyTab, anyTab, anyTab, anyTab, true}));
+        // Remove from Rig: only for a tab stored in this scene's rig.
+        EXPECT_EQ(enabled, (QList<bool>{anyTab, anyTab, anyTab, anyTab, anyTab, anyTab, false, anyTab, true}));
     }
 }
 

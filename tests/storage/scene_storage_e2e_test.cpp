@@ -198,7 +198,11 @@ TEST_F(SceneStorage, ANewOrOpenedSceneIsLeftUntouched)
     host().executeMel(QStringLiteral("file -open \"%1\";").arg(scene));
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(host().fileInfo(), keys);
-    EXPECT_EQ(pendingMel(), QStringList({"QuillbrookPicker restore `fileInfo -q \"QuillbrookPickerData\"`;"}));
+    // The restore, then the look for the pickers of the scene's rigs.
+    const QStringList queued = pendingMel();
+    ASSERT_EQ(queued.size(), 2);
+    EXPECT_EQ(queued[0], QStringLiteral("QuillbrookPicker restore `fileInfo -q \"QuillbrookPickerData\"`;"));
+    EXPECT_TRUE(queued[1].contains(QStringLiteral("QuillbrookPicker rig_pickers $qbArgs;")));
     settle();
     EXPECT_EQ(host().fileInfo(), keys);
     EXPECT_FALSE(host().isModified());

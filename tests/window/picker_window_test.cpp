@@ -317,7 +317,8 @@ TEST(PickerWindowMenus, BarAndFileMenu)
               (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste in Place", "-", "Hide Toolbox"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))),
               (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "-", "Mirror Rules...",
-                           "Set Mirror Axis", "-", "Change Background...", "Change Namespace..."}));
+                           "Set Mirror Axis", "-", "Store in Rig...", "Remove from Rig", "-",
+                           "Change Background...", "Change Namespace..."}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
 
     const struct {
@@ -343,6 +344,8 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                 {"Update Button", QKeySequence()},
                 {"Mirror Rules...", QKeySequence()},
                 {"Set Mirror Axis", QKeySequence()},
+                {"Store in Rig...", QKeySequence()},
+                {"Remove from Rig", QKeySequence()},
                 {"Change Background...", QKeySequence()},
                 {"About QuillbrookPicker...", QKeySequence()}};
     QStringList listed;

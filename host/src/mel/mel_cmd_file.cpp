@@ -277,6 +277,9 @@ Value fileCommand(CommandCall& call)
         if (host.sceneName().isEmpty())
             call.fail(QStringLiteral("The scene has no name yet: give it one with file -rename."));
         const int errorsBefore = host.errors().size();
+        // Asked for by type, a scene made here is written as Maya writes it.
+        if (flags.value("type").toString() == QLatin1String("mayaAscii"))
+            d.scene.document.format = SceneDocument::Format::MayaAscii;
         if (!host.saveScene(QString(), flags.has("force")))
             call.failHost(errorsBefore, QStringLiteral("Cannot save the scene to \"%1\".").arg(host.sceneName()));
         result = Value::fromString(host.sceneName());
