@@ -8,6 +8,7 @@
 #include <maya/MDagMessage.h>
 #include <maya/MEventMessage.h>
 #include <maya/MFnDagNode.h>
+#include <maya/MFnNurbsCurve.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnPlugin.h>
 #include <maya/MGlobal.h>
@@ -165,6 +166,13 @@ QB_PROBE(handleAlive, &MObjectHandle::isAlive, bool (MObjectHandle::*)() const);
 QB_PROBE(handleHash, &MObjectHandle::hashCode, unsigned int (MObjectHandle::*)() const);
 QB_PROBE(handleObject, &MObjectHandle::object, MObject (MObjectHandle::*)() const);
 QB_PROBE(handleEqual, &MObjectHandle::operator==, bool (MObjectHandle::*)(const MObject&) const);
+
+QB_PROBE(curveDomain, &MFnNurbsCurve::getKnotDomain, MStatus (MFnNurbsCurve::*)(double&, double&) const);
+QB_PROBE(curvePoint, &MFnNurbsCurve::getPointAtParam,
+         MStatus (MFnNurbsCurve::*)(double, MPoint&, MSpace::Space) const);
+QB_PROBE(curveDegree, &MFnNurbsCurve::degree, int (MFnNurbsCurve::*)(MStatus*) const);
+QB_PROBE(curveSpans, &MFnNurbsCurve::numSpans, int (MFnNurbsCurve::*)(MStatus*) const);
+QB_PROBE(curveForm, &MFnNurbsCurve::form, MFnNurbsCurve::Form (MFnNurbsCurve::*)(MStatus*) const);
 
 QB_PROBE(mainWindow, &MQtUtil::mainWindow, QWidget* (*)());
 QB_PROBE(toQString, &MQtUtil::toQString, QString (*)(const MString&));
