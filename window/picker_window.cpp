@@ -50,6 +50,10 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
             for (int i = 0; i < tabs_->count(); ++i)
                 if (picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
                     t.documents.append(view->document());
+            // Tabs of unloaded references, after the shown ones: the shot
+            // keeps the animator's copy until the reference comes back.
+            if (rigs_)
+                t.documents.append(rigs_->stashed_documents());
             return t;
         },
         this);
@@ -174,6 +178,7 @@ void picker_window::reset()
     // nothing is queued and no write asked for earlier is made.
     for (int i = tabs_->count() - 1; i >= 0; --i)
         remove_tab(i, false);
+    rigs_->clear_stash();
     add_untitled_tab();
     store_->cancel();
     store_->forget_file_paths();

@@ -42,6 +42,22 @@ rig_pickers::rig_pickers(picker_window* window) : QObject(window), window_(windo
     connect(window_->tabs(), &QTabWidget::currentChanged, this, &rig_pickers::show_offer);
 }
 
+QList<picker_document*> rig_pickers::stashed_documents() const
+{
+    QList<picker_document*> out;
+    for (const QPointer<picker_view>& v : stash_)
+        if (v)
+            out.append(v->document());
+    return out;
+}
+
+void rig_pickers::clear_stash()
+{
+    for (const QPointer<picker_view>& v : stash_)
+        delete v.data();
+    stash_.clear();
+}
+
 void rig_pickers::request_scan()
 {
     host_port::current().queue_mel(rig_picker::scan_mel(QB_PICKER_COMMAND));
@@ -67,7 +83,12 @@ void rig_pickers::adopt(const QList<rig_picker_node>& nodes)
         const picker_view* view = view_at(tabs, i);
         const rig_origin origin = view ? view->document()->origin() : rig_origin();
         if (!origin.isEmpty() && !origin.space.isEmpty() && !node_for(origin)) {
-            window_->remove_tab(i, true);
+            // Closed unasked, but the animator's copy is kept: it comes
+            // back with the reference.
+            picker_view* gone = view_at(tabs, i);
+            tabs->removeTab(i);
+            gone->hide();
+            stash_.append(gone);
             changed = true;
         }
     }
@@ -81,6 +102,17 @@ void rig_pickers::adopt(const QList<rig_picker_node>& nodes)
         for (int i = 0; i < tabs->count() && !shown; ++i)
             if (const picker_view* view = view_at(tabs, i))
                 shown = view->document()->origin().same_picker(wanted);
+        for (int i = 0; i < stash_.size() && !shown; ++i) {
+            picker_view* kept = stash_[i];
+            if (kept && kept->document()->origin().same_picker(wanted)) {
+                stash_.removeAt(i);
+                const bool replace = only_placeholder(tabs);
+                tabs->addTab(kept, kept->document()->name());
+                if (replace)
+                    window_->remove_tab(0, false);
+                shown = changed = true;
+            }
+        }
         if (!shown)
             changed = add_tab(node) || changed;
     }

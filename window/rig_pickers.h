@@ -5,6 +5,7 @@
 #include <QtCore/QObject>
 #include <QtCore/QPointer>
 
+class picker_document;
 class picker_view;
 class picker_window;
 class rig_update_bar;
@@ -28,6 +29,11 @@ public:
     void adopt(const QList<rig_picker_node>& nodes);
     const QList<rig_picker_node>& nodes() const { return nodes_; }
 
+    // Tabs of references unloaded or removed: out of the tab bar, kept (and
+    // written with the scene's copy) until their reference is back.
+    QList<picker_document*> stashed_documents() const;
+    void clear_stash();
+
 public slots:
     void store_current();
     void remove_current();
@@ -45,5 +51,6 @@ private:
     // Made the first time a newer rig picker is offered, over the tabs.
     QPointer<rig_update_bar> bar_;
     QList<rig_picker_node> nodes_;
+    QList<QPointer<picker_view>> stash_;
 };
 #endif

@@ -7,6 +7,7 @@
 #include "model/picker_stream.h"
 #include "ui/picker_dialogs.h"
 #include "window/picker_window.h"
+#include "window/rig_pickers.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QPointer>
@@ -287,6 +288,7 @@ void tab_files::streamFrom(QDataStream& stream, QString const& valueDamage, QStr
     QTabWidget* tabs = window_->tabs();
     for (int i = tabs->count() - 1; i >= 0; --i)
         window_->remove_tab(i, false);
+    window_->rigs()->clear_stash(); // the stream holds them as tabs again
     scene_store* store = window_->scene();
     int buttons = 0;
     for (picker_tab_data tab : data.tabs) {

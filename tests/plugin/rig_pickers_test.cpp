@@ -78,6 +78,18 @@ protected:
             names << t.toMap().value("name").toString();
         return names;
     }
+    // Where a button of a tab is on its canvas.
+    QPoint centre_of(int tab, int button) const
+    {
+        const QVariantMap view = tab_list().value(tab).toMap();
+        const QVariantList r = view.value("buttons").toList().value(button).toMap().value("rect").toList();
+        const double zoom = view.value("zoom").toDouble();
+        const QVariantList shift = view.value("shift").toList();
+        if (r.size() != 4 || shift.size() != 2)
+            return QPoint(-1, -1);
+        return QPoint(int(shift[0].toInt() + (r[0].toInt() + r[2].toInt() / 2) * zoom),
+                      int(shift[1].toInt() + (r[1].toInt() + r[3].toInt() / 2) * zoom));
+    }
     QWidget* bar() const { return pickerWindow()->findChild<QWidget*>(QStringLiteral("rig_update_bar")); }
 };
 
@@ -114,13 +126,7 @@ TEST_F(RigPickers, StoredOncePerRigOpenedPerReferenceEditsKeptNewVersionsOffered
     tabs()->setCurrentIndex(1);
     settle();
     QWidget* canvas = tabs()->currentWidget();
-    const QVariantMap view = tab_list()[1].toMap();
-    const QVariantList r = view.value("buttons").toList()[1].toMap().value("rect").toList();
-    const double zoom = view.value("zoom").toDouble();
-    const QVariantList shift = view.value("shift").toList();
-    const QPoint centre(int(shift[0].toInt() + (r[0].toInt() + r[2].toInt() / 2) * zoom),
-                        int(shift[1].toInt() + (r[1].toInt() + r[3].toInt() / 2) * zoom));
-    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, centre_of(1, 1));
     settle();
     QString selected;
     ASSERT_TRUE(host().executeMel(QStringLiteral("ls -sl;"), &selected));
@@ -190,13 +196,24 @@ TEST_F(RigPickers, StoredOncePerRigOpenedPerReferenceEditsKeptNewVersionsOffered
     settle();
     EXPECT_FALSE(bar()->isVisibleTo(pickerWindow()));
 
-    // The villain's reference unloaded: its tab goes, unasked; loaded again,
-    // it comes back from the rig.
+    // The villain's reference unloaded: its tab goes, unasked, but the
+    // animator's copy (a second cut) is kept by the shot, saved and reopened
+    // unloaded, and comes back with the reference.
+    tabs()->setCurrentIndex(1);
+    settle();
+    QTest::mouseClick(tabs()->currentWidget(), Qt::LeftButton, Qt::NoModifier, centre_of(1, 1));
+    cut->trigger();
+    settle();
+    ASSERT_EQ(tab_list()[1].toMap().value("buttons").toList().size(), 2);
     QString reference;
     ASSERT_TRUE(host().executeMel(QStringLiteral("referenceQuery -referenceNode \"villain:arm_ctrl\";"), &reference));
     mel(QStringLiteral("file -unloadReference \"%1\";").arg(reference));
     EXPECT_EQ(tab_names(), QStringList{"Body (hero)"});
+    mel(QStringLiteral("file -save;"));
+    mel(QStringLiteral("file -f -open \"%1\";").arg(path("shot.ma")));
+    EXPECT_EQ(tab_names(), QStringList{"Body (hero)"});
     mel(QStringLiteral("file -loadReference \"%1\";").arg(reference));
-    EXPECT_EQ(tab_names(), (QStringList{"Body (hero)", "Body (villain)"}));
+    ASSERT_EQ(tab_names(), (QStringList{"Body (hero)", "Body (villain)"}));
+    EXPECT_EQ(tab_list()[1].toMap().value("buttons").toList().size(), 2);
     EXPECT_TRUE(host().errors().isEmpty()) << host().errors().join('\n').toStdString();
 }
