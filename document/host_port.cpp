@@ -1,5 +1,6 @@
 #include "document/host_port.h"
 #include "model/buttonAttributes.h"
+#include "document/node_resolver.h"
 
 namespace {
 
@@ -26,6 +27,23 @@ host_port* installed = nullptr;
 
 host_port::~host_port() = default;
 
+node_lookup host_port::lookup_node(const QString& name)
+{
+    node_lookup found;
+    found.path = name;
+    return found;
+}
+
+QString host_port::node_full_path(quint64)
+{
+    return QString();
+}
+
+QString host_port::node_path(quint64)
+{
+    return QString();
+}
+
 host_port& host_port::current()
 {
     return installed ? *installed : no_host_port();
@@ -34,6 +52,9 @@ host_port& host_port::current()
 void host_port::install(host_port* port)
 {
     installed = port;
+    // Names are resolved through the host once there is one.
+    node_resolver::instance().reset();
+    node_names::install(port ? &node_resolver::instance() : nullptr);
 }
 
 void run_command_button(const buttonAttributes& button)

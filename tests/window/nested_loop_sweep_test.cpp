@@ -248,6 +248,7 @@ protected:
              }},
             {"about: About", byAction("About QuillbrookPicker...")},
             {"mirror rules", byAction("Mirror Rules...")},
+            {"check picker", byAction("Check Picker...")},
             {"warning: Damaged Picker",
              [this] {
                  const QString file = write_picker_file(

@@ -20,7 +20,8 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         QString value;
-        bool isOutput = false, isMap = false, isSize = false, isTab = false, isAxis = false, isRule = false;
+        bool isOutput = false, isMap = false, isSize = false, isTab = false, isAxis = false, isRule = false,
+             isScene = false;
         if (!onlyFiles && a == QLatin1String("--")) {
             onlyFiles = true;
             continue;
@@ -52,6 +53,11 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
             } else if (a == QLatin1String("--rule") || a.startsWith(QLatin1String("--rule="))) {
                 isRule = true;
                 value = a.mid(7);
+            } else if (a == QLatin1String("--scene")) {
+                isScene = true;
+            } else if (a.startsWith(QLatin1String("--scene="))) {
+                isScene = true;
+                value = a.mid(8);
             } else if (a == QLatin1String("--flip") && (options & kAcceptsMirror)) {
                 out->flip = true;
                 continue;
@@ -59,7 +65,8 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
             const bool mirror = isAxis || isRule;
             if ((isOutput && !(options & kTakesOutput)) || (isMap && !(options & kTakesMap))
                 || (isSize && !(options & kAcceptsSize)) || (isTab && !(options & kAcceptsTab))
-                || (mirror && !(options & kAcceptsMirror)) || (!isOutput && !isMap && !isSize && !isTab && !mirror)) {
+                || (mirror && !(options & kAcceptsMirror)) || (isScene && !(options & kAcceptsScene))
+                || (!isOutput && !isMap && !isSize && !isTab && !mirror && !isScene)) {
                 *error = QStringLiteral("unknown option \"%1\"").arg(a);
                 return false;
             }
@@ -99,6 +106,16 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
                     return false;
                 }
                 out->axis = value.isEmpty() ? QStringLiteral(" ") : value;
+            } else if (isScene) {
+                if (!out->scene.isEmpty()) {
+                    *error = QStringLiteral("the scene is given twice");
+                    return false;
+                }
+                if (value.isEmpty()) {
+                    *error = QStringLiteral("the scene file name is empty");
+                    return false;
+                }
+                out->scene = value;
             } else if (isRule) {
                 out->rules.append(value);
             } else {

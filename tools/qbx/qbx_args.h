@@ -7,7 +7,8 @@
 namespace qbx {
 
 // Options a command takes; a command that takes one also requires it.
-enum option_flag { kTakesOutput = 1, kTakesMap = 2, kAcceptsSize = 4, kAcceptsTab = 8, kAcceptsMirror = 16 };
+enum option_flag { kTakesOutput = 1, kTakesMap = 2, kAcceptsSize = 4, kAcceptsTab = 8, kAcceptsMirror = 16,
+                   kAcceptsScene = 32 };
 
 struct command_line {
     QString file;      // the one input file
@@ -18,6 +19,7 @@ struct command_line {
     bool flip = false; // --flip
     QString axis;      // --axis X (optional), as given
     QStringList rules; // --rule LEFT=RIGHT, in the order given
+    QString scene;     // --scene FILE (optional), as given
 };
 
 // Accepts exactly one input file, "-o FILE" / "--output FILE" /
