@@ -255,7 +255,8 @@ void window_menus::updatePickerMenu()
 {
     const bool anyTab = window_->tabs()->count() > 0;
     for (QAction* a :
-         {addOneAction_, addManyAction_, updateButtonAction_, backgroundAction_, mirrorRulesAction_, mirrorAxisAction_})
+         {addOneAction_, addManyAction_, updateButtonAction_, checkPickerAction_, backgroundAction_, mirrorRulesAction_,
+          mirrorAxisAction_})
         a->setEnabled(anyTab);
 }
 

@@ -77,7 +77,7 @@ TEST(CanvasAuthoring, PickerMenuAddsAndFramesTheNewButton)
     QStringList texts;
     for (QAction* a : picker->actions())
         texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(texts, (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "-", "Mirror Rules...",
+    EXPECT_EQ(texts, (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "Check Picker...", "-", "Mirror Rules...",
                                   "Set Mirror Axis", "-", "Change Background...", "Change Namespace..."}));
     // The last press on the canvas places the button: far outside the view.
     h.canvas->setShift(QPoint(-2000, -2000));
@@ -120,7 +120,7 @@ TEST(CanvasAuthoring, PickerMenuAddsAndFramesTheNewButton)
         for (QAction* a : picker->actions())
             if (!a->isSeparator())
                 enabled << a->isEnabled();
-        EXPECT_EQ(enabled, (QList<bool>{anyTab, anyTab, anyTab, anyTab, anyTab, anyTab, true}));
+        EXPECT_EQ(enabled, (QList<bool>{anyTab, anyTab, anyTab, anyTab, anyTab, anyTab, anyTab, true}));
     }
 }
 

@@ -17,6 +17,10 @@ QString failureLine(const char* message)
     return QStringLiteral("QuillbrookPicker - %1: (kFailure): Unexpected Internal Failure ").arg(QLatin1String(message));
 }
 
+// Node added and removed, name changed, parent added and removed, and six
+// scene messages (new, open, reference created, loaded, unloaded, removed).
+const int kSceneMessageCallbacks = 11;
+
 class PluginLifecycle : public HostFixture
 {
 };
@@ -27,7 +31,9 @@ TEST_F(PluginLifecycle, LoadRegistersCommandCallbacksAndQueuesScript)
 {
     ASSERT_TRUE(loadPicker());
     EXPECT_TRUE(host().hasCommand("QuillbrookPicker"));
-    EXPECT_EQ(host().callbackCount(), 5);
+    // The five events, and the node, DAG and reference messages that keep
+    // the names' resolution in step with the scene.
+    EXPECT_EQ(host().callbackCount(), 5 + kSceneMessageCallbacks);
     for (const char* e : kEvents)
         EXPECT_EQ(host().callbackCount(e), 1) << e;
     const QStringList queued = pendingMel();
@@ -100,14 +106,14 @@ TEST_F(PluginLifecycle, ShutDownFailures)
     EXPECT_FALSE(unloadPicker());
     EXPECT_TRUE(host().errors().contains(failureLine("could not deregister the plugin")));
     EXPECT_TRUE(host().hasCommand("QuillbrookPicker"));
-    EXPECT_EQ(host().callbackCount(), 5);
+    EXPECT_EQ(host().callbackCount(), 5 + kSceneMessageCallbacks);
 
     // The command cannot be deregistered: the callbacks stay installed.
     host().clearErrors();
     host().failNext("deregisterCommand");
     EXPECT_FALSE(unloadPicker());
     EXPECT_TRUE(host().errors().contains(failureLine("could not deregister the plugin")));
-    EXPECT_EQ(host().callbackCount(), 5);
+    EXPECT_EQ(host().callbackCount(), 5 + kSceneMessageCallbacks);
 }
 
 TEST_F(PluginLifecycle, FailedCallbackRemovalStillRemovesTheRest)
