@@ -225,8 +225,12 @@ TEST_F(NodeResolution, TenButtonsFollowRenamesAndMarkWhatIsGone)
     EXPECT_EQ(nodesOf(4), QStringList{QStringLiteral("R_arm_ctrl")}); // still unique
     EXPECT_FALSE(document()->buttons()[4].broken());
 
-    // Two deleted, the reference unloaded: names kept, marked missing.
+    // Two deleted, the reference unloaded: names kept, marked missing, and
+    // the canvas repainted for it without a click.
+    paint_counter paints(canvas);
+    paints.settle();
     mel(QStringLiteral("delete leg_L_ctrl leg_R_ctrl; file -unloadReference propRN;"));
+    EXPECT_GE(paints.count(), 1);
     EXPECT_EQ(nodesOf(5), QStringList{QStringLiteral("leg_L_ctrl")});
     QList<broken_button> broken = find_broken(document()->buttons());
     ASSERT_EQ(broken.size(), 3);
