@@ -1,3 +1,5 @@
+#include "document/node_resolver.h"
+#include "model/broken_buttons.h"
 #include "canvas/picker_view.h"
 #include "canvas/add_manybuttons_cmd.h"
 #include "canvas/banner_overlay.h"
@@ -344,7 +346,19 @@ void picker_view::hover(const QPoint& point)
         }
         return;
     }
-    const QString text = hover_text(b->nodes);
+    QString text = hover_text(b->nodes);
+    if (b->broken()) {
+        // Say which names are not there, or are not one node.
+        broken_button e;
+        e.missing = b->names_with(kNodeMissing);
+        e.ambiguous = b->names_with(kNodeAmbiguous);
+        text += QLatin1Char('\n') + broken_lines(e).join(QLatin1Char('\n'));
+        for (const QString& name : e.ambiguous) {
+            const node_lookup found = node_resolver::instance().lookup(name);
+            if (!found.candidates.isEmpty())
+                text += QLatin1Char('\n') + tr("%1 could be: %2").arg(name, found.candidates.join(QStringLiteral(", ")));
+        }
+    }
     if (toolTip() != text) {
         tooltipText_ = text;
         setToolTip(text);

@@ -1,5 +1,6 @@
 #include "document/host_port.h"
 #include "model/buttonAttributes.h"
+#include "document/node_resolver.h"
 
 namespace {
 
@@ -35,6 +36,22 @@ QList<control_curves> host_port::curves_of(const QStringList& names) const
 }
 
 void host_port::warn(const QString&) {}
+node_lookup host_port::lookup_node(const QString& name)
+{
+    node_lookup found;
+    found.path = name;
+    return found;
+}
+
+QString host_port::node_full_path(quint64)
+{
+    return QString();
+}
+
+QString host_port::node_path(quint64)
+{
+    return QString();
+}
 
 host_port& host_port::current()
 {
@@ -44,6 +61,9 @@ host_port& host_port::current()
 void host_port::install(host_port* port)
 {
     installed = port;
+    // Names are resolved through the host once there is one.
+    node_resolver::instance().reset();
+    node_names::install(port ? &node_resolver::instance() : nullptr);
 }
 
 void run_command_button(const buttonAttributes& button)

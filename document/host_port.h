@@ -9,6 +9,19 @@
 #include <QtCore/QRect>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
+#include "model/node_names.h"
+
+// What one node name names in the host's scene.
+struct node_lookup {
+    node_health health = kNodeFound;
+    // The port's key for the node found (0 for none, several, or a host
+    // that keeps no keys), and the host's own name of it (its shortest
+    // unique path); the name itself when it found none or several.
+    quint64 node = 0;
+    QString path;
+    // Ambiguous: the host's names of the nodes it could be.
+    QStringList candidates;
+};
 
 class host_port
 {
@@ -21,6 +34,14 @@ public:
     // Asks the host to select exactly these nodes (none: clear), through
     // the picker's own command, so that the answer comes back once.
     virtual void request_selection(const QStringList& names) = 0;
+
+    // What a node name names now. Without a host every name stands for
+    // itself.
+    virtual node_lookup lookup_node(const QString& name);
+    // The full path ("|grp|arm"; a dependency node's name) and the host's
+    // name of a node by its key; empty once the node is gone.
+    virtual QString node_full_path(quint64 node);
+    virtual QString node_path(quint64 node);
 
     // Available areas of the screens, in index order, and the primary's.
     virtual QList<QRect> screen_areas() const = 0;

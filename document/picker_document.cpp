@@ -209,6 +209,39 @@ void picker_document::set_button_nodes(int index, const QStringList& nodes)
     b.flags.resize(nodes.size()); // flags of added nodes start clear
 }
 
+bool picker_document::follow_names(const QHash<QString, QString>& renamed)
+{
+    bool any = false;
+    for (int i = 0; i < buttons_.size(); ++i) {
+        if (buttons_[i].kind != kSelectionButton)
+            continue;
+        QStringList nodes = buttons_[i].nodes;
+        bool changed = false;
+        for (QString& n : nodes) {
+            const auto it = renamed.constFind(n);
+            if (it != renamed.constEnd() && !it->isEmpty()) {
+                n = *it;
+                changed = true;
+            }
+        }
+        if (changed) {
+            // A button holding both the old and the new text keeps one.
+            QStringList unique;
+            for (const QString& n : nodes)
+                if (!unique.contains(n))
+                    unique << n;
+            const QVector<char> flags = buttons_[i].flags;
+            set_button_nodes(i, unique);
+            if (unique.size() == nodes.size())
+                buttons_[i].flags = flags;
+            any = true;
+        }
+    }
+    if (any)
+        edit_done();
+    return any;
+}
+
 void picker_document::set_button_attributes(int index, const buttonAttributes& attributes)
 {
     touch_buttons();

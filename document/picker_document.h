@@ -72,6 +72,10 @@ public:
     void set_button_label_color(int index, QRgb color);
     // New nodes start unflagged.
     void set_button_nodes(int index, const QStringList& nodes);
+    // The host renamed or moved nodes: each selection button's names that
+    // are keys of renamed take the new text, as one edit (not undoable: the
+    // host's change, not the user's). True when a name changed.
+    bool follow_names(const QHash<QString, QString>& renamed);
     void set_button_attributes(int index, const buttonAttributes& attributes);
     void set_button_shape(int index, const button_shape& shape);
     // A picture of this picker by name; empty for none.

@@ -40,6 +40,55 @@ buttonRecord::buttonRecord(const buttonAttributes& attributes)
 
 buttonRecord::buttonRecord(const buttonRecord& other) = default;
 
+void buttonRecord::resolve() const
+{
+    node_names* names = node_names::installed();
+    const quint64 generation = names ? names->generation() : 0;
+    if (resolvedAt == generation && resolvedFor == nodes && hostNames.size() == nodes.size())
+        return;
+    resolvedFor = nodes;
+    resolvedAt = generation;
+    hostNames = nodes;
+    health.fill(kNodeFound, nodes.size());
+    if (!names || kind != kSelectionButton)
+        return;
+    for (int i = 0; i < nodes.size(); ++i) {
+        node_health h = kNodeFound;
+        hostNames[i] = names->host_name(nodes.at(i), &h);
+        health[i] = h;
+    }
+}
+
+QStringList buttonRecord::names_with(node_health wanted) const
+{
+    resolve();
+    QStringList out;
+    for (int i = 0; i < nodes.size(); ++i)
+        if (health.at(i) == wanted)
+            out << nodes.at(i);
+    return out;
+}
+
+bool buttonRecord::broken() const
+{
+    resolve();
+    for (char h : health)
+        if (h != kNodeFound)
+            return true;
+    return false;
+}
+
+bool buttonRecord::all_missing() const
+{
+    resolve();
+    if (health.isEmpty())
+        return false;
+    for (char h : health)
+        if (h != kNodeMissing)
+            return false;
+    return true;
+}
+
 QRect buttonRecord::squareRect(const QPoint& centre, int size)
 {
     const qint64 side = qMin(qint64(size), kLargestSide);
@@ -101,8 +150,10 @@ bool buttonRecord::select(bool flagsOnly)
         const bool names = kind == kSelectionButton;
         for (int i = 0; i < nodes.size(); ++i) {
             if (flags[i] == 0) {
-                if (names)
-                    window_selection::add(nodes[i]);
+                if (names) {
+                    resolve();
+                    window_selection::add(hostNames.at(i));
+                }
                 flags[i] = 1;
                 changed = true;
             }
@@ -123,8 +174,10 @@ bool buttonRecord::unselect(bool flagsOnly)
         const bool names = kind == kSelectionButton;
         for (int i = 0; i < nodes.size(); ++i) {
             if (flags[i] == 1) {
-                if (names)
-                    window_selection::remove(nodes[i]);
+                if (names) {
+                    resolve();
+                    window_selection::remove(hostNames.at(i));
+                }
                 flags[i] = 0;
                 changed = true;
             }

@@ -1,6 +1,7 @@
 #ifndef QB_MODEL_BUTTONRECORD_H
 #define QB_MODEL_BUTTONRECORD_H
 #include "model/buttonAttributes.h"
+#include "model/node_names.h"
 #include <QtCore/QRect>
 #include <QtCore/QVector>
 #include <QtGui/QPainterPath>
@@ -19,6 +20,14 @@ struct buttonRecord : buttonAttributes {
     // a key that tells outlines apart (painting keeps sprites by it).
     QPainterPath outline;
     quint64 shapeKey = 0;
+    // What the node names stand for, one per name (see node_names): the
+    // host's name of each node, and whether the name found one, none or
+    // several. Brought up to date by resolve() when the names or the
+    // scene changed; a command button's script is never resolved.
+    mutable QStringList hostNames;
+    mutable QVector<char> health;
+    mutable QStringList resolvedFor;
+    mutable quint64 resolvedAt = 0;
 
     // Positions on the canvas stay within this distance of the origin, so
     // that screen mapping, framing and dragging never overflow. Files and
@@ -51,6 +60,15 @@ struct buttonRecord : buttonAttributes {
     // in step unless flagsOnly. True when a node flag changed.
     bool select(bool flagsOnly);
     bool unselect(bool flagsOnly);
+
+    // Resolves the node names unless already done for these names in this
+    // state of the scene.
+    void resolve() const;
+    // The names that resolve to no node (missing) or several (ambiguous).
+    QStringList names_with(node_health health) const;
+    // Some name is missing or ambiguous; every name is missing.
+    bool broken() const;
+    bool all_missing() const;
 
     const buttonAttributes& attributes() const { return *this; }
 };

@@ -7,9 +7,11 @@ bool conform_buttons(QList<buttonRecord>& buttons, const button_set& set)
         const int n = b.nodes.size();
         if (b.flags.size() != n)
             b.flags.resize(n);
+        b.resolve();
         int count = 0;
         for (int i = 0; i < n; ++i) {
-            const bool on = set.contains(b.nodes.at(i));
+            // By node: the host's own name for what the stored name stands for.
+            const bool on = set.contains(b.hostNames.at(i));
             b.flags[i] = on ? 1 : 0;
             count += on ? 1 : 0;
         }
@@ -27,10 +29,11 @@ void append_selected(const QList<buttonRecord>& buttons, button_set& set)
     for (const buttonRecord& b : buttons) {
         if (b.kind != kSelectionButton)
             continue;
+        b.resolve();
         const int n = qMin(b.nodes.size(), b.flags.size());
         for (int i = 0; i < n; ++i)
             if (b.flags.at(i) == 1)
-                set.add(b.nodes.at(i));
+                set.add(b.hostNames.at(i));
     }
 }
 

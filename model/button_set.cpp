@@ -24,13 +24,15 @@ bool button_set::add(const QString& name)
 
 void button_set::add_button(const buttonRecord& button)
 {
-    for (const QString& n : button.nodes)
+    button.resolve();
+    for (const QString& n : button.hostNames)
         add(n);
 }
 
 void button_set::remove_button(const buttonRecord& button)
 {
-    for (const QString& n : button.nodes)
+    button.resolve();
+    for (const QString& n : button.hostNames)
         removeOne(n);
 }
 

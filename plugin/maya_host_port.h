@@ -2,16 +2,40 @@
 #define QB_PLUGIN_MAYA_HOST_PORT_H
 #include "document/host_port.h"
 
-// The host port over the host's API, installed by the entry point.
+#include <maya/MMessage.h>
+#include <maya/MObjectHandle.h>
+#include <maya/MStatus.h>
+
+#include <QtCore/QMultiHash>
+#include <vector>
+
+// The host port over the host's API, installed by the entry point. It keys
+// the nodes names resolve to by handle, and listens to the host's node,
+// DAG and reference messages for the resolution (node_resolver).
 class maya_host_port : public host_port
 {
 public:
     void queue_mel(const QString& text) override;
     void queue_python(const QString& text) override;
     void request_selection(const QStringList& names) override;
+    node_lookup lookup_node(const QString& name) override;
+    QString node_full_path(quint64 node) override;
+    QString node_path(quint64 node) override;
     QList<QRect> screen_areas() const override;
     int primary_screen() const override;
     QList<control_curves> curves_of(const QStringList& names) const override;
     void warn(const QString& text) override;
+
+    // Installs the scene callbacks (each failure reported, the first one's
+    // status returned), and removes them.
+    MStatus listen();
+    void stop_listening();
+    bool listening() const { return !callbacks_.empty(); }
+
+private:
+    quint64 key_of(const MObject& node);
+    std::vector<MObjectHandle> nodes_;    // key - 1
+    QMultiHash<unsigned int, quint64> byHash_;
+    std::vector<MCallbackId> callbacks_;
 };
 #endif

@@ -3,6 +3,7 @@
 #include "ui/panel_geometry.h"
 #include "model/picker_version.h"
 #include "plugin/report_error.h"
+#include "plugin/node_lookup.h"
 #include "canvas/picker_view.h"
 #include "model/picker_image.h"
 #include "model/scene_data.h"
@@ -45,6 +46,20 @@ static QByteArray bytes_of(MString const& text)
 static const char kRestoreCommand[] = "QuillbrookPicker restore `fileInfo -q \"QuillbrookPickerData\"`;";
 static const char kRestoreFilesCommand[] =
     "QuillbrookPicker \"restore_files\" `fileInfo -q \"QuillbrookPickerFiles\"`;";
+
+// One line for every name a selection left out: the first five, then how
+// many more.
+static QString skipped_warning(const QStringList& skipped)
+{
+    const int shown = qMin(5, skipped.size());
+    QString text = QStringLiteral(QB_PICKER_COMMAND " - skipped %1 %2: ")
+                       .arg(skipped.size())
+                       .arg(skipped.size() == 1 ? QStringLiteral("name") : QStringLiteral("names"));
+    text += QStringList(skipped.mid(0, shown)).join(QStringLiteral(", "));
+    if (skipped.size() > shown)
+        text += QStringLiteral(" and %1 more").arg(skipped.size() - shown);
+    return text;
+}
 
 picker_main::picker_main() = default;
 picker_main::~picker_main() = default;
@@ -158,15 +173,25 @@ MStatus picker_main::process_command(MString const& directive, MStringArray cons
         if (directive == "clear" || params.length() == 0) {
             status = MGlobal::clearSelectionList();
         } else {
-            unsigned int i = 0;
-            // Replace with the first name that exists; add the rest.
-            for (; i < params.length(); ++i) {
-                status = MGlobal::selectByName(params[i], MGlobal::kReplaceList);
-                if (status)
-                    break;
+            // Names that name no node, or several, are left out and told of
+            // once; the rest replace the selection.
+            QStringList skipped;
+            bool replaced = false;
+            for (unsigned int i = 0; i < params.length(); ++i) {
+                const node_lookup found = find_node(MQtUtil::toQString(params[i]));
+                if (found.health != kNodeFound) {
+                    skipped << MQtUtil::toQString(params[i])
+                                   + (found.health == kNodeAmbiguous ? QStringLiteral(" (more than one node)")
+                                                                     : QStringLiteral(" (no node)"));
+                    continue;
+                }
+                status = MGlobal::selectByName(params[i], replaced ? MGlobal::kAddToList : MGlobal::kReplaceList);
+                replaced = replaced || status;
             }
-            for (++i; i < params.length(); ++i)
-                status = MGlobal::selectByName(params[i], MGlobal::kAddToList);
+            if (!replaced && !skipped.isEmpty())
+                status = MGlobal::clearSelectionList(); // a click on what is not there selects nothing
+            if (!skipped.isEmpty())
+                MGlobal::displayWarning(MQtUtil::toMString(skipped_warning(skipped)));
         }
         mutex_.unlock();
         selectionChangedFn(nullptr);

@@ -93,6 +93,11 @@ PLUGIN_EXPORT MStatus initializePlugin(MObject obj)
         }
     }
 
+    // Names resolve to nodes while the scene changes under them.
+    status = host.listen();
+    if (!status)
+        return status;
+
     load_script(QStringLiteral("picker_ListNamespaces.mel"));
     return status;
 }
@@ -139,6 +144,7 @@ PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj)
         status = MMessage::removeCallback(r.id);
         report_error(status, r.message);
     }
+    host.stop_listening();
     host_port::install(nullptr);
     return status;
 }

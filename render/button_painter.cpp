@@ -127,6 +127,8 @@ void button_painter::draw_buttons(const QList<buttonRecord>& buttons, const QRec
             draw_command_button(b);
         else
             draw_one_button(b);
+        if (b.kind == kSelectionButton && b.broken())
+            draw_broken_mark(b);
     }
 }
 
@@ -254,6 +256,32 @@ void button_painter::draw_one_button(const buttonRecord& button)
         painter_.fillRect(r, fill); // square corners; cheap enough as it is
     }
     draw_label(button, r.center());
+}
+
+void button_painter::draw_broken_mark(const buttonRecord& button)
+{
+    const QRectF r = canvas_rect(button, view_);
+    painter_.save();
+    if (button.all_missing()) {
+        // Washed toward the backdrop: a button that selects nothing.
+        painter_.setOpacity(0.6);
+        painter_.fillRect(r.adjusted(0, 0, 1, 1), QColor(51, 51, 51));
+        painter_.setOpacity(1.0);
+    }
+    // Two device pixels whatever the zoom, black under amber dashes, so
+    // that it reads on every fill and at every size.
+    const QRectF edge = r.adjusted(-1.5, -1.5, 2.5, 2.5);
+    painter_.setBrush(Qt::NoBrush);
+    QPen under(QColor(0, 0, 0), 2.0);
+    under.setCosmetic(true);
+    painter_.setPen(under);
+    painter_.drawRect(edge);
+    QPen dashes(QColor(255, 190, 0), 2.0, Qt::CustomDashLine, Qt::FlatCap);
+    dashes.setCosmetic(true);
+    dashes.setDashPattern({2.0, 2.0});
+    painter_.setPen(dashes);
+    painter_.drawRect(edge);
+    painter_.restore();
 }
 
 void button_painter::draw_command_button(const buttonRecord& button)

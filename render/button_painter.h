@@ -111,6 +111,9 @@ public:
     // order, so later buttons lie over earlier ones.
     void draw_buttons(const QList<buttonRecord>& buttons, const QRect& area);
     void draw_one_button(const buttonRecord& button);
+    // A selection button some of whose names are missing or ambiguous: a
+    // dashed outline; with all its nodes missing, its colour washed out.
+    void draw_broken_mark(const buttonRecord& button);
     void draw_command_button(const buttonRecord& button);
     // A shape, a picture or no frame: the outline filled and drawn.
     void draw_shaped_button(const buttonRecord& button);

@@ -1,3 +1,4 @@
+#include "document/node_resolver.h"
 #include "window/picker_window.h"
 #include "canvas/picker_view.h"
 #include "document/host_port.h"
@@ -74,6 +75,14 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
     // Tab order is part of what the scene keeps.
     connect(tabs_->tabBar(), &QTabBar::tabMoved, this, &picker_window::updateSceneData);
     toolbox_ = toolboxState();
+    // Buttons stand for nodes: renamed nodes carry their names along, and
+    // marks follow the scene.
+    connect(&node_resolver::instance(), &node_resolver::names_followed, this, &picker_window::follow_names);
+    connect(&node_resolver::instance(), &node_resolver::resolutions_changed, this, [this] {
+        for (int i = 0; i < tabs_->count(); ++i)
+            if (QWidget* w = tabs_->widget(i))
+                w->update();
+    });
     // Last, once every menu holds all its items.
     menus_->list_menu_actions();
 }
@@ -494,4 +503,17 @@ QVariantMap picker_window::state_snapshot() const
     }
     state.insert(key("tabs"), tabs);
     return state;
+}
+
+void picker_window::follow_names(const QHash<QString, QString>& renamed)
+{
+    for (int i = 0; i < tabs_->count(); ++i)
+        if (picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
+            view->document()->follow_names(renamed);
+    // The names the pickers consider selected follow too.
+    for (QString& n : selection_) {
+        const auto it = renamed.constFind(n);
+        if (it != renamed.constEnd())
+            n = *it;
+    }
 }

@@ -5,6 +5,7 @@
 #include <QtCore/QDataStream>
 #include <QtCore/QList>
 #include <QtCore/QPointer>
+#include <QtCore/QHash>
 #include <QtCore/QStringList>
 #include <QtCore/QVariantMap>
 #include <QtWidgets/QWidget>
@@ -49,6 +50,8 @@ public:
 
     // The window selection list and the canvases' highlights.
     void setSelection(QStringList const& names);
+    // Nodes renamed in the host: every tab's names follow (node_resolver).
+    void follow_names(const QHash<QString, QString>& renamed);
     void clearAllSelected();
     bool postSelection();
     bool execute_shortcut(QKeyEvent* e);

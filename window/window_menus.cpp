@@ -10,6 +10,7 @@
 #include "ui/nested_loop.h"
 #include "ui/picker_dialogs.h"
 #include "ui/shortcut_dispatch.h"
+#include "window/picker_checkPickerDialog.h"
 #include "window/picker_mirrorRulesDialog.h"
 #include "window/picker_toolbox.h"
 #include "window/picker_window.h"
@@ -106,6 +107,8 @@ void window_menus::make_menus(QDockWidget* dock)
     connect(addManyAction_, &QAction::triggered, this, &window_menus::add_many_buttons);
     updateButtonAction_ = pickerMenu_->addAction(QString::fromLatin1("Update Button"));
     connect(updateButtonAction_, &QAction::triggered, this, &window_menus::update_button);
+    checkPickerAction_ = pickerMenu_->addAction(QString::fromLatin1("Check Picker..."));
+    connect(checkPickerAction_, &QAction::triggered, this, &window_menus::check_picker);
     pickerMenu_->addSeparator();
     mirrorRulesAction_ = pickerMenu_->addAction(QString::fromLatin1("Mirror Rules..."));
     connect(mirrorRulesAction_, &QAction::triggered, this, &window_menus::mirror_rules);
@@ -258,8 +261,8 @@ void window_menus::updatePickerMenu()
 {
     const bool anyTab = window_->tabs()->count() > 0;
     for (QAction* a :
-         {addOneAction_, addManyAction_, updateButtonAction_, backgroundAction_, mirrorRulesAction_, mirrorAxisAction_,
-          storeRigAction_})
+         {addOneAction_, addManyAction_, updateButtonAction_, checkPickerAction_, backgroundAction_, mirrorRulesAction_,
+          mirrorAxisAction_, storeRigAction_})
         a->setEnabled(anyTab);
     // Only a tab of this scene's own rig, or one not from a rig, has a node here.
     const picker_view* view = window_->frontPicker();
@@ -316,6 +319,12 @@ void window_menus::mirror_rules()
     picker_document* document = view->document();
     if (settings != document->mirror())
         document->undoStack()->push(new change_mirror_cmd(document, settings, picker_window::tr("Mirror Rules")));
+}
+
+void window_menus::check_picker()
+{
+    if (picker_view* view = window_->frontPicker())
+        picker_checkPickerDialog::do_dialog(view);
 }
 
 void window_menus::set_mirror_axis()

@@ -48,6 +48,7 @@ public slots:
     void change_background();
     void change_namespace();
     void mirror_rules();
+    void check_picker();
     void set_mirror_axis();
     void about_dialog();
 
@@ -81,6 +82,7 @@ private:
     QAction* backgroundAction_ = nullptr;
     QAction* namespaceAction_ = nullptr;
     QAction* mirrorRulesAction_ = nullptr;
+    QAction* checkPickerAction_ = nullptr;
     QAction* mirrorAxisAction_ = nullptr;
     QAction* storeRigAction_ = nullptr;
     QAction* removeRigAction_ = nullptr;

@@ -77,8 +77,8 @@ TEST(CanvasAuthoring, PickerMenuAddsAndFramesTheNewButton)
     QStringList texts;
     for (QAction* a : picker->actions())
         texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(texts, (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "-", "Mirror Rules...",
-                                  "Set Mirror Axis", "-", "Store in Rig...", "Remove from Rig", "-",
+    EXPECT_EQ(texts, (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "Check Picker...", "-",
+                                  "Mirror Rules...", "Set Mirror Axis", "-", "Store in Rig...", "Remove from Rig", "-",
                                   "Change Background...", "Change Namespace..."}));
     // The last press on the canvas places the button: far outside the view.
     h.canvas->setShift(QPoint(-2000, -2000));
@@ -122,7 +122,7 @@ TEST(CanvasAuthoring, PickerMenuAddsAndFramesTheNewButton)
             if (!a->isSeparator())
                 enabled << a->isEnabled();
         // Remove from Rig: only for a tab stored in this scene's rig.
-        EXPECT_EQ(enabled, (QList<bool>{anyTab, anyTab, anyTab, anyTab, anyTab, anyTab, false, anyTab, true}));
+        EXPECT_EQ(enabled, (QList<bool>{anyTab, anyTab, anyTab, anyTab, anyTab, anyTab, anyTab, false, anyTab, true}));
     }
 }
 

@@ -204,3 +204,52 @@ TEST(ButtonSelection, ClearAndAny)
     EXPECT_FALSE(clear_selected(buttons));
     window_selection::names().clear();
 }
+
+namespace {
+// Names as a host with namesakes resolves them: "|g|a" and "g|a" are the
+// node the host calls "a"; "b" names two nodes; "x" none.
+struct fake_names : node_names {
+    quint64 gen = 1;
+    int lookups = 0;
+    quint64 generation() const override { return gen; }
+    QString host_name(const QString& name, node_health* health) override
+    {
+        ++lookups;
+        *health = name == QLatin1String("x") ? kNodeMissing : name == QLatin1String("b") ? kNodeAmbiguous : kNodeFound;
+        return name.endsWith(QLatin1String("|a")) ? QStringLiteral("a") : name;
+    }
+};
+} // namespace
+
+TEST(ButtonSelection, ButtonsLightByTheNodeTheirNamesStandFor)
+{
+    fake_names names;
+    node_names::install(&names);
+    QList<buttonRecord> buttons{record(QPoint(0, 0), 4, {"|g|a"}), record(QPoint(9, 0), 4, {"g|a", "x"}),
+                                record(QPoint(18, 0), 4, {"b"})};
+    EXPECT_TRUE(conform_buttons(buttons, button_set::fromStringList({"a"})));
+    EXPECT_EQ(buttons[0].state, kSelected);
+    EXPECT_EQ(buttons[1].state, kPartlySelected);
+    EXPECT_EQ(buttons[1].names_with(kNodeMissing), QStringList{"x"});
+    EXPECT_TRUE(buttons[1].broken());
+    EXPECT_FALSE(buttons[1].all_missing());
+    EXPECT_EQ(buttons[2].names_with(kNodeAmbiguous), QStringList{"b"});
+    // Kept while the scene stays: no lookup the second time...
+    const int looked = names.lookups;
+    conform_buttons(buttons, button_set::fromStringList({"a"}));
+    EXPECT_EQ(names.lookups, looked);
+    // ...asked again once it changed, and for names changed in place.
+    ++names.gen;
+    conform_buttons(buttons, button_set());
+    EXPECT_EQ(names.lookups, looked + 4);
+    buttons[0].nodes = QStringList{"x"};
+    EXPECT_TRUE(buttons[0].all_missing());
+    // A selected button puts the host's name into the window list.
+    window_selection::names().clear();
+    buttons[1].nodes = QStringList{"g|a"};
+    buttons[1].flags = QVector<char>(1, 0);
+    buttons[1].select(false);
+    EXPECT_EQ(window_selection::names(), QStringList{"a"});
+    window_selection::names().clear();
+    node_names::install(nullptr);
+}

@@ -57,23 +57,37 @@ TEST_F(PickerCommand, MissingNamesAreSkippedUntilOneReplaces)
 {
     host().selectByName("c", MGlobal::kReplaceList);
     host().clearTrace();
+    host().clearHistory();
     EXPECT_TRUE(picker({"select", "x", "a", "y", "b"}));
     EXPECT_EQ(host().selection(), QStringList({"a", "b"}));
-    EXPECT_EQ(selects(), QStringList({"selectByName x 0", "selectByName a 0", "selectByName y 2",
-                                      "selectByName b 2"}));
+    // Names that name no node are not handed to the host at all...
+    EXPECT_EQ(selects(), QStringList({"selectByName a 0", "selectByName b 2"}));
+    // ...and are told of in one warning.
+    EXPECT_EQ(host().historyTexts(qbhost::HistoryKind::Warning),
+              QStringList{"QuillbrookPicker - skipped 2 names: x (no node), y (no node)"});
 }
 
-TEST_F(PickerCommand, OnlyMissingNamesAllTriedWithReplace)
+TEST_F(PickerCommand, OnlyMissingNamesSelectNothingAndWarnOnce)
 {
     host().selectByName("c", MGlobal::kReplaceList);
     host().clearTrace();
-    const MStatus st = picker({"select", "x", "y"});
-    EXPECT_EQ(st, MS::kInvalidParameter);
-    EXPECT_EQ(selects(), QStringList({"selectByName x 0", "selectByName y 0"}));
-    EXPECT_EQ(host().selection(), QStringList({"c"}));
-    // The last name decides: a missing name after a good one fails the command.
-    EXPECT_FALSE(picker({"select", "a", "zz"}));
+    host().clearHistory();
+    // A click on a button whose nodes are all gone selects nothing, and the
+    // command does not fail for it.
+    EXPECT_TRUE(picker({"select", "x", "y"}));
+    EXPECT_TRUE(selects().isEmpty());
+    EXPECT_TRUE(host().traceLog().contains("clearSelectionList"));
+    EXPECT_TRUE(host().selection().isEmpty());
+    EXPECT_EQ(host().historyTexts(qbhost::HistoryKind::Warning).size(), 1);
+    // A missing name after a good one leaves the good one selected.
+    EXPECT_TRUE(picker({"select", "a", "zz"}));
     EXPECT_EQ(host().selection(), QStringList({"a"}));
+    // More than five left out: the first five, then how many more.
+    host().clearHistory();
+    EXPECT_TRUE(picker({"select", "m1", "m2", "m3", "a", "m4", "m5", "m6", "m7"}));
+    EXPECT_EQ(host().historyTexts(qbhost::HistoryKind::Warning),
+              QStringList{"QuillbrookPicker - skipped 7 names: m1 (no node), m2 (no node), m3 (no node), "
+                          "m4 (no node), m5 (no node) and 2 more"});
 }
 
 TEST_F(PickerCommand, SelectWithNoNamesAndClearDeselect)

@@ -25,6 +25,12 @@ QString failureLine(const char* message)
     return QStringLiteral("QuillbrookPicker - %1: (kFailure): Unexpected Internal Failure ").arg(QLatin1String(message));
 }
 
+// Node added and removed, name changed, parent added and removed, and six
+// scene messages (new, open, reference created, loaded, unloaded, removed).
+const int kSceneMessageCallbacks = 11;
+// References created, loaded, unloaded or removed: the rigs' pickers looked for again.
+const int kRigPickerCallbacks = 4;
+
 class PluginLifecycle : public HostFixture
 {
 };
@@ -35,7 +41,9 @@ TEST_F(PluginLifecycle, LoadRegistersCommandCallbacksAndQueuesScript)
 {
     ASSERT_TRUE(loadPicker());
     EXPECT_TRUE(host().hasCommand("QuillbrookPicker"));
-    EXPECT_EQ(host().callbackCount(), 9); // and four reference messages
+    // The five events, and the node, DAG and reference messages that keep
+    // the names' resolution in step with the scene.
+    EXPECT_EQ(host().callbackCount(), 5 + kSceneMessageCallbacks + kRigPickerCallbacks);
     for (const char* e : kEvents)
         EXPECT_EQ(host().callbackCount(e), 1) << e;
     const QStringList queued = pendingMel();
@@ -108,14 +116,14 @@ TEST_F(PluginLifecycle, ShutDownFailures)
     EXPECT_FALSE(unloadPicker());
     EXPECT_TRUE(host().errors().contains(failureLine("could not deregister the plugin")));
     EXPECT_TRUE(host().hasCommand("QuillbrookPicker"));
-    EXPECT_EQ(host().callbackCount(), 9); // and four reference messages
+    EXPECT_EQ(host().callbackCount(), 5 + kSceneMessageCallbacks + kRigPickerCallbacks);
 
     // The command cannot be deregistered: the callbacks stay installed.
     host().clearErrors();
     host().failNext("deregisterCommand");
     EXPECT_FALSE(unloadPicker());
     EXPECT_TRUE(host().errors().contains(failureLine("could not deregister the plugin")));
-    EXPECT_EQ(host().callbackCount(), 9); // and four reference messages
+    EXPECT_EQ(host().callbackCount(), 5 + kSceneMessageCallbacks + kRigPickerCallbacks);
 }
 
 TEST_F(PluginLifecycle, FailedCallbackRemovalStillRemovesTheRest)

@@ -249,6 +249,7 @@ protected:
             {"about: About", byAction("About QuillbrookPicker...")},
             {"mirror rules", byAction("Mirror Rules...")},
             {"getText: Store in Rig", byAction("Store in Rig...")},
+            {"check picker", byAction("Check Picker...")},
             {"warning: Damaged Picker",
              [this] {
                  const QString file = write_picker_file(

@@ -316,8 +316,8 @@ TEST(PickerWindowMenus, BarAndFileMenu)
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Edit"))),
               (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Paste in Place", "-", "Hide Toolbox"}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Picker"))),
-              (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "-", "Mirror Rules...",
-                           "Set Mirror Axis", "-", "Store in Rig...", "Remove from Rig", "-",
+              (QStringList{"Add One Button", "Add Many Buttons", "Update Button", "Check Picker...", "-",
+                           "Mirror Rules...", "Set Mirror Axis", "-", "Store in Rig...", "Remove from Rig", "-",
                            "Change Background...", "Change Namespace..."}));
     EXPECT_EQ(menu_texts(menu_named(*w, QStringLiteral("&Help"))), QStringList{"About QuillbrookPicker..."});
 
@@ -342,6 +342,7 @@ TEST(PickerWindowMenus, BarAndFileMenu)
                 {"Add One Button", QKeySequence()},
                 {"Add Many Buttons", QKeySequence()},
                 {"Update Button", QKeySequence()},
+                {"Check Picker...", QKeySequence()},
                 {"Mirror Rules...", QKeySequence()},
                 {"Set Mirror Axis", QKeySequence()},
                 {"Store in Rig...", QKeySequence()},

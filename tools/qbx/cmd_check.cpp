@@ -12,6 +12,8 @@ int run_check(const command_line& line)
     picker_file_check read = picker_file_check::read(line.file);
     if (!read.ok())
         return fail(read.error);
+    if (!line.scene.isEmpty())
+        return check_against_scene(line, read.tab);
     QByteArray out;
     const QStringList problems = read.problems();
     for (const QString& p : problems)

@@ -13,9 +13,12 @@ using namespace qbx;
 const command_info kCommands[] = {
     {"dump", "FILE.qbx | --scene SCENE.ma",
      "print the picker as JSON; with --scene, the picker nodes the scene's rigs hold, each with its picker",
-     kAcceptsScene, run_dump},
+     kSceneForFile, run_dump},
     {"build", "FILE.json -o FILE.qbx", "write the picker file the JSON describes", kTakesOutput, run_build},
-    {"check", "FILE.qbx", "list what the plug-in would drop or cannot read", 0, run_check},
+    {"check", "FILE.qbx [--scene SCENE.ma]",
+     "list what the plug-in would drop or cannot read; with a scene, the buttons whose names are missing from it or "
+     "name more than one node (exit status 1 when any)",
+     kAcceptsScene, run_check},
     {"rebind", "FILE.qbx --map OLD=NEW [--map OLD=NEW ...] -o OUT.qbx",
      "rewrite namespaces as the namespace chooser does", kTakesOutput | kTakesMap, run_rebind},
     {"render", "FILE.qbx -o OUT.png [--size WxH]",

@@ -65,7 +65,7 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
             }
             const bool mirror = isAxis || isRule;
             const bool scene = isScene || isNode;
-            if ((scene && !(options & (kAcceptsScene | kNeedsScene))) || (isNode && !(options & kNeedsScene))) {
+            if ((scene && !(options & (kAcceptsScene | kNeedsScene | kSceneForFile))) || (isNode && !(options & kNeedsScene))) {
                 *error = QStringLiteral("unknown option \"%1\"").arg(a);
                 return false;
             }
@@ -141,11 +141,11 @@ bool parse_command_line(const QStringList& args, int options, command_line* out,
         *error = QStringLiteral("no scene given (--scene FILE.ma)");
         return false;
     }
-    if ((options & kAcceptsScene) && !out->scene.isEmpty() && haveFile) {
+    if ((options & kSceneForFile) && !out->scene.isEmpty() && haveFile) {
         *error = QStringLiteral("give a picker file or --scene, not both");
         return false;
     }
-    if (!haveFile && !((options & kAcceptsScene) && !out->scene.isEmpty())) {
+    if (!haveFile && !((options & kSceneForFile) && !out->scene.isEmpty())) {
         *error = QStringLiteral("no input file given");
         return false;
     }

@@ -8,7 +8,8 @@ namespace qbx {
 
 // Options a command takes; a command that takes one also requires it.
 enum option_flag { kTakesOutput = 1, kTakesMap = 2, kAcceptsSize = 4, kAcceptsTab = 8, kAcceptsMirror = 16,
-                   kAcceptsScene = 32, kNeedsScene = 64 };
+                   // --scene beside the file (check); in place of the file (dump); required (store)
+                   kAcceptsScene = 32, kNeedsScene = 64, kSceneForFile = 128 };
 
 struct command_line {
     QString file;      // the one input file

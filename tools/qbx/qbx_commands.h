@@ -4,11 +4,15 @@
 // and returns the exit status.
 #include "qbx_args.h"
 
+struct picker_tab_data;
+
 namespace qbx {
 
 int run_dump(const command_line& line);
 int run_build(const command_line& line);
 int run_check(const command_line& line);
+// check --scene: the picker's names against the scene's nodes.
+int check_against_scene(const command_line& line, const picker_tab_data& tab);
 int run_rebind(const command_line& line);
 int run_render(const command_line& line);
 int run_import(const command_line& line);
