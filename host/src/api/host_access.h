@@ -3,6 +3,7 @@
 // Runtime-internal access to the private parts of the API value classes.
 #include <maya/MArgList.h>
 #include <maya/MObject.h>
+#include <maya/MPlug.h>
 #include <maya/MSelectionList.h>
 #include <maya/MString.h>
 #include <QtCore/QString>
@@ -21,6 +22,13 @@ struct QbHostAccess {
     static const std::vector<MString>& items(const MSelectionList& list) { return list.items_; }
     static void* pointer(const MObject& object) { return object.ptr_; }
     static void setPointer(MObject& object, void* p) { object.ptr_ = p; }
+    static void setPlug(MPlug& plug, void* node, const void* attribute)
+    {
+        plug.node_.ptr_ = node;
+        plug.attribute_ = attribute;
+    }
+    static void* plugNode(const MPlug& plug) { return plug.node_.ptr_; }
+    static const void* plugAttribute(const MPlug& plug) { return plug.attribute_; }
 };
 
 namespace qbhost {

@@ -58,6 +58,58 @@ MCallbackId EventCallbacks::add(const QString& event, MMessage::MBasicFunction f
     return rec.id;
 }
 
+MCallbackId EventCallbacks::addAttributeChanged(NodeId node, MNodeMessage::MAttr2PlugFunction function,
+                                                void* clientData)
+{
+    Record rec;
+    rec.id = nextId_++;
+    rec.event = QStringLiteral("AttributeChanged");
+    rec.node = node;
+    rec.attributeFunction = function;
+    rec.clientData = clientData;
+    callbacks_.append(rec);
+    ++nodeWatchers_[node];
+    return rec.id;
+}
+
+int EventCallbacks::attributeCallbackCount() const
+{
+    int n = 0;
+    for (int c : nodeWatchers_)
+        n += c;
+    return n;
+}
+
+void EventCallbacks::forget(const Record& r)
+{
+    if (!r.attributeFunction)
+        return;
+    auto it = nodeWatchers_.find(r.node);
+    if (it != nodeWatchers_.end() && --it.value() <= 0)
+        nodeWatchers_.erase(it);
+}
+
+void EventCallbacks::raiseAttributeChanged(NodeId node, MNodeMessage::AttributeMessage message, MPlug& plug,
+                                           MPlug& other)
+{
+    if (!watchesNode(node))
+        return;
+    QList<MCallbackId> ids;
+    for (const Record& c : callbacks_)
+        if (c.attributeFunction && c.node == node)
+            ids << c.id;
+    for (MCallbackId id : ids) {
+        for (const Record& c : callbacks_) {
+            if (c.id == id) {
+                MNodeMessage::MAttr2PlugFunction f = c.attributeFunction;
+                void* data = c.clientData;
+                f(message, plug, other, data);
+                break;
+            }
+        }
+    }
+}
+
 QString EventCallbacks::eventOf(MCallbackId id) const
 {
     QString event;
@@ -71,6 +123,7 @@ bool EventCallbacks::remove(MCallbackId id)
 {
     for (int i = 0; i < callbacks_.size(); ++i) {
         if (callbacks_[i].id == id) {
+            forget(callbacks_[i]);
             callbacks_.removeAt(i);
             return true;
         }
@@ -82,7 +135,7 @@ int EventCallbacks::count(const QString& event) const
 {
     int n = 0;
     for (const Record& c : callbacks_)
-        if (event.isEmpty() || c.event == event)
+        if ((event.isEmpty() && !c.attributeFunction) || c.event == event)
             ++n;
     return n;
 }
@@ -96,7 +149,7 @@ void EventCallbacks::raise(const QString& event)
     // Callbacks may add or remove callbacks while they run.
     QList<MCallbackId> ids;
     for (const Record& c : callbacks_)
-        if (c.event == event)
+        if (c.event == event && !c.attributeFunction)
             ids << c.id;
     for (MCallbackId id : ids) {
         for (const Record& c : callbacks_) {
@@ -114,8 +167,11 @@ QStringList EventCallbacks::removeInModule(const QString& modulePath)
 {
     QStringList events;
     for (int i = callbacks_.size() - 1; i >= 0; --i) {
-        if (functionInModule(reinterpret_cast<void*>(callbacks_[i].function), modulePath)) {
-            events << callbacks_[i].event;
+        const Record& c = callbacks_[i];
+        void* f = c.attributeFunction ? reinterpret_cast<void*>(c.attributeFunction) : reinterpret_cast<void*>(c.function);
+        if (functionInModule(f, modulePath)) {
+            events << c.event;
+            forget(c);
             callbacks_.removeAt(i);
         }
     }
