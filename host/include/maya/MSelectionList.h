@@ -19,6 +19,7 @@ public:
     MStatus clear();
     MStatus add(const MString& matchString, const bool searchChildNamespacesToo = false);
     MStatus getSelectionStrings(MStringArray& array) const;
+    MStatus getDependNode(unsigned int index, MObject& depNode) const;
 
 private:
     friend class MItSelectionList;

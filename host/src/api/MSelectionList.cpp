@@ -1,6 +1,7 @@
 #include <maya/MSelectionList.h>
 #include <qbhost/host_session.h>
 #include "host_access.h"
+#include "../session/session_data.h"
 
 MSelectionList::MSelectionList() = default;
 MSelectionList::MSelectionList(const MSelectionList& other) = default;
@@ -46,6 +47,19 @@ MStatus MSelectionList::add(const MString& matchString, const bool)
         if (!present)
             items_.push_back(m);
     }
+    return MS::kSuccess;
+}
+
+MStatus MSelectionList::getDependNode(unsigned int index, MObject& depNode) const
+{
+    if (index >= items_.size())
+        return MS::kInvalidParameter;
+    qbhost::SessionData& d = qbhost::SessionAccess::data(qbhost::HostSession::instance());
+    const std::vector<qbhost::NodeId> found = d.scene.graph.findExact(qbhost::toQString(items_[index]));
+    // The node may have gone since it was added.
+    if (found.size() != 1)
+        return MS::kInvalidParameter;
+    QbHostAccess::setPointer(depNode, d.handles.handle(found.front()));
     return MS::kSuccess;
 }
 
