@@ -26,6 +26,23 @@ host_port* installed = nullptr;
 
 host_port::~host_port() = default;
 
+host_attribute host_port::read_attribute(const QString&, const QString&)
+{
+    return host_attribute();
+}
+
+QStringList host_port::keyable_attributes(const QString&)
+{
+    return QStringList();
+}
+
+void host_port::watch_nodes(const QStringList&) {}
+
+QStringList host_port::watched_nodes() const
+{
+    return QStringList();
+}
+
 host_port& host_port::current()
 {
     return installed ? *installed : no_host_port();

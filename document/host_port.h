@@ -8,6 +8,24 @@
 #include <QtCore/QRect>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
+#include <QtCore/QVector>
+
+#include <functional>
+
+// One attribute of one node as the host has it.
+struct host_attribute {
+    enum kind_t { Missing, Number, Bool, Enum, Other };
+    kind_t kind = Missing;
+    bool locked = false;
+    double value = 0;
+    double defaultValue = 0;
+    bool hasRange = false; // the attribute's own minimum and maximum (hard, else soft)
+    double min = 0;
+    double max = 0;
+    // An enum's fields in the host's order, with their values.
+    QStringList enumNames;
+    QVector<int> enumValues;
+};
 
 class host_port
 {
@@ -21,6 +39,17 @@ public:
     // the picker's own command, so that the answer comes back once.
     virtual void request_selection(const QStringList& names) = 0;
 
+    // Attributes, read now. The default port knows none.
+    virtual host_attribute read_attribute(const QString& node, const QString& attribute);
+    virtual QStringList keyable_attributes(const QString& node);
+    // Values set in the host on attributes of the watched nodes reach the
+    // listener (node, attribute long name, value). The port keeps exactly
+    // the nodes given watched: those it had and is not given go.
+    using attribute_listener = std::function<void(const QString&, const QString&, double)>;
+    virtual void watch_nodes(const QStringList& nodes);
+    virtual QStringList watched_nodes() const;
+    void set_attribute_listener(attribute_listener listener) { listener_ = std::move(listener); }
+
     // Available areas of the screens, in index order, and the primary's.
     virtual QList<QRect> screen_areas() const = 0;
     virtual int primary_screen() const = 0;
@@ -30,6 +59,16 @@ public:
     static host_port& current();
     // Installs a port (not owned); null goes back to the dropping one.
     static void install(host_port* port);
+
+protected:
+    void tell_attribute(const QString& node, const QString& attribute, double value) const
+    {
+        if (listener_)
+            listener_(node, attribute, value);
+    }
+
+private:
+    attribute_listener listener_;
 };
 
 // A command button's script, run by the host (MEL or Python by its

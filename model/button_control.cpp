@@ -6,7 +6,7 @@ int button_control::track_length(int size) const
 {
     if (length > 0)
         return length;
-    return qBound(1, size, kMaxLength) * (kind == Pad ? 4 : kind == Toggle ? 1 : 6);
+    return qBound(1, size, kMaxLength) * (kind == Pad ? 4 : kind == Toggle ? 3 : 6);
 }
 
 QRect button_control::bounds(int size) const

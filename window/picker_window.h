@@ -13,6 +13,7 @@ class QDockWidget;
 class QTabWidget;
 class QVBoxLayout;
 class picker_document;
+class control_watch;
 class picker_toolbox;
 class picker_view;
 class scene_store;
@@ -125,6 +126,7 @@ private:
     toolboxState toolbox_;
     scene_store* store_ = nullptr;
     tab_files* files_ = nullptr;
+    control_watch* controlWatch_ = nullptr;
     window_menus* menus_ = nullptr;
     picker_toolbox* toolboxControls_ = nullptr;
     bool closing_ = false;
