@@ -3,11 +3,7 @@
 
 #include <cmath>
 
-namespace {
-
-// A toggle's fields: an enum's in its order, a bool's 0 and 1, an
-// integer range's values.
-QVector<int> toggle_values(const host_attribute& a, const button_control& c)
+QVector<int> control_binding::toggle_values(const host_attribute& a, const button_control& c)
 {
     if (a.kind == host_attribute::Enum && !a.enumValues.isEmpty())
         return a.enumValues;
@@ -19,8 +15,6 @@ QVector<int> toggle_values(const host_attribute& a, const button_control& c)
         values = {0, 1};
     return values;
 }
-
-} // namespace
 
 void control_binding::ensure()
 {
@@ -88,7 +82,7 @@ void control_binding::update_reading(int index)
         if (c.kind == button_control::Toggle) {
             const QVector<int> values = toggle_values(x, c);
             r.steps = values.size();
-            r.step = qMax(0, values.indexOf(int(std::lround(x.value))));
+            r.step = qMax(0, int(values.indexOf(int(std::lround(x.value)))));
         }
     }
     if (dragged_ == index) {

@@ -41,7 +41,10 @@ public:
     // The drag's last value stands until the host tells what it set.
     void end_drag(int index, const QPointF& last);
 
-    // The control's value for the host's attribute value on axis (0 x, 1 y).
+    // A toggle's values in the order it steps through them: an enum's
+    // fields, a bool's 0 and 1, else the whole numbers of its range.
+    static QVector<int> toggle_values(const host_attribute& attribute, const button_control& control);
+    // How attributes are named here: "node.attribute".
     static QString key(const QString& node, const QString& attribute) { return node + QLatin1Char('.') + attribute; }
 
 private:

@@ -167,13 +167,7 @@ void track_control_cmd::finish()
             return;
         const control_reading r = binding.readings().value(index_);
         const host_attribute a = binding.attribute(nodes_.value(0), control_.attributes.value(0));
-        QVector<int> values = a.kind == host_attribute::Enum ? a.enumValues : QVector<int>();
-        if (values.isEmpty()) {
-            for (int v = int(std::ceil(control_.min.x())); v <= int(std::floor(control_.max.x())) && values.size() < 64; ++v)
-                values.append(v);
-            if (values.size() < 2)
-                values = {0, 1};
-        }
+        const QVector<int> values = control_binding::toggle_values(a, control_);
         const int next = values[(qMax(0, int(values.indexOf(int(std::lround(r.value.x()))))) + 1) % values.size()];
         host_port::current().queue_mel(QStringLiteral("undoInfo -openChunk; ")
                                        + set_text(nodes_, control_.attributes, QPointF(next, 0))
