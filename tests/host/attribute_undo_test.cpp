@@ -22,6 +22,7 @@ using qbhost::HostSession;
 
 struct heard {
     QStringList plugs;
+    QStringList shortNames;
     QList<double> values;
 };
 
@@ -31,6 +32,7 @@ void listen(MNodeMessage::AttributeMessage msg, MPlug& plug, MPlug&, void* data)
     if (!(msg & MNodeMessage::kAttributeSet))
         return;
     h->plugs << QString::fromUtf8(plug.name().asUTF8());
+    h->shortNames << QString::fromUtf8(plug.partialName().asUTF8());
     h->values << plug.asDouble();
 }
 
@@ -71,6 +73,7 @@ TEST_F(AttributeUndo, SetAttrTellsOnlyTheWatchedNodesCallbacks)
     ASSERT_TRUE(host().executeMel("setAttr brow_L_ctrl.brow -0.5; setAttr brow_R_ctrl.brow 0.1; setAttr brow_L_ctrl.tx 3"));
     EXPECT_EQ(h.plugs, QStringList({"brow_L_ctrl.brow", "brow_L_ctrl.translateX"}));
     EXPECT_EQ(h.values, QList<double>({-0.5, 3}));
+    EXPECT_EQ(h.shortNames, QStringList({"brow", "tx"}));
     // A refused setAttr (locked) tells nobody.
     EXPECT_FALSE(host().executeMel("setAttr brow_L_ctrl.stiff 1"));
     EXPECT_EQ(h.plugs.size(), 2);

@@ -73,14 +73,20 @@ MString MPlug::name(MStatus* ReturnStatus) const
                              + qbhost::NodeHandles::text(attribute_));
 }
 
-MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool, bool, MStatus* ReturnStatus) const
+MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool, bool useLongNames,
+                           MStatus* ReturnStatus) const
 {
-    // Long names only: the stand-in's plugs carry no short names.
     const qbhost::NodeRecord* n = nodeOf(*this);
     report(ReturnStatus, n != nullptr);
     if (!n)
         return MString();
-    const QString attribute = qbhost::NodeHandles::text(attribute_);
+    QString attribute = qbhost::NodeHandles::text(attribute_);
+    // Short names unless long ones are asked for, as the host gives them.
+    if (!useLongNames) {
+        const qbhost::PlugRef ref = qbhost::plugOf(*n, attribute);
+        if (ref.def && !ref.def->shortName.isEmpty())
+            attribute = ref.def->shortName;
+    }
     return qbhost::toMString(includeNodeName ? data().scene.graph.shortestPath(n->id) + QLatin1Char('.') + attribute
                                              : attribute);
 }
