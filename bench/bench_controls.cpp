@@ -136,7 +136,7 @@ void hostToPicker200(benchmark::State& state)
     timer.start();
     for (auto _ : state) {
         // What the host's attribute-change callback hands the port.
-        maya->attribute_set(node(int(runs % 200)), brow, 0.001 * double(runs % 1000));
+        maya->attribute_set(node(int(runs % 200)), brow, 0.001 * double(runs % 1000), false);
         ++runs;
     }
     const double us = double(timer.nsecsElapsed()) / 1e3 / double(qMax<qint64>(runs, 1));

@@ -161,6 +161,27 @@ bool control_binding::attribute_changed(const QString& node, const QString& attr
     return moved;
 }
 
+bool control_binding::attribute_reread(const QString& node, const QString& attribute, QRect* dirty)
+{
+    ensure();
+    const QString k = key(node, attribute);
+    if (!attributes_.contains(k))
+        return false;
+    attributes_.insert(k, host_port::current().read_attribute(node, attribute));
+    // Rare: every control of the node is looked at.
+    bool any = false;
+    const QList<int> indices = readings_.keys();
+    for (int index : indices) {
+        const buttonRecord& b = document_->buttons()[index];
+        if (b.nodes.contains(node) && b.control.attributes.contains(attribute)) {
+            update_reading(index);
+            *dirty |= b.rect;
+            any = true;
+        }
+    }
+    return any;
+}
+
 void control_binding::set_dragged(int index, const QPointF& value)
 {
     ensure();

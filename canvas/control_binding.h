@@ -36,6 +36,9 @@ public:
     // A value set in the host. The picker boxes of the controls it moved
     // are united into dirty; false when none moved.
     bool attribute_changed(const QString& node, const QString& attribute, double value, QRect* dirty);
+    // An attribute locked or unlocked in the host: read again, and the
+    // controls that set it drawn as they now may be used.
+    bool attribute_reread(const QString& node, const QString& attribute, QRect* dirty);
     // A drag shows its own value and ignores the host's echo of it.
     void set_dragged(int index, const QPointF& value);
     // The drag's last value stands until the host tells what it set.

@@ -450,10 +450,11 @@ void picker_view::paintEvent(QPaintEvent* e)
     overlays_.draw(painter);
 }
 
-void picker_view::attribute_changed(const QString& node, const QString& attribute, double value)
+void picker_view::attribute_changed(const QString& node, const QString& attribute, double value, bool reread)
 {
     QRect dirty;
-    if (controls_.attribute_changed(node, attribute, value, &dirty))
+    if (reread ? controls_.attribute_reread(node, attribute, &dirty)
+               : controls_.attribute_changed(node, attribute, value, &dirty))
         update(mapToScreen(dirty).adjusted(-2, -2, 3, 3));
 }
 

@@ -74,9 +74,10 @@ public:
     // The context menu "Picker" and the canvas's keyboard actions.
     canvas_menu* menu() const { return menu_; }
 
-    // What the controls show of the host, and a value set there.
+    // What the controls show of the host, and a value set there (reread:
+    // its lock changed, read it again).
     control_binding& controls() const { return controls_; }
-    void attribute_changed(const QString& node, const QString& attribute, double value);
+    void attribute_changed(const QString& node, const QString& attribute, double value, bool reread = false);
     // A Ctrl-click that stayed put: a control under point goes back to its
     // attributes' defaults.
     void reset_control_at(const QPoint& point);

@@ -43,9 +43,10 @@ public:
     virtual host_attribute read_attribute(const QString& node, const QString& attribute);
     virtual QStringList keyable_attributes(const QString& node);
     // Values set in the host on attributes of the watched nodes reach the
-    // listener (node, attribute long name, value). The port keeps exactly
-    // the nodes given watched: those it had and is not given go.
-    using attribute_listener = std::function<void(const QString&, const QString&, double)>;
+    // listener (node, attribute long name, value, false); a lock or unlock
+    // comes with true, the attribute to be read again. The port keeps
+    // exactly the nodes given watched: those it had and is not given go.
+    using attribute_listener = std::function<void(const QString&, const QString&, double, bool)>;
     virtual void watch_nodes(const QStringList& nodes);
     virtual QStringList watched_nodes() const;
     void set_attribute_listener(attribute_listener listener) { listener_ = std::move(listener); }
@@ -61,10 +62,10 @@ public:
     static void install(host_port* port);
 
 protected:
-    void tell_attribute(const QString& node, const QString& attribute, double value) const
+    void tell_attribute(const QString& node, const QString& attribute, double value, bool reread) const
     {
         if (listener_)
-            listener_(node, attribute, value);
+            listener_(node, attribute, value, reread);
     }
 
 private:

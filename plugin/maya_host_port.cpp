@@ -126,15 +126,19 @@ void enum_fields(const QString& text, QStringList* names, QVector<int>* values)
 
 void attribute_changed(MNodeMessage::AttributeMessage message, MPlug& plug, MPlug&, void* data)
 {
+    const maya_host_port::watch* w = static_cast<const maya_host_port::watch*>(data);
+    const QString attribute = MQtUtil::toQString(plug.partialName(false, false, false, false, false, true));
+    if (message & (MNodeMessage::kAttributeLocked | MNodeMessage::kAttributeUnlocked)) {
+        w->port->attribute_set(w->node, attribute, 0, true);
+        return;
+    }
     if (!(message & MNodeMessage::kAttributeSet))
         return;
-    const maya_host_port::watch* w = static_cast<const maya_host_port::watch*>(data);
     MStatus st;
     const double value = plug.asDouble(&st);
     if (!st)
         return;
-    w->port->attribute_set(w->node, MQtUtil::toQString(plug.partialName(false, false, false, false, false, true)),
-                           value);
+    w->port->attribute_set(w->node, attribute, value, false);
 }
 
 } // namespace
@@ -240,7 +244,7 @@ QStringList maya_host_port::watched_nodes() const
     return watches_.keys();
 }
 
-void maya_host_port::attribute_set(const QString& node, const QString& attribute, double value) const
+void maya_host_port::attribute_set(const QString& node, const QString& attribute, double value, bool reread) const
 {
-    tell_attribute(node, attribute, value);
+    tell_attribute(node, attribute, value, reread);
 }

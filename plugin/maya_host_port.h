@@ -23,8 +23,8 @@ public:
     QStringList watched_nodes() const override;
 
     struct watch;
-    // From the host's attribute-change callback.
-    void attribute_set(const QString& node, const QString& attribute, double value) const;
+    // From the host's attribute-change callback; reread for a lock change.
+    void attribute_set(const QString& node, const QString& attribute, double value, bool reread) const;
 
 private:
     QHash<QString, std::shared_ptr<watch>> watches_;

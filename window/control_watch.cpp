@@ -7,7 +7,9 @@
 control_watch::control_watch(QTabWidget* tabs, QObject* parent) : QObject(parent), tabs_(tabs)
 {
     host_port::current().set_attribute_listener(
-        [this](const QString& node, const QString& attribute, double value) { tell(node, attribute, value); });
+        [this](const QString& node, const QString& attribute, double value, bool reread) {
+            tell(node, attribute, value, reread);
+        });
 }
 
 control_watch::~control_watch()
@@ -39,9 +41,9 @@ void control_watch::refresh()
     host_port::current().watch_nodes(nodes);
 }
 
-void control_watch::tell(const QString& node, const QString& attribute, double value)
+void control_watch::tell(const QString& node, const QString& attribute, double value, bool reread)
 {
     for (int i = 0; i < tabs_->count(); ++i)
         if (picker_view* view = qobject_cast<picker_view*>(tabs_->widget(i)))
-            view->attribute_changed(node, attribute, value);
+            view->attribute_changed(node, attribute, value, reread);
 }

@@ -20,7 +20,7 @@ public:
     void refresh();
 
 private:
-    void tell(const QString& node, const QString& attribute, double value);
+    void tell(const QString& node, const QString& attribute, double value, bool reread);
 
     QTabWidget* tabs_;
     bool closing_ = false;

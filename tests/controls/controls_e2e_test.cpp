@@ -208,6 +208,12 @@ TEST_F(Controls, LockedOrMissingAttributesAreDisabledWithTheReason)
     EXPECT_TRUE(pendingMel().isEmpty());
     QTest::mouseMove(canvas, at(3, 0.5));
     EXPECT_EQ(canvas->toolTip(), QStringLiteral("brow_L_ctrl.stiff is locked"));
+    // Unlocked, and locked again, in the host: the control follows.
+    ASSERT_TRUE(host().executeMel("setAttr -lock off brow_L_ctrl.stiff"));
+    EXPECT_TRUE(shown(3).value("enabled").toBool());
+    ASSERT_TRUE(host().executeMel("setAttr -lock on brow_L_ctrl.brow"));
+    EXPECT_FALSE(shown(0).value("enabled").toBool());
+    EXPECT_EQ(shown(0).value("reason").toString(), QStringLiteral("brow_L_ctrl.brow is locked"));
 
     // Ctrl-click: the defaults, one undo step.
     ASSERT_TRUE(host().executeMel("setAttr brow_L_ctrl.jawX 1.5"));

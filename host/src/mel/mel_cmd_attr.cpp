@@ -251,6 +251,10 @@ Value setAttrCommand(CommandCall& call)
     sceneops::edited(call.host());
     if (!changed.isEmpty())
         notifyAttributeSet(d, plug.node, changed);
+    if (flags.has("lock") && !d.reading)
+        notifyAttributeSet(d, plug.node, plug.def ? plug.def->longName : flagKey,
+                           flags.boolean("lock", true) ? MNodeMessage::kAttributeLocked
+                                                       : MNodeMessage::kAttributeUnlocked);
     return Value();
 }
 

@@ -6,13 +6,13 @@
 
 namespace qbhost {
 
-void notifyAttributeSet(SessionData& d, NodeId node, const QString& attribute)
+void notifyAttributeSet(SessionData& d, NodeId node, const QString& attribute, MNodeMessage::AttributeMessage message)
 {
     if (!d.callbacks.watchesNode(node))
         return;
     MPlug plug, other;
     QbHostAccess::setPlug(plug, d.handles.handle(node), d.handles.intern(attribute));
-    d.callbacks.raiseAttributeChanged(node, MNodeMessage::kAttributeSet, plug, other);
+    d.callbacks.raiseAttributeChanged(node, message, plug, other);
 }
 
 bool applyAttributeChange(SessionData& d, const AttributeChange& change, bool forward)
