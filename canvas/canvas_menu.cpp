@@ -6,6 +6,8 @@
 #include "document/picker_document.h"
 #include "edit/add_button_cmd.h"
 #include "edit/appearance_cmds.h"
+#include "edit/change_control_cmd.h"
+#include "edit/picker_controlDialog.h"
 #include "edit/arrange_buttons_cmd.h"
 #include "edit/delete_buttons_cmd.h"
 #include "edit/mirror_buttons_cmd.h"
@@ -75,6 +77,11 @@ void canvas_menu::make_actions()
     setImageAction_ = make_action(picker_view::tr("Set Image..."), &canvas_menu::set_image);
     removeImageAction_ = make_action(picker_view::tr("Remove Image"), &canvas_menu::remove_image);
     menu_->addActions({commandAction_, setImageAction_, removeImageAction_});
+    menu_->addSeparator();
+    controlActions_[0] = make_action(picker_view::tr("Add Slider\u2026"), &canvas_menu::add_slider);
+    controlActions_[1] = make_action(picker_view::tr("Add Pad\u2026"), &canvas_menu::add_pad);
+    controlActions_[2] = make_action(picker_view::tr("Add Toggle\u2026"), &canvas_menu::add_toggle);
+    menu_->addActions({controlActions_[0], controlActions_[1], controlActions_[2]});
     menu_->addSeparator();
 
     QAction* resetView = make_view_action(picker_view::tr("Reset View"), &picker_view::reset_view);
@@ -156,6 +163,15 @@ void canvas_menu::show_at(QMouseEvent* e, const QPoint&)
         pictured = pictured || (button.state == kSelected && !button.image.isEmpty());
     removeImageAction_->setEnabled(pictured);
     name_command_action();
+    // A control's own entry edits it; the others add, with nodes to set.
+    const buttonRecord* pressed = view_->pressed_button();
+    static const char* const adds[] = {"Add Slider\u2026", "Add Pad\u2026", "Add Toggle\u2026"};
+    static const char* const edits[] = {"Edit Slider\u2026", "Edit Pad\u2026", "Edit Toggle\u2026"};
+    for (int k = 0; k < 3; ++k) {
+        const bool edit = pressed && pressed->control.kind == k + 1;
+        controlActions_[k]->setText(QString::fromUtf8(edit ? edits[k] : adds[k]));
+        controlActions_[k]->setEnabled(edit || hostSelection);
+    }
 
     // The menu runs its own event loop, in which a host callback (a scene
     // reset) may close this tab. An entry chosen acts before exec returns,
@@ -189,6 +205,56 @@ void canvas_menu::add_one_button()
     document->undoStack()->push(new add_button_cmd(document, view_->mapToPicker(view_->pressPoint_),
                                                    view_->defaults(), window_selection::names(),
                                                    picker_view::tr("Add One Button")));
+}
+
+void canvas_menu::add_slider()
+{
+    add_control(button_control::Slider);
+}
+
+void canvas_menu::add_pad()
+{
+    add_control(button_control::Pad);
+}
+
+void canvas_menu::add_toggle()
+{
+    add_control(button_control::Toggle);
+}
+
+void canvas_menu::add_control(int kind)
+{
+    picker_document* document = view_->document();
+    QPointer<picker_view> self(view_);
+    const buttonRecord* pressed = view_->pressed_button();
+    if (pressed && pressed->control.kind == kind) {
+        const int index = document->index_of(pressed);
+        buttonAttributes edited = pressed->attributes();
+        // The editor's loop lets host callbacks run: the canvas may be gone
+        // after it, or its list changed.
+        const quint64 generation = document->generation();
+        if (!picker_controlDialog::do_dialog(view_, &edited) || !self || document->generation() != generation
+            || !document->valid_index(index))
+            return;
+        if (edited != document->buttons()[index].attributes())
+            document->undoStack()->push(new change_control_cmd(document, index, edited));
+        return;
+    }
+    if (window_selection::names().isEmpty())
+        return;
+    static const char* const undoTexts[] = {"", "Add Slider", "Add Pad", "Add Toggle"};
+    auto command = std::make_unique<add_button_cmd>(document, view_->mapToPicker(view_->pressPoint_),
+                                                    view_->defaults(), window_selection::names(),
+                                                    picker_view::tr(undoTexts[kind]));
+    buttonAttributes* attributes = command->attributes();
+    attributes->label.clear(); // the track is the control's face
+    attributes->control.kind = button_control::kind_t(kind);
+    attributes->control.attributes = QStringList();
+    if (kind == button_control::Pad)
+        attributes->control.attributes = QStringList{QString(), QString()};
+    if (!picker_controlDialog::do_dialog(view_, attributes) || !self)
+        return;
+    document->undoStack()->push(command.release());
 }
 
 void canvas_menu::add_many_buttons()

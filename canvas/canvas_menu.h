@@ -33,6 +33,11 @@ public slots:
     void update_button();
     void delete_button();
     void add_command_button();
+    // A slider, pad or toggle for the host's selection through the control
+    // editor, or the pressed control edited in it.
+    void add_slider();
+    void add_pad();
+    void add_toggle();
     void change_background();
     void align_horizontal();
     void align_vertical();
@@ -63,6 +68,7 @@ private:
     QAction* make_view_action(const QString& text, void (picker_view::*slot)());
     void make_actions();
     void name_command_action();
+    void add_control(int kind);
     void arrange(int mode);
     void add_from_controls(int view);
 
@@ -75,6 +81,7 @@ private:
     QAction* updateAction_ = nullptr;
     QAction* deleteAction_ = nullptr;
     QAction* commandAction_ = nullptr;
+    QAction* controlActions_[3] = {nullptr, nullptr, nullptr};
     QAction* setImageAction_ = nullptr;
     QAction* removeImageAction_ = nullptr;
 };

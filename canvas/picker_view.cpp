@@ -10,6 +10,7 @@
 #include "canvas/select_button_cmd.h"
 #include "canvas/set_axis_cmd.h"
 #include "canvas/shift_picker_cmd.h"
+#include "canvas/track_control_cmd.h"
 #include "canvas/track_button_cmd.h"
 #include "canvas/zoom_picker_cmd.h"
 #include "model/window_selection.h"
@@ -44,7 +45,8 @@ picker_view::picker_view(picker_document* document, const button_defaults* defau
       defaults_(defaults),
       editCursor_(picker_cursors::make_edit_cursor()),
       addManyCursor_(picker_cursors::make_add_many_cursor()),
-      overlays_(this)
+      overlays_(this),
+      controls_(document)
 {
     document_->setParent(this);
     zoomTimer_.setSingleShot(false);
@@ -311,9 +313,12 @@ void picker_view::left_press(QMouseEvent* e, const QPoint& point)
     pressed_ = button_index_at(point);
     const buttonRecord* b = pressed_button();
     const int modifiers = int(e->modifiers());
-    if ((e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            == Qt::ControlModifier
-        || !b || b->kind == kSelectionButton)
+    const bool editing = (e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+                         == Qt::ControlModifier;
+    // A control is worked by a plain press; Ctrl selects and moves it as any button.
+    if (b && b->control.isActive() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        set_tracker(new track_control_cmd(this, pressed_, point));
+    else if (editing || !b || b->kind == kSelectionButton)
         set_tracker(new select_button_cmd(this, point, modifiers));
     else
         set_tracker(new track_button_cmd(this, point, b, (e->modifiers() & Qt::AltModifier) != 0));
@@ -346,7 +351,13 @@ void picker_view::hover(const QPoint& point)
         }
         return;
     }
+    const int index = button_index_at(point);
     QString text = hover_text(b->nodes);
+    if (b->control.isActive()) {
+        const QString why = controls_.reason(index);
+        if (!why.isEmpty())
+            text = why;
+    }
     if (b->broken()) {
         // Say which names are not there, or are not one node.
         broken_button e;
@@ -409,6 +420,14 @@ void picker_view::adjustCursor(bool force)
 
 void picker_view::keyPressEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_Escape) {
+        if (auto* drag = dynamic_cast<track_control_cmd*>(tracker_)) {
+            drag->cancel();
+            delete take_tracker();
+            e->accept();
+            return;
+        }
+    }
     adjustCursor(false);
     QWidget::keyPressEvent(e); // unhandled: on to the window's dispatch
 }
@@ -439,8 +458,25 @@ void picker_view::paintEvent(QPaintEvent* e)
     const QPixmap& background = document_->background();
     if (!background.isNull())
         painter.drawPixmap(mapToScreen(QRect(QPoint(0, 0), background.size())), background);
-    button_painter(painter, view_, &sprites_, &document_->pictures()).draw_buttons(document_->buttons(), e->rect());
+    button_painter buttons(painter, view_, &sprites_, &document_->pictures());
+    buttons.set_control_readings(&controls_.readings());
+    buttons.draw_buttons(document_->buttons(), e->rect());
     overlays_.draw(painter);
+}
+
+void picker_view::attribute_changed(const QString& node, const QString& attribute, double value, bool reread)
+{
+    QRect dirty;
+    if (reread ? controls_.attribute_reread(node, attribute, &dirty)
+               : controls_.attribute_changed(node, attribute, value, &dirty))
+        update(mapToScreen(dirty).adjusted(-2, -2, 3, 3));
+}
+
+void picker_view::reset_control_at(const QPoint& point)
+{
+    const int index = button_index_at(point);
+    if (index >= 0 && document_->buttons()[index].control.isActive())
+        track_control_cmd::reset_to_default(this, index);
 }
 
 void picker_view::resizeEvent(QResizeEvent* e)

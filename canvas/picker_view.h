@@ -1,6 +1,7 @@
 #ifndef QB_CANVAS_PICKER_VIEW_H
 #define QB_CANVAS_PICKER_VIEW_H
 #include "canvas/canvas_menu.h"
+#include "canvas/control_binding.h"
 #include "canvas/overlay_list.h"
 #include "document/picker_document.h"
 #include "edit/paste_buttons_cmd.h"
@@ -73,6 +74,14 @@ public:
     // The context menu "Picker" and the canvas's keyboard actions.
     canvas_menu* menu() const { return menu_; }
 
+    // What the controls show of the host, and a value set there (reread:
+    // its lock changed, read it again).
+    control_binding& controls() const { return controls_; }
+    void attribute_changed(const QString& node, const QString& attribute, double value, bool reread = false);
+    // A Ctrl-click that stayed put: a control under point goes back to its
+    // attributes' defaults.
+    void reset_control_at(const QPoint& point);
+
     void adjustCursor(bool force);
     bool execute_shortcut(QKeyEvent* e);
     // Asks the window to show this canvas's selection in its toolbox; every
@@ -135,5 +144,6 @@ private:
     QTimer zoomTimer_;
     zoom_animation animation_;
     mutable button_painter::sprite_cache sprites_; // painting state only
+    mutable control_binding controls_; // a cache of the host's values
 };
 #endif

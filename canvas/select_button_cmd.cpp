@@ -199,6 +199,8 @@ void select_button_cmd::finish()
         if (last_ != press_ && !buttons_replaced())
             view_->undoStack()->push(
                 new move_buttons_cmd(view_->document(), savedPositions_, savedIndices_, delta()));
+        else if (last_ == press_ && !buttons_replaced())
+            view_->reset_control_at(press_); // a Ctrl-click on a control: its defaults
         view_->update_toolbox();
         return;
     }

@@ -53,6 +53,23 @@ QString host_port::node_path(quint64)
     return QString();
 }
 
+host_attribute host_port::read_attribute(const QString&, const QString&)
+{
+    return host_attribute();
+}
+
+QStringList host_port::keyable_attributes(const QString&)
+{
+    return QStringList();
+}
+
+void host_port::watch_nodes(const QStringList&) {}
+
+QStringList host_port::watched_nodes() const
+{
+    return QStringList();
+}
+
 host_port& host_port::current()
 {
     return installed ? *installed : no_host_port();

@@ -5,11 +5,14 @@
 // the host's own implementation; code above the model and below the
 // plug-in reaches the host only through the installed port.
 #include "model/control_outline.h"
+#include "model/node_names.h"
 #include <QtCore/QList>
 #include <QtCore/QRect>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
-#include "model/node_names.h"
+#include <QtCore/QVector>
+
+#include <functional>
 
 // What one node name names in the host's scene.
 struct node_lookup {
@@ -21,6 +24,21 @@ struct node_lookup {
     QString path;
     // Ambiguous: the host's names of the nodes it could be.
     QStringList candidates;
+};
+
+// One attribute of one node as the host has it.
+struct host_attribute {
+    enum kind_t { Missing, Number, Bool, Enum, Other };
+    kind_t kind = Missing;
+    bool locked = false;
+    double value = 0;
+    double defaultValue = 0;
+    bool hasRange = false; // the attribute's own minimum and maximum (hard, else soft)
+    double min = 0;
+    double max = 0;
+    // An enum's fields in the host's order, with their values.
+    QStringList enumNames;
+    QVector<int> enumValues;
 };
 
 class host_port
@@ -42,6 +60,17 @@ public:
     // name of a node by its key; empty once the node is gone.
     virtual QString node_full_path(quint64 node);
     virtual QString node_path(quint64 node);
+    // Attributes, read now. The default port knows none.
+    virtual host_attribute read_attribute(const QString& node, const QString& attribute);
+    virtual QStringList keyable_attributes(const QString& node);
+    // Values set in the host on attributes of the watched nodes reach the
+    // listener (node, attribute long name, value, false); a lock or unlock
+    // comes with true, the attribute to be read again. The port keeps
+    // exactly the nodes given watched: those it had and is not given go.
+    using attribute_listener = std::function<void(const QString&, const QString&, double, bool)>;
+    virtual void watch_nodes(const QStringList& nodes);
+    virtual QStringList watched_nodes() const;
+    void set_attribute_listener(attribute_listener listener) { listener_ = std::move(listener); }
 
     // Available areas of the screens, in index order, and the primary's.
     virtual QList<QRect> screen_areas() const = 0;
@@ -59,6 +88,16 @@ public:
     static host_port& current();
     // Installs a port (not owned); null goes back to the dropping one.
     static void install(host_port* port);
+
+protected:
+    void tell_attribute(const QString& node, const QString& attribute, double value, bool reread) const
+    {
+        if (listener_)
+            listener_(node, attribute, value, reread);
+    }
+
+private:
+    attribute_listener listener_;
 };
 
 // A command button's script, run by the host (MEL or Python by its

@@ -20,6 +20,7 @@ enum picker_undo_id {
     change_image_id = 14,
     change_frame_id = 15,
     mirror_buttons_id = 16,
-    change_mirror_id = 17
+    change_mirror_id = 17,
+    change_control_id = 18
 };
 #endif

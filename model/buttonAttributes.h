@@ -1,5 +1,6 @@
 #ifndef QB_MODEL_BUTTONATTRIBUTES_H
 #define QB_MODEL_BUTTONATTRIBUTES_H
+#include "model/button_control.h"
 #include "model/button_shape.h"
 #include <QtCore/QPoint>
 #include <QtCore/QString>
@@ -30,9 +31,10 @@ struct buttonAttributes {
     button_shape shape;       // the default: today's square and looks
     QString image;            // a picture of the picker, by name; empty for none
     bool frame = true;        // false: no fill, no outline, the label alone
+    button_control control;   // none: a plain button
 
     // True when the button uses what only the extension block holds.
-    bool has_extras() const { return !shape.isDefault() || !image.isEmpty() || !frame; }
+    bool has_extras() const { return !shape.isDefault() || !image.isEmpty() || !frame || control.isActive(); }
 
     ~buttonAttributes();
 };
@@ -42,7 +44,7 @@ inline bool operator==(const buttonAttributes& a, const buttonAttributes& b)
     return a.position == b.position && a.size == b.size && a.kind == b.kind
            && a.language == b.language && a.color == b.color && a.labelColor == b.labelColor
            && a.label == b.label && a.nodes == b.nodes && a.shape == b.shape && a.image == b.image
-           && a.frame == b.frame;
+           && a.frame == b.frame && a.control == b.control;
 }
 inline bool operator!=(const buttonAttributes& a, const buttonAttributes& b) { return !(a == b); }
 #endif

@@ -98,6 +98,13 @@ QRect buttonRecord::squareRect(const QPoint& centre, int size)
 
 void buttonRecord::fit_shape()
 {
+    if (control.isActive()) {
+        // A control's box is its track; it draws no outline of its own.
+        outline = QPainterPath();
+        shapeKey = 0;
+        rect = control.bounds(size).translated(withinLimit(position));
+        return;
+    }
     if (shape.isDefault()) {
         outline = QPainterPath();
         shapeKey = 0;
@@ -125,7 +132,7 @@ bool buttonRecord::contains(const QPointF& p) const
 
 void buttonRecord::moveTo(const QPoint& point)
 {
-    if (!shape.isDefault()) {
+    if (!shape.isDefault() || control.isActive()) {
         const QPoint to = withinLimit(point);
         rect.translate(to - position);
         position = to;

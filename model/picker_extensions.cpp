@@ -71,6 +71,38 @@ bool read_shape(QDataStream& s, button_shape* shape)
     return ok(s) && shape->path.size() <= button_shape::kMaxPathLength;
 }
 
+void write_control(QDataStream& s, const button_control& c)
+{
+    s << quint8(c.kind) << quint8(c.orientation) << c.length << qint32(c.attributes.size());
+    for (const QString& a : c.attributes)
+        s << a;
+    s << c.min.x() << c.min.y() << c.max.x() << c.max.y();
+}
+
+bool read_control(QDataStream& s, button_control* c)
+{
+    quint8 kind = 0, orientation = 0;
+    qint32 count = 0;
+    s >> kind >> orientation >> c->length >> count;
+    if (!ok(s) || kind == 0 || kind >= button_control::kKinds || orientation > button_control::Vertical
+        || count != button_control::attribute_count(button_control::kind_t(kind)))
+        return false;
+    c->kind = button_control::kind_t(kind);
+    c->orientation = button_control::orientation_t(orientation);
+    for (qint32 i = 0; i < count; ++i) {
+        QString name;
+        readString(s, &name);
+        if (!ok(s))
+            return false;
+        c->attributes.append(name);
+    }
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    s >> x0 >> y0 >> x1 >> y1;
+    c->min = QPointF(x0, y0);
+    c->max = QPointF(x1, y1);
+    return ok(s) && c->isValid();
+}
+
 // The button at a stored position, if the reader kept it.
 buttonAttributes* kept_button(QList<buttonAttributes>* buttons, const QVector<int>& kept, qint32 stored)
 {
@@ -82,8 +114,10 @@ buttonAttributes* kept_button(QList<buttonAttributes>* buttons, const QVector<in
 
 extension_records buttonExtensionRecords(const QList<buttonAttributes>& buttons)
 {
-    QVector<int> shaped, pictured, frameless;
+    QVector<int> shaped, pictured, frameless, controls;
     for (int i = 0; i < buttons.size(); ++i) {
+        if (buttons[i].control.isActive())
+            controls.append(i);
         if (!buttons[i].shape.isDefault())
             shaped.append(i);
         if (!buttons[i].image.isEmpty())
@@ -112,6 +146,14 @@ extension_records buttonExtensionRecords(const QList<buttonAttributes>& buttons)
                             for (int i : frameless)
                                 s << qint32(i);
                         })});
+    if (!controls.isEmpty())
+        records.append({kControlsTag, encode([&](QDataStream& s) {
+                            s << qint32(controls.size());
+                            for (int i : controls) {
+                                s << qint32(i);
+                                write_control(s, buttons[i].control);
+                            }
+                        })});
     return records;
 }
 
@@ -138,7 +180,7 @@ extension_records pictureRecords(const QList<buttonAttributes>& buttons, const p
 }
 
 void applyButtonExtensions(const extension_records& records, QList<buttonAttributes>* buttons,
-                           const QVector<int>& kept)
+                           const QVector<int>& kept, QList<stream_problem>* report, int tab)
 {
     for (const extension_record& r : records) {
         if (r.first == kShapesTag) {
@@ -172,6 +214,25 @@ void applyButtonExtensions(const extension_records& records, QList<buttonAttribu
                     b->frame = false;
                 return true;
             });
+        } else if (r.first == kControlsTag) {
+            qint32 at = -1;
+            const bool whole = read_entries(r.second, 4 + 10 + 32, [&](QDataStream& s) {
+                qint32 index = 0;
+                button_control control;
+                s >> index;
+                at = index;
+                if (!ok(s) || !read_control(s, &control))
+                    return false;
+                if (buttonAttributes* b = kept_button(buttons, kept, index))
+                    b->control = control;
+                return true;
+            });
+            if (!whole && report) {
+                stream_problem p{stream_problem::DamagedControl};
+                p.tab = tab;
+                p.position = at;
+                report->append(p);
+            }
         }
     }
 }

@@ -33,6 +33,7 @@ constexpr quint32 kFramelessTag = 0x4e4f4652u; // "NOFR": button indices
 constexpr quint32 kPicturesTag = 0x50494353u; // "PICS": picture name, PNG bytes
 constexpr quint32 kTabTag = 0x54414258u;      // "TABX": tab number, that tab's records
 constexpr quint32 kMirrorTag = 0x4d495252u;   // "MIRR": the picker's mirror settings (mirror_settings)
+constexpr quint32 kControlsTag = 0x4354524cu; // "CTRL": button index, control (button_control)
 
 // Pictures of a picker by name (named by content: contentImageName).
 using picker_pictures = QMap<QString, QImage>;
@@ -45,11 +46,13 @@ using extension_records = QList<extension_record>;
 extension_records buttonExtensionRecords(const QList<buttonAttributes>& buttons);
 // The pictures the buttons show, from those given.
 extension_records pictureRecords(const QList<buttonAttributes>& buttons, const picker_pictures& pictures);
-// Puts the records' shapes, pictures and frames on the buttons. kept[j] is
-// the stored position of buttons[j] (readers drop invalid records);
-// entries of other positions are ignored.
+// Puts the records' shapes, pictures, frames and controls on the buttons.
+// kept[j] is the stored position of buttons[j] (readers drop invalid
+// records); entries of other positions are ignored. A control record that
+// does not read is told in the report (a button would lose its binding).
+struct stream_problem;
 void applyButtonExtensions(const extension_records& records, QList<buttonAttributes>* buttons,
-                           const QVector<int>& kept);
+                           const QVector<int>& kept, QList<stream_problem>* report = nullptr, int tab = -1);
 // The pictures the records hold; false when one does not decode.
 bool readPictureRecords(const extension_records& records, picker_pictures* pictures);
 

@@ -24,6 +24,11 @@ QString describe_one(const stream_problem& p, QDataStream::Status status)
                               "and may misread it")
             .arg(p.version)
             .arg(kPickerDataVersion);
+    case stream_problem::DamagedControl:
+        return where
+               + (p.position >= 0 ? QStringLiteral("button %1: its control record is damaged").arg(p.position)
+                                  : QStringLiteral("a control record is damaged"))
+               + QStringLiteral("; the plug-in shows the controls from there on as selection buttons");
     case stream_problem::Truncated:
         break;
     }

@@ -334,7 +334,7 @@ bool readWindowStream(QDataStream& stream, picker_window_data* window, stream_re
             qint32 t = -1;
             extension_records tabRecords;
             if (readTabRecord(r, &t, &tabRecords) && t >= 0 && t < window->tabs.size()) {
-                applyButtonExtensions(tabRecords, &window->tabs[t].buttons, kept[t]);
+                applyButtonExtensions(tabRecords, &window->tabs[t].buttons, kept[t], report, t);
                 window->tabs[t].mirror = readMirrorRecords(tabRecords);
                 window->tabs[t].origin = readRigOrigin(tabRecords);
             }
@@ -359,12 +359,13 @@ namespace {
 
 // The extension block after a list of buttons read with kept positions.
 void readButtonExtensions(QDataStream& stream, QList<buttonAttributes>* buttons, const QVector<int>& kept,
-                          picker_pictures* pictures, mirror_settings* mirror = nullptr)
+                          picker_pictures* pictures, mirror_settings* mirror = nullptr,
+                          stream_report* report = nullptr)
 {
     extension_records records;
     if (!readExtensionBlock(stream, &records))
         return;
-    applyButtonExtensions(records, buttons, kept);
+    applyButtonExtensions(records, buttons, kept, report);
     if (mirror)
         *mirror = readMirrorRecords(records);
     if (pictures) {
@@ -399,7 +400,7 @@ bool readPickerFile(QDataStream& stream, picker_tab_data* tab, qint32* version, 
     if (ok(stream))
         tab->buttons = readButtonBlock(stream, v, report, -1, &kept);
     if (ok(stream))
-        readButtonExtensions(stream, &tab->buttons, kept, &tab->pictures, &tab->mirror);
+        readButtonExtensions(stream, &tab->buttons, kept, &tab->pictures, &tab->mirror, report);
     noteTruncated(stream, report, -1);
     return true;
 }

@@ -33,7 +33,8 @@ struct stream_problem {
         WrongIndex,      // a button's stored index differs from its position
         InvalidKind,     // kind or language outside 0 and 1
         NewerVersion,    // a data version this reader does not know
-        Truncated        // the data ended inside a record
+        Truncated,       // the data ended inside a record
+        DamagedControl   // a control record that does not read: the button stays a selection button
     };
     Kind kind;
     int tab = -1;        // tab number in a window stream, -1 otherwise

@@ -117,6 +117,8 @@ PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj)
         picker_main::write_settings();
         delete picker_main::window_.data();
     }
+    // The controls' attribute-change callbacks go with the window.
+    host.watch_nodes(QStringList());
 
     status = plugin.deregisterCommand(picker_main::name_);
     if (!status) {

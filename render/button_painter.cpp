@@ -118,10 +118,18 @@ void button_painter::draw_buttons(const QList<buttonRecord>& buttons, const QRec
         sprites_->prepare(view_.zoom, pixel_ratio());
     const QRect pickerArea = view_.mapToPicker(area);
     painter_.setPen(Qt::NoPen);
-    for (const buttonRecord& b : buttons) {
+    for (int i = 0; i < buttons.size(); ++i) {
+        const buttonRecord& b = buttons[i];
         if (!b.rect.intersects(pickerArea))
             continue;
-        if (b.has_extras())
+        if (b.control.isActive()) {
+            const auto it = readings_ ? readings_->constFind(i) : control_readings::const_iterator();
+            control_reading fallback;
+            fallback.value = QPointF(qBound(b.control.min.x(), 0.0, b.control.max.x()),
+                                     qBound(b.control.min.y(), 0.0, b.control.max.y()));
+            draw_control(b, readings_ && it != readings_->constEnd() ? *it : fallback);
+            painter_.setPen(Qt::NoPen);
+        } else if (b.has_extras())
             draw_shaped_button(b);
         else if (b.kind != kSelectionButton)
             draw_command_button(b);
@@ -130,6 +138,13 @@ void button_painter::draw_buttons(const QList<buttonRecord>& buttons, const QRec
         if (b.kind == kSelectionButton && b.broken())
             draw_broken_mark(b);
     }
+}
+
+void button_painter::draw_control(const buttonRecord& button, const control_reading& reading)
+{
+    const QRectF r = canvas_rect(button, view_);
+    control_painter::paint(painter_, button, r, reading);
+    draw_label(button, r.center());
 }
 
 void button_painter::draw_shaped_button(const buttonRecord& button)

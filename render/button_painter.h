@@ -3,6 +3,7 @@
 // Draws buttons through a view: both kinds in their three selection looks,
 // their shapes, pictures and labels. Widget-free, so that the file renderer
 // paints exactly what the canvas shows.
+#include "render/control_painter.h"
 #include "render/view_transform.h"
 #include "model/buttonRecord.h"
 #include "model/picker_extensions.h"
@@ -110,6 +111,9 @@ public:
     // Every button whose picker rectangle meets the canvas area, in list
     // order, so later buttons lie over earlier ones.
     void draw_buttons(const QList<buttonRecord>& buttons, const QRect& area);
+    // What the controls show; without, each shows 0 (kept within its range).
+    void set_control_readings(const control_readings* readings) { readings_ = readings; }
+    void draw_control(const buttonRecord& button, const control_reading& reading);
     void draw_one_button(const buttonRecord& button);
     // A selection button some of whose names are missing or ambiguous: a
     // dashed outline; with all its nodes missing, its colour washed out.
@@ -152,6 +156,7 @@ private:
     const view_transform& view_;
     sprite_cache* sprites_;
     const picker_pictures* pictures_;
+    const control_readings* readings_ = nullptr;
     // Outlines of small shapes by kind and size, made once per paint.
     QHash<quint64, QPolygonF> shapes_;
     double labelScale_ = -1;

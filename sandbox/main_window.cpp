@@ -105,6 +105,12 @@ void sandbox_window::makeMenus()
     file->addSeparator();
     file->addAction(tr("&Quit"), this, &QWidget::close)->setShortcut(QKeySequence::Quit);
 
+    // The host's own undo queue (attribute values). No shortcuts: Ctrl+Z
+    // over the picker panel belongs to the picker's own undo.
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(tr("&Undo"), this, [this]() { host_.executeMel(QStringLiteral("undo")); });
+    edit->addAction(tr("&Redo"), this, [this]() { host_.executeMel(QStringLiteral("redo")); });
+
     QMenu* plugins = menuBar()->addMenu(tr("&Plug-ins"));
     plugins->addAction(tr("&Load..."), this, [this]() { loadPlugin(); });
     unloadMenu_ = plugins->addMenu(tr("&Unload"));

@@ -8,6 +8,7 @@
 #include "namespaces/namespace_binding.h"
 #include "model/picker_version.h"
 #include "ui/picker_dialogs.h"
+#include "window/control_watch.h"
 #include "window/picker_toolbox.h"
 #include "window/rig_pickers.h"
 #include "window/tab_files.h"
@@ -59,6 +60,7 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
         },
         this);
     files_ = new tab_files(this);
+    controlWatch_ = new control_watch(tabs_, this);
 
     menus_ = new window_menus(this, dock);
     add_untitled_tab();
@@ -90,6 +92,8 @@ picker_window::picker_window(QDockWidget* dock) : QWidget(dock, Qt::WindowFlags(
 picker_window::~picker_window()
 {
     closing_ = true; // the scene keeps its images: this is no user's close
+    delete controlWatch_; // the host stops telling this window
+    controlWatch_ = nullptr;
     for (int i = tabs_->count() - 1; i >= 0; --i)
         close_tab(i);
     // The toolkit's destructor still moves focus and deletes the children:
@@ -115,6 +119,7 @@ picker_view* picker_window::add_tab(picker_document* document, bool current)
     });
     connect(view, &picker_view::toolboxUpdateRequested, this, [this, view] { toolbox_wanted(view); });
     connect(view, &picker_view::clearingAllSelected, this, [this, view] { clear_other_canvases(view); });
+    controlWatch_->follow(view);
     return view;
 }
 
@@ -481,8 +486,19 @@ void add_view_state(QVariantMap* tab, const picker_view& view)
     tab->insert(key("undo"), texts);
     tab->insert(key("undoIndex"), undo->index());
     QVariantList buttons;
-    for (const buttonRecord& b : document->buttons())
-        buttons.append(button_state(b));
+    const control_readings& readings = view.controls().readings();
+    for (int i = 0; i < document->buttons().size(); ++i) {
+        QVariantMap b = button_state(document->buttons()[i]);
+        if (readings.contains(i)) {
+            // What the control shows: its handle's value, and whether it works.
+            const control_reading& r = readings[i];
+            b.insert(key("control"), QVariantMap{{key("value"), QVariantList{r.value.x(), r.value.y()}},
+                                                {key("enabled"), r.enabled},
+                                                {key("step"), r.step},
+                                                {key("reason"), view.controls().reason(i)}});
+        }
+        buttons.append(b);
+    }
     tab->insert(key("buttons"), buttons);
 }
 } // namespace

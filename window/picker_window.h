@@ -14,6 +14,7 @@ class QDockWidget;
 class QTabWidget;
 class QVBoxLayout;
 class picker_document;
+class control_watch;
 class picker_toolbox;
 class picker_view;
 class rig_pickers;
@@ -131,6 +132,7 @@ private:
     toolboxState toolbox_;
     scene_store* store_ = nullptr;
     tab_files* files_ = nullptr;
+    control_watch* controlWatch_ = nullptr;
     window_menus* menus_ = nullptr;
     rig_pickers* rigs_ = nullptr;
     picker_toolbox* toolboxControls_ = nullptr;

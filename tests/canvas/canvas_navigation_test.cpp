@@ -345,9 +345,11 @@ TEST(CanvasNavigation, ContextMenuOpensWithItsFirstEntryUnderThePress)
         EXPECT_TRUE(h.canvas->actions().contains(a));
     }
     EXPECT_EQ(texts, (QStringList{"Add One Button", "Add Many Buttons", "Add Buttons from Controls", "Update Button", "Delete Button", "-",
-                                  "Add Command Button...", "Set Image...", "Remove Image", "-", "Reset View",
-                                  "Frame View", "-", "Buttons"}));
-    EXPECT_EQ(keys, (QStringList{"", "", "", "Backspace", "", "", "", "H", "F"}));
+                                  "Add Command Button...", "Set Image...", "Remove Image", "-",
+                                  QString::fromUtf8("Add Slider\u2026"), QString::fromUtf8("Add Pad\u2026"),
+                                  QString::fromUtf8("Add Toggle\u2026"), "-", "Reset View", "Frame View", "-",
+                                  "Buttons"}));
+    EXPECT_EQ(keys, (QStringList{"", "", "", "Backspace", "", "", "", "", "", "", "H", "F"}));
 
     const QPoint press(120, 90);
     const QPoint global = h.canvas->mapToGlobal(press);

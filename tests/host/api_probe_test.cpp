@@ -6,6 +6,9 @@
 #include <maya/MDagPath.h>
 #include <maya/MDGMessage.h>
 #include <maya/MDagMessage.h>
+#include <maya/MDoubleArray.h>
+#include <maya/MNodeMessage.h>
+#include <maya/MPlug.h>
 #include <maya/MEventMessage.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnNurbsCurve.h>
@@ -14,7 +17,6 @@
 #include <maya/MGlobal.h>
 #include <maya/MItSelectionList.h>
 #include <maya/MMessage.h>
-#include <maya/MNodeMessage.h>
 #include <maya/MObjectHandle.h>
 #include <maya/MSceneMessage.h>
 #include <maya/MObject.h>
@@ -178,7 +180,28 @@ QB_PROBE(mainWindow, &MQtUtil::mainWindow, QWidget* (*)());
 QB_PROBE(toQString, &MQtUtil::toQString, QString (*)(const MString&));
 QB_PROBE(toMString, &MQtUtil::toMString, MString (*)(const QString&));
 
+QB_PROBE(executeInt, &MGlobal::executeCommand, MStatus (*)(const MString&, int&, bool, bool));
+QB_PROBE(executeDouble, &MGlobal::executeCommand, MStatus (*)(const MString&, double&, bool, bool));
+QB_PROBE(executeDoubles, &MGlobal::executeCommand, MStatus (*)(const MString&, MDoubleArray&, bool, bool));
+QB_PROBE(executeString, &MGlobal::executeCommand, MStatus (*)(const MString&, MString&, bool, bool));
+QB_PROBE(executeStrings, &MGlobal::executeCommand, MStatus (*)(const MString&, MStringArray&, bool, bool));
+QB_PROBE(listDependNode, &MSelectionList::getDependNode, MStatus (MSelectionList::*)(unsigned int, MObject&) const);
+QB_PROBE(attributeChanged, &MNodeMessage::addAttributeChangedCallback,
+         MCallbackId (*)(MObject&, MNodeMessage::MAttr2PlugFunction, void*, MStatus*));
+QB_PROBE(plugNode, &MPlug::node, MObject (MPlug::*)(MStatus*) const);
+QB_PROBE(plugName, &MPlug::name, MString (MPlug::*)(MStatus*) const);
+QB_PROBE(plugPartialName, &MPlug::partialName,
+         MString (MPlug::*)(bool, bool, bool, bool, bool, bool, MStatus*) const);
+QB_PROBE(plugDouble, &MPlug::asDouble, double (MPlug::*)(MStatus*) const);
+QB_PROBE(plugInt, &MPlug::asInt, int (MPlug::*)(MStatus*) const);
+QB_PROBE(plugBool, &MPlug::asBool, bool (MPlug::*)(MStatus*) const);
+
 #undef QB_PROBE
+
+static_assert(std::is_same<MNodeMessage::MAttr2PlugFunction,
+                           void (*)(MNodeMessage::AttributeMessage, MPlug&, MPlug&, void*)>::value,
+              "MAttr2PlugFunction");
+static_assert(MNodeMessage::kAttributeSet == 0x08, "kAttributeSet");
 
 static_assert(std::is_same<MCallbackId, uintptr_t>::value, "MCallbackId is uintptr_t");
 static_assert(std::is_same<MMessage::MBasicFunction, void (*)(void*)>::value, "MBasicFunction");

@@ -551,3 +551,56 @@ TEST_F(QbxTool, MirrorTakesRulesAndAnAxisAndRefusesBadOnes)
     }
     EXPECT_EQ(qbx({"dump", path("own.qbx"), "--flip"}).status, 2);
 }
+
+TEST_F(QbxTool, ControlsRoundTripAndRender)
+{
+    const auto control_button = [](int x, const char* node, QJsonObject control) {
+        return QJsonObject{{"position", QJsonArray{x, 20}}, {"size", 10}, {"kind", 0}, {"language", 0},
+                           {"color", "#2080FF"}, {"labelColor", "#000000"}, {"label", ""},
+                           {"nodes", QJsonArray{node}}, {"control", control}};
+    };
+    const QJsonObject picker{
+        {"version", 4}, {"name", "Face"}, {"background", QJsonObject{{"name", ""}}},
+        {"buttons",
+         QJsonArray{control_button(40, "brow_ctrl",
+                                   QJsonObject{{"kind", "slider"}, {"attributes", QJsonArray{"brow"}}, {"min", -1},
+                                               {"max", 1}, {"orientation", "horizontal"}, {"length", 60}}),
+                    control_button(120, "jaw_ctrl",
+                                   QJsonObject{{"kind", "pad"}, {"attributes", QJsonArray{"jawX", "jawY"}},
+                                               {"min", QJsonArray{-2, 0}}, {"max", QJsonArray{2, 1}},
+                                               {"orientation", "horizontal"}, {"length", 30}}),
+                    control_button(180, "arm_ctrl",
+                                   QJsonObject{{"kind", "toggle"}, {"attributes", QJsonArray{"ikFk"}}, {"min", 0},
+                                               {"max", 1}, {"orientation", "vertical"}})}}};
+    ASSERT_EQ(qbx({"build", writeJson("c.json", picker), "-o", path("c.qbx")}).status, 0);
+    EXPECT_EQ(dump(path("c.qbx")), picker);
+    const run_result r = qbx({"render", path("c.qbx"), "-o", path("c.png")});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    const QImage drawn(path("c.png"));
+    ASSERT_FALSE(drawn.isNull());
+    // The slider's handle in its colour, where 0 lies on a -1 to 1 track.
+    bool accent = false;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            accent = accent || (drawn.pixel(x, y) & 0xffffff) == 0x2080ff;
+    EXPECT_TRUE(accent);
+
+    const struct {
+        const char* json;
+        const char* message;
+    } bad[] = {
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": ["a"], "control": {"kind": "knob", "attributes": ["x"]}}]})",
+         R"("kind" must be)"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": ["a"], "control": {"kind": "pad", "attributes": ["x"]}}]})",
+         "two attributes"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "nodes": ["a"], "control": {"kind": "pad", "attributes": ["x", "y"], "min": 3}}]})",
+         R"("min" must be [x, y])"},
+        {R"({"buttons": [{"position": [0, 0], "size": 1, "kind": 1, "nodes": ["a"], "control": {"kind": "slider", "attributes": ["x"]}}]})",
+         "a control is a selection button"},
+    };
+    for (const auto& row : bad) {
+        const run_result b = qbx({"build", write("bad.json", row.json), "-o", path("bad.qbx")});
+        EXPECT_EQ(b.status, 2) << row.json;
+        EXPECT_TRUE(b.err.contains(row.message)) << b.err.constData();
+    }
+}

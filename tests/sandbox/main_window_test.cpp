@@ -76,6 +76,17 @@ TEST_F(MainWindow, MenusAndShelf)
     EXPECT_EQ(texts(menu("File")),
               QStringList({"New Scene", "Open Scene...", "Save Scene", "Save Scene As...", "Quit"}));
     EXPECT_EQ(texts(menu("Plug-ins")), QStringList({"Load...", "Unload"}));
+    // Edit runs the host's undo and redo of attribute values.
+    ASSERT_EQ(texts(menu("Edit")), QStringList({"Undo", "Redo"}));
+    ASSERT_TRUE(host().createNode("transform", "box"));
+    ASSERT_TRUE(host().executeMel("setAttr box.tx 4"));
+    menu("Edit")->actions().at(0)->trigger();
+    QString tx;
+    ASSERT_TRUE(host().executeMel("getAttr box.tx", &tx));
+    EXPECT_EQ(tx, QStringLiteral("0"));
+    menu("Edit")->actions().at(1)->trigger();
+    ASSERT_TRUE(host().executeMel("getAttr box.tx", &tx));
+    EXPECT_EQ(tx, QStringLiteral("4"));
     EXPECT_TRUE(texts(menu("Windows")).contains("Script Editor"));
     QAction* picker = window->findChild<QAction*>("pickerShelfButton");
     ASSERT_NE(picker, nullptr);

@@ -234,6 +234,21 @@ protected:
                  ASSERT_NE(set, nullptr);
                  set->trigger();
              }},
+            {"control editor",
+             [this] {
+                 // A node with a keyable float, selected in the host.
+                 createNodes({"face_ctrl"});
+                 ASSERT_TRUE(host().executeMel("addAttr -ln brow -min -1 -max 1 -k 1 -at \"float\" face_ctrl"));
+                 host().setSelection({"face_ctrl"});
+                 QWidget* canvas = tabs() ? tabs()->currentWidget() : nullptr;
+                 ASSERT_NE(canvas, nullptr);
+                 QAction* add = nullptr;
+                 for (QAction* a : canvas->actions())
+                     if (a->text() == QString::fromUtf8("Add Slider\u2026"))
+                         add = a;
+                 ASSERT_NE(add, nullptr);
+                 add->trigger();
+             }},
             {"menu: Button Shape", [this] { QTest::mousePress(shapeButton(), Qt::LeftButton); }},
             {"getOpenFileName: Choose SVG File",
              [this] {

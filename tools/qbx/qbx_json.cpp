@@ -1,5 +1,6 @@
 #include "qbx_json.h"
 #include "qbx_json_mirror.h"
+#include "qbx_json_control.h"
 #include "qbx_json_shape.h"
 #include "model/picker_image.h"
 #include <QtCore/QBuffer>
@@ -227,6 +228,15 @@ bool button_from_json(const QJsonObject& o, int index, buttonAttributes* b, QStr
     }
     b->image = image.toString();
     b->frame = frame.toBool(true);
+    if (!control_from_json(o.value(QLatin1String("control")), &b->control, &why)) {
+        *error = QStringLiteral("button %1: %2").arg(index).arg(why);
+        return false;
+    }
+    // Stored as a selection button of its nodes, which earlier versions show.
+    if (b->control.isActive() && b->kind != kSelectionButton) {
+        *error = QStringLiteral("button %1: a control is a selection button (\"kind\" 0)").arg(index);
+        return false;
+    }
     return true;
 }
 
@@ -334,6 +344,8 @@ bool picker_to_json(const picker_tab_data& tab, qint32 version, QJsonObject* out
             j.insert(QStringLiteral("image"), b.image);
         if (!b.frame)
             j.insert(QStringLiteral("frame"), false);
+        if (b.control.isActive())
+            j.insert(QStringLiteral("control"), control_to_json(b.control));
         buttons.append(j);
     }
     o.insert(QStringLiteral("buttons"), buttons);

@@ -18,6 +18,16 @@ public:
     static MStatus executeCommandOnIdle(const MString& command, bool displayEnabled = false);
     static MStatus executePythonCommandOnIdle(const MString& command, bool displayEnabled = false);
     static MStatus executeCommand(const MString& command, bool displayEnabled = false, bool undoEnabled = false);
+    static MStatus executeCommand(const MString& command, int& result, bool displayEnabled = false,
+                                  bool undoEnabled = false);
+    static MStatus executeCommand(const MString& command, double& result, bool displayEnabled = false,
+                                  bool undoEnabled = false);
+    static MStatus executeCommand(const MString& command, MDoubleArray& result, bool displayEnabled = false,
+                                  bool undoEnabled = false);
+    static MStatus executeCommand(const MString& command, MString& result, bool displayEnabled = false,
+                                  bool undoEnabled = false);
+    static MStatus executeCommand(const MString& command, MStringArray& result, bool displayEnabled = false,
+                                  bool undoEnabled = false);
 
     static MStatus selectByName(const MString& name, ListAdjustment listAdjustment = kAddToList);
     static MStatus clearSelectionList();

@@ -3,6 +3,10 @@
 #include <qbhost/host_session.h>
 #include "host_access.h"
 #include "../session/session_data.h"
+#include "../mel/mel_interpreter.h"
+#include "../mel/mel_value.h"
+#include <maya/MDoubleArray.h>
+#include <maya/MStringArray.h>
 
 using qbhost::HostSession;
 
@@ -28,6 +32,84 @@ MStatus MGlobal::executePythonCommandOnIdle(const MString& command, bool display
 MStatus MGlobal::executeCommand(const MString& command, bool, bool)
 {
     return HostSession::instance().executeMel(qbhost::toQString(command));
+}
+
+namespace {
+
+// Runs a command and hands over its value when it is of the kind asked
+// for, as the host does: a number for a number, an array for an array.
+MStatus evaluate(const MString& command, bool display, qbhost::mel::Value* value)
+{
+    HostSession& s = HostSession::instance();
+    const QString text = qbhost::toQString(command);
+    s.addHistory(qbhost::HistoryKind::Mel, text, display);
+    return s.mel().evaluate(text, value);
+}
+
+} // namespace
+
+MStatus MGlobal::executeCommand(const MString& command, int& result, bool displayEnabled, bool)
+{
+    qbhost::mel::Value v;
+    MStatus st = evaluate(command, displayEnabled, &v);
+    if (!st)
+        return st;
+    if (!v.isNumber())
+        return MS::kFailure;
+    result = v.toInt();
+    return MS::kSuccess;
+}
+
+MStatus MGlobal::executeCommand(const MString& command, double& result, bool displayEnabled, bool)
+{
+    qbhost::mel::Value v;
+    MStatus st = evaluate(command, displayEnabled, &v);
+    if (!st)
+        return st;
+    if (!v.isNumber())
+        return MS::kFailure;
+    result = v.toFloat();
+    return MS::kSuccess;
+}
+
+MStatus MGlobal::executeCommand(const MString& command, MDoubleArray& result, bool displayEnabled, bool)
+{
+    qbhost::mel::Value v;
+    MStatus st = evaluate(command, displayEnabled, &v);
+    if (!st)
+        return st;
+    if (v.type() != qbhost::mel::Type::FloatArray && v.type() != qbhost::mel::Type::IntArray)
+        return MS::kFailure;
+    result.clear();
+    for (int i = 0; i < v.arraySize(); ++i)
+        result.append(v.element(i).toFloat());
+    return MS::kSuccess;
+}
+
+MStatus MGlobal::executeCommand(const MString& command, MString& result, bool displayEnabled, bool)
+{
+    qbhost::mel::Value v;
+    MStatus st = evaluate(command, displayEnabled, &v);
+    if (!st)
+        return st;
+    if (v.type() != qbhost::mel::Type::String)
+        return MS::kFailure;
+    result = qbhost::toMString(v.stringRef());
+    return MS::kSuccess;
+}
+
+MStatus MGlobal::executeCommand(const MString& command, MStringArray& result, bool displayEnabled, bool)
+{
+    qbhost::mel::Value v;
+    MStatus st = evaluate(command, displayEnabled, &v);
+    if (!st)
+        return st;
+    if (v.type() != qbhost::mel::Type::StringArray)
+        return MS::kFailure;
+    result.clear();
+    for (const QString& e : v.toStringList())
+        result.append(qbhost::toMString(e));
+    return MS::kSuccess;
 }
 
 MStatus MGlobal::selectByName(const MString& name, ListAdjustment listAdjustment)

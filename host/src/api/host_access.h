@@ -4,6 +4,7 @@
 #include <maya/MArgList.h>
 #include <maya/MDagPath.h>
 #include <maya/MObject.h>
+#include <maya/MPlug.h>
 #include <maya/MSelectionList.h>
 #include <maya/MString.h>
 #include <QtCore/QString>
@@ -33,6 +34,13 @@ struct QbHostAccess {
     static const std::vector<unsigned long long>& nodes(const MDagPath& path) { return path.nodes_; }
     static std::vector<unsigned long long>& nodeIds(MSelectionList& list) { return list.nodes_; }
     static const std::vector<unsigned long long>& nodeIds(const MSelectionList& list) { return list.nodes_; }
+    static void setPlug(MPlug& plug, unsigned long long node, const void* attribute)
+    {
+        plug.node_ = nodeObject(node);
+        plug.attribute_ = attribute;
+    }
+    static unsigned long long plugNode(const MPlug& plug) { return plug.node_.node_; }
+    static const void* plugAttribute(const MPlug& plug) { return plug.attribute_; }
 };
 
 namespace qbhost {

@@ -8,6 +8,7 @@
 
 #include "../scene/node_types.h"
 #include "../scene/plug_text.h"
+#include "../session/attribute_events.h"
 #include "../session/scene_ops.h"
 
 #include <qbhost/host_session.h>
@@ -211,9 +212,26 @@ Value setAttrCommand(CommandCall& call)
         call.fail(QStringLiteral("setAttr: The attribute '%1' is locked or connected and cannot be modified.")
                       .arg(plug.written));
     PlugValue value;
+    QString changed; // the attribute whose callbacks hear of it, at the end
     if (!values.empty()) {
         value = valueFrom(call, node, plug, values, flags.value("type").toString(), flags.has("clamp"));
+        AttributeChange change;
+        if (!d.reading) {
+            const PlugState* before = node.attributes.plug(plug.key);
+            change.hadBefore = before != nullptr;
+            if (before)
+                change.before = before->value;
+        }
         d.scene.graph.setPlug(plug.node, plug.key).value = value;
+        // A file being read is no step of the undo queue and tells nobody.
+        if (!d.reading) {
+            change.node = plug.node;
+            change.key = plug.key;
+            change.attribute = plug.def ? plug.def->longName : plug.key;
+            change.after = value;
+            d.undo.record(change);
+            changed = change.attribute;
+        }
     }
     const bool anyFlag = flags.has("size") || flags.has("keyable") || flags.has("lock") || flags.has("channelBox");
     if (anyFlag) {
@@ -231,6 +249,12 @@ Value setAttrCommand(CommandCall& call)
     // rename does not touch.
     claim(d, StatementKind::Attr, plug.node, values.empty() ? flagKey : plug.key, plug.written.startsWith(QLatin1Char('.')) ? 1 : 0);
     sceneops::edited(call.host());
+    if (!changed.isEmpty())
+        notifyAttributeSet(d, plug.node, changed);
+    if (flags.has("lock") && !d.reading)
+        notifyAttributeSet(d, plug.node, plug.def ? plug.def->longName : flagKey,
+                           flags.boolean("lock", true) ? MNodeMessage::kAttributeLocked
+                                                       : MNodeMessage::kAttributeUnlocked);
     return Value();
 }
 

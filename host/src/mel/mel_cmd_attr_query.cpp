@@ -31,7 +31,8 @@ Value attributeQueryCommand(CommandCall& call)
                        {"ln", "longName", false},     {"sn", "shortName", false},    {"nn", "niceName", false},
                        {"m", "multi", false},         {"e", "enum", false},          {"h", "hidden", false},
                        {"ld", "listDefault", false},  {"uac", "usedAsColor", false}, {"w", "writable", false},
-                       {"c", "connectable", false}});
+                       {"c", "connectable", false},   {"re", "rangeExists", false},  {"sre", "softRangeExists", false},
+                       {"smn", "softMinExists", false}, {"smx", "softMaxExists", false}});
     SessionData& d = sessionOf(call);
     if (flags.positional().size() != 1)
         call.fail(QStringLiteral("attributeQuery needs one attribute name."));
@@ -66,6 +67,14 @@ Value attributeQueryCommand(CommandCall& call)
             call.fail(QStringLiteral("attributeQuery: \"%1\" is not an enum attribute.").arg(name));
         return Value::fromStringArray({enumText(def->enumNames)});
     }
+    if (flags.has("rangeExists"))
+        return Value::fromInt(def->hasMin || def->hasMax ? 1 : 0);
+    if (flags.has("softRangeExists"))
+        return Value::fromInt(def->hasSoftMin || def->hasSoftMax ? 1 : 0);
+    if (flags.has("softMinExists"))
+        return Value::fromInt(def->hasSoftMin ? 1 : 0);
+    if (flags.has("softMaxExists"))
+        return Value::fromInt(def->hasSoftMax ? 1 : 0);
     if (flags.has("minExists"))
         return Value::fromInt(def->hasMin ? 1 : 0);
     if (flags.has("maxExists"))

@@ -89,6 +89,7 @@ Engine::Engine(HostSession& host) : host_(host)
     addSceneFileCommands(builtins_);
     addStringCommands(builtins_);
     addSystemCommands(builtins_);
+    addUndoCommands(builtins_);
     for (const char* name : {"setAttr", "createNode", "rename", "connectAttr", "addAttr", "select", "lockNode",
                              "fileInfo", "requires", "relationship", "parent", "file", "currentUnit",
                              "dataStructure", "disconnectAttr"}) {
@@ -129,7 +130,7 @@ void Engine::leaveText()
         stackBase_ = nullptr;
 }
 
-MStatus Engine::run(const QString& text, QString* result, TextKind kind)
+MStatus Engine::run(const QString& text, QString* result, TextKind kind, Value* value)
 {
     if (result)
         result->clear();
@@ -156,6 +157,8 @@ MStatus Engine::run(const QString& text, QString* result, TextKind kind)
         const Value last = runUnit(unit, &hasValue);
         if (result && hasValue)
             *result = last.displayText();
+        if (value && hasValue)
+            *value = last;
     } catch (const MelError& e) {
         if (!e.reported)
             host_.logError(QStringLiteral("line %1: %2").arg(e.line).arg(e.message));

@@ -122,6 +122,7 @@ void addReferenceCommands(BuiltinTable& table);
 void addSceneFileCommands(BuiltinTable& table);
 void addStringCommands(BuiltinTable& table);
 void addSystemCommands(BuiltinTable& table);
+void addUndoCommands(BuiltinTable& table);
 
 class Engine
 {
@@ -130,7 +131,7 @@ public:
     ~Engine();
 
     // Runs one text on its own: an error stops it and is logged once.
-    MStatus run(const QString& text, QString* result, TextKind kind);
+    MStatus run(const QString& text, QString* result, TextKind kind, Value* value = nullptr);
     // Runs a text inside the running one (eval, source): its errors stop
     // the caller too. Returns the value of its last statement. fromFile:
     // the text is a sourced file.

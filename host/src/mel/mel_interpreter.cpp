@@ -28,6 +28,11 @@ bool MelInterpreter::runFile(const QString& text, mel::StatementHooks& hooks)
     return engine_->runFile(text, hooks);
 }
 
+MStatus MelInterpreter::evaluate(const QString& text, mel::Value* value)
+{
+    return engine_->run(text, nullptr, mel::TextKind::Command, value);
+}
+
 void MelInterpreter::reset()
 {
     engine_->reset();

@@ -11,6 +11,7 @@ class HostSession;
 namespace mel {
 class Engine;
 class StatementHooks;
+class Value;
 }
 
 // The host's MEL interpreter: one per session, holding global variables and
@@ -30,6 +31,9 @@ public:
     // the text. The result of the last statement, if any, goes to result.
     MStatus execute(const QString& text, QString* result = nullptr);
     MStatus execute(const QString& text, Source source, QString* result = nullptr);
+    // A command line whose last statement's value is wanted as it is
+    // (MGlobal::executeCommand with a result).
+    MStatus evaluate(const QString& text, mel::Value* value);
     // Runs a file's text statement by statement (see mel::Engine::runFile).
     bool runFile(const QString& text, mel::StatementHooks& hooks);
     // Forgets global variables and global procedures.

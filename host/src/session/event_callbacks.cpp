@@ -69,6 +69,8 @@ MCallbackId EventCallbacks::append(Record rec)
 
 void* EventCallbacks::Record::functionAddress() const
 {
+    if (attributeFunction)
+        return reinterpret_cast<void*>(attributeFunction);
     if (nodeFunction)
         return reinterpret_cast<void*>(nodeFunction);
     if (nameFunction)
@@ -208,6 +210,54 @@ void EventCallbacks::raiseScene(int sceneMessage)
     }
 }
 
+MCallbackId EventCallbacks::addAttributeChanged(NodeId node, MNodeMessage::MAttr2PlugFunction function,
+                                                void* clientData)
+{
+    Record rec;
+    rec.event = QStringLiteral("AttributeChanged");
+    rec.node = node;
+    rec.attributeFunction = function;
+    rec.clientData = clientData;
+    ++nodeWatchers_[node];
+    return append(rec);
+}
+
+int EventCallbacks::attributeCallbackCount() const
+{
+    int n = 0;
+    for (int c : nodeWatchers_)
+        n += c;
+    return n;
+}
+
+void EventCallbacks::forget(const Record& r)
+{
+    if (r.event.isEmpty())
+        --listening_[int(r.message)];
+    if (!r.attributeFunction)
+        return;
+    auto it = nodeWatchers_.find(r.node);
+    if (it != nodeWatchers_.end() && --it.value() <= 0)
+        nodeWatchers_.erase(it);
+}
+
+void EventCallbacks::raiseAttributeChanged(NodeId node, MNodeMessage::AttributeMessage message, MPlug& plug,
+                                           MPlug& other)
+{
+    if (!watchesNode(node))
+        return;
+    QList<MCallbackId> ids;
+    for (const Record& c : callbacks_)
+        if (c.attributeFunction && c.node == node)
+            ids << c.id;
+    for (MCallbackId id : ids)
+        if (const Record* c = find(id)) {
+            MNodeMessage::MAttr2PlugFunction f = c->attributeFunction;
+            void* data = c->clientData;
+            f(message, plug, other, data);
+        }
+}
+
 QString EventCallbacks::eventOf(MCallbackId id) const
 {
     QString event;
@@ -221,8 +271,7 @@ bool EventCallbacks::remove(MCallbackId id)
 {
     for (int i = 0; i < callbacks_.size(); ++i) {
         if (callbacks_[i].id == id) {
-            if (callbacks_[i].event.isEmpty())
-                --listening_[int(callbacks_[i].message)];
+            forget(callbacks_[i]);
             callbacks_.removeAt(i);
             return true;
         }
@@ -234,7 +283,7 @@ int EventCallbacks::count(const QString& event) const
 {
     int n = 0;
     for (const Record& c : callbacks_)
-        if (event.isEmpty() || c.event == event)
+        if ((event.isEmpty() && !c.attributeFunction) || c.event == event)
             ++n;
     return n;
 }
@@ -248,7 +297,7 @@ void EventCallbacks::raise(const QString& event)
     // Callbacks may add or remove callbacks while they run.
     QList<MCallbackId> ids;
     for (const Record& c : callbacks_)
-        if (c.event == event)
+        if (c.event == event && !c.attributeFunction)
             ids << c.id;
     for (MCallbackId id : ids) {
         for (const Record& c : callbacks_) {
@@ -268,8 +317,7 @@ QStringList EventCallbacks::removeInModule(const QString& modulePath)
     for (int i = callbacks_.size() - 1; i >= 0; --i) {
         if (functionInModule(callbacks_[i].functionAddress(), modulePath)) {
             events << (callbacks_[i].event.isEmpty() ? QStringLiteral("scene message") : callbacks_[i].event);
-            if (callbacks_[i].event.isEmpty())
-                --listening_[int(callbacks_[i].message)];
+            forget(callbacks_[i]);
             callbacks_.removeAt(i);
         }
     }

@@ -6,7 +6,9 @@
 #include "../scene/node_record.h"
 
 #include <maya/MMessage.h>
+#include <maya/MNodeMessage.h>
 
+#include <QtCore/QHash>
 #include <QtCore/QList>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
@@ -20,6 +22,14 @@ public:
     static bool isKnownEvent(const QString& event);
 
     MCallbackId add(const QString& event, MMessage::MBasicFunction function, void* clientData);
+    // A node's attribute-change callback (MNodeMessage); its event reads
+    // "AttributeChanged", and the total count leaves it out.
+    MCallbackId addAttributeChanged(NodeId node, MNodeMessage::MAttr2PlugFunction function, void* clientData);
+    bool watchesNode(NodeId node) const { return nodeWatchers_.contains(node); }
+    int attributeCallbackCount() const;
+    // Calls the node's attribute-change callbacks; those removed meanwhile
+    // are skipped.
+    void raiseAttributeChanged(NodeId node, MNodeMessage::AttributeMessage message, MPlug& plug, MPlug& other);
 
     // ---- node, DAG and scene messages
     enum class Message { NodeAdded, NodeRemoved, NameChanged, ParentAdded, ParentRemoved, Scene };
@@ -49,6 +59,7 @@ public:
     void clear()
     {
         callbacks_.clear();
+        nodeWatchers_.clear();
         for (int& n : listening_)
             n = 0;
     }
@@ -66,14 +77,18 @@ private:
         QString type;
         NodeId node = 0;
         int sceneMessage = -1;
+        MNodeMessage::MAttr2PlugFunction attributeFunction = nullptr;
         void* functionAddress() const;
     };
     MCallbackId append(Record rec);
+    // Drops what is kept per record besides the record (the watched nodes).
+    void forget(const Record& r);
     // The ids of the message's callbacks now, in order.
     QList<MCallbackId> idsOf(Message message) const;
     const Record* find(MCallbackId id) const;
     QList<Record> callbacks_;
     int listening_[6] = {0, 0, 0, 0, 0, 0};
+    QHash<NodeId, int> nodeWatchers_; // attribute-change callbacks per node
     MCallbackId nextId_ = 1;
 };
 

@@ -36,6 +36,7 @@ void HostSession::resetForTest()
     d->plugins.reset();
     d->queue.reset();
     d->callbacks.clear();
+    d->undo.clear();
     d->history.clear();
     d->history.clearErrors();
     d->scene.graph.clear();
@@ -428,6 +429,8 @@ void HostSession::clearScene()
     d->damagedFile.clear();
     d->damageErrors.clear();
     d->referenceDeferred.clear();
+    // A new or opened scene starts with an empty undo queue, as in the host.
+    d->undo.clear();
     d->linearUnit = QStringLiteral("cm");
     d->angularUnit = QStringLiteral("deg");
     d->timeUnit = QStringLiteral("film");

@@ -12,6 +12,8 @@
 #include "history_log.h"
 #include "host_selection.h"
 #include "idle_queue.h"
+#include "node_handles.h"
+#include "undo_log.h"
 #include "plugin_registry.h"
 
 #include <QtCore/QPointer>
@@ -60,6 +62,9 @@ struct SessionData {
     int primaryScreen = 0;
     bool customScreens = false;
     FailureSeams failures;
+    // Node handles (MObject) and the undo queue of attribute values.
+    NodeHandles handles;
+    UndoLog undo;
     CallTrace trace;
     bool tracing = true;
     QString projectRoot;
