@@ -185,7 +185,6 @@ QB_PROBE(executeDouble, &MGlobal::executeCommand, MStatus (*)(const MString&, do
 QB_PROBE(executeDoubles, &MGlobal::executeCommand, MStatus (*)(const MString&, MDoubleArray&, bool, bool));
 QB_PROBE(executeString, &MGlobal::executeCommand, MStatus (*)(const MString&, MString&, bool, bool));
 QB_PROBE(executeStrings, &MGlobal::executeCommand, MStatus (*)(const MString&, MStringArray&, bool, bool));
-QB_PROBE(listDependNode, &MSelectionList::getDependNode, MStatus (MSelectionList::*)(unsigned int, MObject&) const);
 QB_PROBE(attributeChanged, &MNodeMessage::addAttributeChangedCallback,
          MCallbackId (*)(MObject&, MNodeMessage::MAttr2PlugFunction, void*, MStatus*));
 QB_PROBE(plugNode, &MPlug::node, MObject (MPlug::*)(MStatus*) const);
