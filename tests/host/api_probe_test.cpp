@@ -197,6 +197,13 @@ QB_PROBE(plugBool, &MPlug::asBool, bool (MPlug::*)(MStatus*) const);
 
 #undef QB_PROBE
 
+// Enum values plug-ins compile in: the real headers' numbers.
+static_assert(MSceneMessage::kAfterNew == 2 && MSceneMessage::kAfterOpen == 6, "scene messages");
+static_assert(MSceneMessage::kAfterRemoveReference == 17 && MSceneMessage::kAfterUnloadReference == 23
+                  && MSceneMessage::kAfterLoadReference == 37 && MSceneMessage::kAfterCreateReference == 45,
+              "reference messages");
+static_assert(MFnNurbsCurve::kOpen == 1 && MFnNurbsCurve::kPeriodic == 3 && MFn::kNurbsCurve == 267, "curves");
+
 static_assert(std::is_same<MNodeMessage::MAttr2PlugFunction,
                            void (*)(MNodeMessage::AttributeMessage, MPlug&, MPlug&, void*)>::value,
               "MAttr2PlugFunction");

@@ -7,15 +7,15 @@
 class OPENMAYA_EXPORT MSceneMessage : public MMessage
 {
 public:
-    // The messages the stand-in raises, by the real names.
+    // The messages the stand-in raises, by the real names and values.
     enum Message {
-        kAfterNew,
-        kAfterOpen,
-        kAfterCreateReference,
-        kAfterLoadReference,
-        kAfterUnloadReference,
-        kBeforeRemoveReference,
-        kAfterRemoveReference
+        kAfterNew = 2,
+        kAfterOpen = 6,
+        kBeforeRemoveReference = 16,
+        kAfterRemoveReference = 17,
+        kAfterUnloadReference = 23,
+        kAfterLoadReference = 37,
+        kAfterCreateReference = 45
     };
 
     static MCallbackId addCallback(Message msg, MMessage::MBasicFunction func,
