@@ -2,31 +2,16 @@
 // (read back with the plug-in's own reader) and its report.
 #include "import_fixture.h"
 #include "model/picker_file_check.h"
+#include "qbx_process.h"
 #include <QtCore/QDir>
 #include <QtCore/QProcess>
 
 namespace {
 
-struct run_result {
-    int status = -1; // -1: crashed or hung
-    QByteArray out, err;
-};
-
-run_result qbx(const QStringList& args)
+// qbx import with these arguments.
+run_result qbx_import(const QStringList& args)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        env.remove(QString::fromLatin1(v));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(QBX_PATH), QStringList{QStringLiteral("import")} + args);
-    run_result r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.status = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    return qbx(QStringList{QStringLiteral("import")} + args);
 }
 
 // A picker that comes over whole: square selection buttons without borders,
@@ -88,7 +73,7 @@ TEST_F(QbxImport, ExitStatusesAndTheFilesWritten)
     for (const row& r : rows) {
         QDir(out).removeRecursively();
         QDir().mkpath(out);
-        const run_result res = qbx(r.args);
+        const run_result res = qbx_import(r.args);
         EXPECT_EQ(res.status, r.status) << r.name << "\n" << res.out.constData() << res.err.constData();
         if (r.status == 2) {
             EXPECT_TRUE(res.err.startsWith("qbx: ") && res.err.count('\n') == 1) << r.name << ": " << res.err.constData();
@@ -105,7 +90,7 @@ TEST_F(QbxImport, ExitStatusesAndTheFilesWritten)
     // What was written reads back with the plug-in's own reader.
     QDir(out).removeRecursively();
     QDir().mkpath(out);
-    ASSERT_EQ(qbx({whole, QStringLiteral("-o"), out + QStringLiteral("/plain.qbx")}).status, 0);
+    ASSERT_EQ(qbx_import({whole, QStringLiteral("-o"), out + QStringLiteral("/plain.qbx")}).status, 0);
     const picker_file_check plain = picker_file_check::read(out + QStringLiteral("/plain.qbx"));
     ASSERT_TRUE(plain.ok()) << plain.error.toStdString();
     EXPECT_FALSE(plain.has_problems());
@@ -115,6 +100,6 @@ TEST_F(QbxImport, ExitStatusesAndTheFilesWritten)
     EXPECT_EQ(plain.tab.buttons[0].size, 20);
     EXPECT_EQ(plain.tab.buttons[0].color & 0xffffffu, 0x102030u);
     EXPECT_EQ(plain.tab.buttons[0].nodes, QStringList{QStringLiteral("ns:a_ctrl")});
-    ASSERT_EQ(qbx({hero, QStringLiteral("--tab"), QStringLiteral("1"), QStringLiteral("-o"), out + QStringLiteral("/face.qbx")}).status, 1);
+    ASSERT_EQ(qbx_import({hero, QStringLiteral("--tab"), QStringLiteral("1"), QStringLiteral("-o"), out + QStringLiteral("/face.qbx")}).status, 1);
     EXPECT_EQ(picker_file_check::read(out + QStringLiteral("/face.qbx")).tab.name, QStringLiteral("Hero - Face"));
 }

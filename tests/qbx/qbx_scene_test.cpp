@@ -1,6 +1,7 @@
 // qbx store and dump --scene: a picker put into a rig's Maya ASCII file as
 // its picker node through the stand-in host, read back, versioned, and
 // refused when damaged.
+#include "qbx_process.h"
 #include <gtest/gtest.h>
 #include <QtCore/QFile>
 #include <QtCore/QJsonArray>
@@ -11,27 +12,6 @@
 
 namespace {
 
-struct run_result {
-    int status = -1;
-    QByteArray out, err;
-};
-
-run_result qbx(const QStringList& args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        env.remove(QString::fromLatin1(v));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(QBX_PATH), args);
-    run_result r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.status = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
 
 QByteArray read_all(const QString& path)
 {

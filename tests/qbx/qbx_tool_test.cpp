@@ -1,5 +1,6 @@
 #include "byte_builder.h"
 #include "namespace_cases.h"
+#include "qbx_process.h"
 #include <gtest/gtest.h>
 #include <QtCore/QFile>
 #include <QtCore/QJsonArray>
@@ -11,30 +12,6 @@
 
 namespace {
 
-struct run_result {
-    int status = -1; // -1: crashed or hung
-    QByteArray out, err;
-};
-
-// Runs qbx without any display: it must never need one.
-run_result qbx(const QStringList& args, const QString& stdoutFile = QString())
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        env.remove(QString::fromLatin1(v));
-    p.setProcessEnvironment(env);
-    if (!stdoutFile.isEmpty())
-        p.setStandardOutputFile(stdoutFile);
-    p.start(QStringLiteral(QBX_PATH), args);
-    run_result r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.status = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
 
 ::testing::AssertionResult oneErrorLine(const run_result& r)
 {
