@@ -413,7 +413,9 @@ TEST_F(SandboxProcess, ScreenshotCompositesTheMainWindowAndTheFloatingPanel)
     // The main window is there too, around the panel.
     QSet<QRgb> mainColours;
     const QRect mainInImage = mainRect.translated(-all.topLeft());
-    for (int x = mainInImage.left(); x < mainInImage.right(); x += 7)
+    // Every pixel of the row: its text (the scene's path) is as long as the
+    // checkout's path, and sparse samples could miss every glyph.
+    for (int x = mainInImage.left(); x < mainInImage.right(); ++x)
         mainColours.insert(image.pixel(x, mainInImage.bottom() - 5));
     EXPECT_GE(mainColours.size(), 2);
 }
